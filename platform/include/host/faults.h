@@ -1,0 +1,17 @@
+#pragma once
+// faults.h - makes platform calls fail on purpose, to test how the driver copes.
+
+namespace host {
+
+enum class Fault {
+    GlobalAlloc,     // GlobalAlloc and GlobalReAlloc answer NULL with ERROR_NOT_ENOUGH_MEMORY
+    WritePrinter,    // WritePrinter answers FALSE with ERROR_WRITE_FAULT
+    RegistryWrite,   // RegSetValueExW and RegCreateKeyExW (when it would create) answer ERROR_ACCESS_DENIED
+    FileWrite,       // WriteFile answers FALSE with ERROR_DISK_FULL
+};
+
+// The nth call from now (1 = the next one) of that kind fails, and so do the count - 1 calls after it.
+void InjectFault(Fault fault, unsigned nth, unsigned count = 1);
+void ClearFaults();
+
+} // namespace host

@@ -1,0 +1,30 @@
+#pragma once
+// printers.h - installs printers in the stand-in spooler and finds the jobs they printed.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct PrinterSetup {
+    std::u16string name = u"QN-804C";
+    std::u16string driverName = u"QN-804C";
+    std::u16string driverFile = u"Q73MZRG3.DLL";   // the graphics module
+    std::u16string configFile = u"Q73MZRU3.DLL";   // the interface module
+    std::u16string dataFile = u"Q73MZRU3.DLL";
+    std::u16string portName = u"FILE:";
+    std::filesystem::path moduleDir;                // where the built modules are; empty: the platform's own folder
+};
+
+// Installs the printer: its driver's files are placed in the driver directory (as links to the built
+// modules and the resource library), its key is made under HKLM\SYSTEM\CurrentControlSet\Control\Print\Printers.
+void InstallPrinter(const PrinterSetup& setup = {});
+
+// The folder of the built modules (the folder the platform library itself was loaded from).
+std::filesystem::path BuiltModuleDirectory();
+
+// Every job file the printer's jobs were written to, oldest first; each holds exactly the WritePrinter bytes.
+std::vector<std::filesystem::path> JobFiles(const std::u16string& printerName = u"QN-804C");
+
+} // namespace host

@@ -1,0 +1,170 @@
+#pragma once
+// wingdi.h - GDI: the public devmode and the device-context calls.
+
+#include "win/winbase.h"
+
+#define CCHDEVICENAME 32
+#define CCHFORMNAME   32
+#define DM_SPECVERSION 0x0401
+
+#pragma pack(push, 1)
+typedef struct _devicemodeW {               // 220 bytes
+    WCHAR dmDeviceName[CCHDEVICENAME];      // 0
+    WORD  dmSpecVersion;                    // 64
+    WORD  dmDriverVersion;                  // 66
+    WORD  dmSize;                           // 68
+    WORD  dmDriverExtra;                    // 70
+    DWORD dmFields;                         // 72
+    short dmOrientation;                    // 76
+    short dmPaperSize;                      // 78
+    short dmPaperLength;                    // 80
+    short dmPaperWidth;                     // 82
+    short dmScale;                          // 84
+    short dmCopies;                         // 86
+    short dmDefaultSource;                  // 88
+    short dmPrintQuality;                   // 90
+    short dmColor;                          // 92
+    short dmDuplex;                         // 94
+    short dmYResolution;                    // 96
+    short dmTTOption;                       // 98
+    short dmCollate;                        // 100
+    WCHAR dmFormName[CCHFORMNAME];          // 102
+    WORD  dmLogPixels;                      // 166
+    DWORD dmBitsPerPel;                     // 168
+    DWORD dmPelsWidth;                      // 172
+    DWORD dmPelsHeight;                     // 176
+    union {                                 // 180
+        DWORD dmDisplayFlags;
+        DWORD dmNup;
+    };
+    DWORD dmDisplayFrequency;               // 184
+    DWORD dmICMMethod;                      // 188
+    DWORD dmICMIntent;                      // 192
+    DWORD dmMediaType;                      // 196
+    DWORD dmDitherType;                     // 200
+    DWORD dmReserved1;                      // 204
+    DWORD dmReserved2;                      // 208
+    DWORD dmPanningWidth;                   // 212
+    DWORD dmPanningHeight;                  // 216
+} DEVMODEW, *PDEVMODEW, *NPDEVMODEW, *LPDEVMODEW;
+#pragma pack(pop)
+static_assert(sizeof(DEVMODEW) == 220);
+static_assert(offsetof(DEVMODEW, dmSpecVersion) == 64);
+static_assert(offsetof(DEVMODEW, dmFields) == 72);
+static_assert(offsetof(DEVMODEW, dmOrientation) == 76);
+static_assert(offsetof(DEVMODEW, dmCollate) == 100);
+static_assert(offsetof(DEVMODEW, dmFormName) == 102);
+static_assert(offsetof(DEVMODEW, dmLogPixels) == 166);
+static_assert(offsetof(DEVMODEW, dmBitsPerPel) == 168);
+static_assert(offsetof(DEVMODEW, dmNup) == 180);
+static_assert(offsetof(DEVMODEW, dmPanningHeight) == 216);
+
+// dmFields
+#define DM_ORIENTATION      0x00000001L
+#define DM_PAPERSIZE        0x00000002L
+#define DM_PAPERLENGTH      0x00000004L
+#define DM_PAPERWIDTH       0x00000008L
+#define DM_SCALE            0x00000010L
+#define DM_POSITION         0x00000020L
+#define DM_NUP              0x00000040L
+#define DM_COPIES           0x00000100L
+#define DM_DEFAULTSOURCE    0x00000200L
+#define DM_PRINTQUALITY     0x00000400L
+#define DM_COLOR            0x00000800L
+#define DM_DUPLEX           0x00001000L
+#define DM_YRESOLUTION      0x00002000L
+#define DM_TTOPTION         0x00004000L
+#define DM_COLLATE          0x00008000L
+#define DM_FORMNAME         0x00010000L
+#define DM_LOGPIXELS        0x00020000L
+#define DM_BITSPERPEL       0x00040000L
+#define DM_PELSWIDTH        0x00080000L
+#define DM_PELSHEIGHT       0x00100000L
+#define DM_DISPLAYFLAGS     0x00200000L
+#define DM_DISPLAYFREQUENCY 0x00400000L
+#define DM_ICMMETHOD        0x00800000L
+#define DM_ICMINTENT        0x01000000L
+#define DM_MEDIATYPE        0x02000000L
+#define DM_DITHERTYPE       0x04000000L
+
+#define DMORIENT_PORTRAIT   1
+#define DMORIENT_LANDSCAPE  2
+
+#define DMPAPER_LETTER      1
+#define DMPAPER_LEGAL       5
+#define DMPAPER_A3          8
+#define DMPAPER_A4          9
+#define DMPAPER_A5          11
+#define DMPAPER_B4          12
+#define DMPAPER_B5          13
+#define DMPAPER_USER        256
+
+#define DMBIN_UPPER         1
+#define DMBIN_ONLYONE       1
+#define DMBIN_LOWER         2
+#define DMBIN_MIDDLE        3
+#define DMBIN_MANUAL        4
+#define DMBIN_ENVELOPE      5
+#define DMBIN_ENVMANUAL     6
+#define DMBIN_AUTO          7
+#define DMBIN_TRACTOR       8
+#define DMBIN_SMALLFMT      9
+#define DMBIN_LARGEFMT      10
+#define DMBIN_LARGECAPACITY 11
+#define DMBIN_CASSETTE      14
+#define DMBIN_FORMSOURCE    15
+#define DMBIN_USER          256
+
+#define DMRES_DRAFT         (-1)
+#define DMRES_LOW           (-2)
+#define DMRES_MEDIUM        (-3)
+#define DMRES_HIGH          (-4)
+
+#define DMCOLOR_MONOCHROME  1
+#define DMCOLOR_COLOR       2
+
+#define DMDUP_SIMPLEX       1
+#define DMDUP_VERTICAL      2
+#define DMDUP_HORIZONTAL    3
+
+#define DMTT_BITMAP           1
+#define DMTT_DOWNLOAD         2
+#define DMTT_SUBDEV           3
+#define DMTT_DOWNLOAD_OUTLINE 4
+
+#define DMCOLLATE_FALSE     0
+#define DMCOLLATE_TRUE      1
+
+#define DMNUP_SYSTEM        1
+#define DMNUP_ONEUP         2
+
+#define DMICMMETHOD_NONE    1
+#define DMICMMETHOD_SYSTEM  2
+#define DMICMMETHOD_DRIVER  3
+#define DMICMMETHOD_DEVICE  4
+
+#define DMMEDIA_STANDARD     1
+#define DMMEDIA_TRANSPARENCY 2
+#define DMMEDIA_GLOSSY       3
+#define DMMEDIA_USER         256
+
+#define DMDITHER_NONE        1
+#define DMDITHER_COARSE      2
+#define DMDITHER_FINE        3
+#define DMDITHER_LINEART     4
+#define DMDITHER_GRAYSCALE   10
+#define DMDITHER_USER        256
+
+typedef struct tagBITMAP {
+    LONG   bmType;
+    LONG   bmWidth;
+    LONG   bmHeight;
+    LONG   bmWidthBytes;
+    WORD   bmPlanes;
+    WORD   bmBitsPixel;
+    LPVOID bmBits;
+} BITMAP, *PBITMAP, *LPBITMAP;
+static_assert(sizeof(BITMAP) == 24);
+
+PLATFORM_API BOOL WINAPI DeleteObject(HGDIOBJ ho);
+PLATFORM_API int  WINAPI GetObjectW(HANDLE h, int c, LPVOID pv);
