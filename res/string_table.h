@@ -1,8 +1,14 @@
 #pragma once
-// string_table.h - the texts of the resource library by string id.
+// string_table.h - the texts of the resource library by string id, kept in several tables by the area of
+// the driver that shows them; the directory merges them into one sorted table.
 
 #include "host/resource_data.h"
 #include <cstddef>
 
-extern const host::StringResource kStringTable[];
-extern const std::size_t kStringTableCount;
+struct StringTablePart {
+    const host::StringResource* rows;
+    std::size_t count;
+};
+
+// Each table file defines one of these.
+extern const StringTablePart kGeneralStrings;
