@@ -13,6 +13,9 @@
 namespace platform::engine {
 namespace {
 
+// Vertices further out than this are refused; no device surface comes near it.
+constexpr LONG kMaxCoordinate = 1L << 27;
+
 struct Channels {
     double r, g, b;
 };
@@ -71,12 +74,24 @@ void FillRectangle(const PixelAccess& dest, const RECTL& area, const std::vector
     });
 }
 
-void FillTriangle(const PixelAccess& dest, const RECTL& area, const std::vector<RECTL>& clipRects,
-                  XLATEOBJ* pxlo, const TRIVERTEX& a, const TRIVERTEX& b, const TRIVERTEX& c)
+// Twice a cross product, exactly: coordinates are limited to kMaxCoordinate, so every product fits 64 bits.
+int64_t Cross(int64_t ux, int64_t uy, int64_t vx, int64_t vy)
 {
-    const double det = static_cast<double>(b.x - a.x) * (c.y - a.y) - static_cast<double>(c.x - a.x) * (b.y - a.y);
+    return ux * vy - uy * vx;
+}
+
+// A pixel whose centre lies exactly on an edge belongs to the triangle only when the edge is a top or a left
+// edge, so two triangles sharing an edge paint each such pixel once.
+void FillTriangle(const PixelAccess& dest, const RECTL& area, const std::vector<RECTL>& clipRects,
+                  XLATEOBJ* pxlo, const TRIVERTEX& a, TRIVERTEX b, TRIVERTEX c)
+{
+    int64_t det = Cross(b.x - a.x, b.y - a.y, c.x - a.x, c.y - a.y);
     if (det == 0)
-        return;   // a degenerate triangle covers no pixel centre
+        return;   // a degenerate triangle covers no pixel
+    if (det < 0) {
+        std::swap(b, c);   // interior on the positive side of every edge a-b, b-c, c-a
+        det = -det;
+    }
     const RECTL box = {std::min({a.x, b.x, c.x}), std::min({a.y, b.y, c.y}), std::max({a.x, b.x, c.x}),
                        std::max({a.y, b.y, c.y})};
     std::vector<RECTL> visible;
@@ -87,14 +102,25 @@ void FillTriangle(const PixelAccess& dest, const RECTL& area, const std::vector<
         if (part.left < part.right && part.top < part.bottom)
             visible.push_back(part);
     }
+    const TRIVERTEX* v[3] = {&a, &b, &c};
     const Channels ca = ChannelsOf(a), cb = ChannelsOf(b), cc = ChannelsOf(c);
     Paint(dest, visible, pxlo, [&](double x, double y, Channels& out) {
-        // Barycentric weights of the pixel centre; a centre on an edge counts as inside.
-        const double wb = ((x - a.x) * (c.y - a.y) - (c.x - a.x) * (y - a.y)) / det;
-        const double wc = ((b.x - a.x) * (y - a.y) - (x - a.x) * (b.y - a.y)) / det;
-        const double wa = 1.0 - wb - wc;
-        if (wa < 0 || wb < 0 || wc < 0)
-            return false;
+        // In doubled coordinates the pixel centre is whole.
+        const int64_t px = static_cast<int64_t>(2 * x), py = static_cast<int64_t>(2 * y);
+        int64_t w[3];
+        for (int e = 0; e < 3; ++e) {
+            const TRIVERTEX& p0 = *v[e];
+            const TRIVERTEX& p1 = *v[(e + 1) % 3];
+            const int64_t ux = p1.x - p0.x, uy = p1.y - p0.y;
+            w[e] = Cross(ux, uy, px - 2 * p0.x, py - 2 * p0.y);
+            const bool topOrLeft = uy < 0 || (uy == 0 && ux > 0);
+            if (w[e] < 0 || (w[e] == 0 && !topOrLeft))
+                return false;
+        }
+        // w[e] is twice the area opposite the vertex after edge e's end: edge b-c weighs a, c-a weighs b.
+        const double wa = static_cast<double>(w[1]) / (2.0 * det);
+        const double wb = static_cast<double>(w[2]) / (2.0 * det);
+        const double wc = static_cast<double>(w[0]) / (2.0 * det);
         out = {ca.r * wa + cb.r * wb + cc.r * wc, ca.g * wa + cb.g * wb + cc.g * wc,
                ca.b * wa + cb.b * wb + cc.b * wc};
         return true;
@@ -119,6 +145,12 @@ BOOL APIENTRY EngGradientFill(SURFOBJ* psoDest, CLIPOBJ* pco, XLATEOBJ* pxlo, TR
     // Every vertex index is checked before anything is drawn: a bad mesh draws nothing.
     const ULONG perMesh = triangles ? 3 : 2;
     const auto* indices = static_cast<const ULONG*>(pMesh);
+    for (ULONG i = 0; i < nVertex; ++i) {
+        if (std::abs(pVertex[i].x) > kMaxCoordinate || std::abs(pVertex[i].y) > kMaxCoordinate) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+    }
     for (ULONG i = 0; i < nMesh * perMesh; ++i) {
         if (indices[i] >= nVertex) {
             SetLastError(ERROR_INVALID_PARAMETER);
