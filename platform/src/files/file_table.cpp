@@ -129,9 +129,13 @@ DWORD MissingFileError(const std::filesystem::path& host)
 
 bool SharingAllows(const FileId& id, DWORD access, DWORD share)
 {
+    // A handle without data access (one that only asks about the file) neither claims nor refuses anything.
+    if (access == 0)
+        return true;
     bool allowed = true;
     TheFiles().handles.ForEach([&](const std::shared_ptr<OpenFile>& file) {
-        if (file->id == id && ((access & ~file->share) != 0 || (file->access & ~share) != 0))
+        if (file->id == id && file->access != 0
+            && ((access & ~file->share) != 0 || (file->access & ~share) != 0))
             allowed = false;
     });
     return allowed;
