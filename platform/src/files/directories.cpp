@@ -32,13 +32,9 @@ BOOL WINAPI RemoveDirectoryW(LPCWSTR lpPathName)
 {
     std::lock_guard lock(FilesMutex());
     std::filesystem::path host;
-    if (!platform::ResolveFileName(lpPathName, host))
-        return FALSE;
     platform::HostEntry entry;
-    if (!platform::QueryHostEntry(host, entry)) {
-        SetLastError(platform::MissingFileError(host));
+    if (!platform::FindExisting(lpPathName, host, entry))
         return FALSE;
-    }
     if (!entry.isDirectory) {
         SetLastError(ERROR_DIRECTORY);
         return FALSE;

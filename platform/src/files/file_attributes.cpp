@@ -8,13 +8,9 @@ DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName)
 {
     std::lock_guard lock(FilesMutex());
     std::filesystem::path host;
-    if (!platform::ResolveFileName(lpFileName, host))
-        return INVALID_FILE_ATTRIBUTES;
     platform::HostEntry entry;
-    if (!platform::QueryHostEntry(host, entry)) {
-        SetLastError(platform::MissingFileError(host));
+    if (!platform::FindExisting(lpFileName, host, entry))
         return INVALID_FILE_ATTRIBUTES;
-    }
     return platform::AttributesOf(host, entry);
 }
 
@@ -22,13 +18,9 @@ BOOL WINAPI SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes)
 {
     std::lock_guard lock(FilesMutex());
     std::filesystem::path host;
-    if (!platform::ResolveFileName(lpFileName, host))
-        return FALSE;
     platform::HostEntry entry;
-    if (!platform::QueryHostEntry(host, entry)) {
-        SetLastError(platform::MissingFileError(host));
+    if (!platform::FindExisting(lpFileName, host, entry))
         return FALSE;
-    }
     // Bits that are no attribute of one's choosing (directory, normal, temporary) are ignored.
     platform::SetKeptAttributes(host, dwFileAttributes & platform::kKeptAttributes);
     return TRUE;

@@ -50,6 +50,33 @@ std::shared_ptr<OpenFile> FindFile(HANDLE hFile)
     return platform::FileHandles().Find(hFile);
 }
 
+// The file behind a handle that must hold the access (kAccess* bits) for what the caller is about to do;
+// null, with the last error set, for an unknown handle or one without that access.
+std::shared_ptr<OpenFile> FindFileWithAccess(HANDLE hFile, DWORD access)
+{
+    auto file = FindFile(hFile);
+    if (file == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    if ((file->access & access) != access) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    return file;
+}
+
+// Every handle of the stand-in is synchronous, so an overlapped request would be answered wrongly; a
+// missing buffer is refused rather than used. False, with the last error set, for either.
+bool TransferArgumentsValid(LPCVOID lpBuffer, DWORD nNumberOfBytes, LPOVERLAPPED lpOverlapped)
+{
+    if (lpOverlapped != nullptr || (lpBuffer == nullptr && nNumberOfBytes != 0)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    return true;
+}
+
 // A file's size through its handle; false (with the last error) when the host cannot tell.
 bool SizeOfOpenFile(const OpenFile& file, uint64_t& size)
 {
@@ -140,20 +167,9 @@ BOOL WINAPI ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, 
     std::lock_guard lock(FilesMutex());
     if (lpNumberOfBytesRead != nullptr)
         *lpNumberOfBytesRead = 0;
-    const auto file = FindFile(hFile);
-    if (file == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
+    const auto file = FindFileWithAccess(hFile, platform::kAccessRead);
+    if (file == nullptr || !TransferArgumentsValid(lpBuffer, nNumberOfBytesToRead, lpOverlapped))
         return FALSE;
-    }
-    // Every handle of the stand-in is synchronous; an overlapped request would be answered wrongly.
-    if (lpOverlapped != nullptr || (lpBuffer == nullptr && nNumberOfBytesToRead != 0)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (!(file->access & platform::kAccessRead)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
     if (file->position > INT64_MAX - nNumberOfBytesToRead)
         return TRUE;   // nothing can lie that far past the end
     auto* bytes = static_cast<BYTE*>(lpBuffer);
@@ -182,19 +198,9 @@ BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrit
     std::lock_guard lock(FilesMutex());
     if (lpNumberOfBytesWritten != nullptr)
         *lpNumberOfBytesWritten = 0;
-    const auto file = FindFile(hFile);
-    if (file == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
+    const auto file = FindFileWithAccess(hFile, platform::kAccessWrite);
+    if (file == nullptr || !TransferArgumentsValid(lpBuffer, nNumberOfBytesToWrite, lpOverlapped))
         return FALSE;
-    }
-    if (lpOverlapped != nullptr || (lpBuffer == nullptr && nNumberOfBytesToWrite != 0)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (!(file->access & platform::kAccessWrite)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
     if (platform::ShouldFail(platform::FaultKind::FileWrite)) {
         SetLastError(ERROR_DISK_FULL);
         return FALSE;
@@ -274,15 +280,9 @@ DWORD WINAPI SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistance
 BOOL WINAPI SetEndOfFile(HANDLE hFile)
 {
     std::lock_guard lock(FilesMutex());
-    const auto file = FindFile(hFile);
-    if (file == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
+    const auto file = FindFileWithAccess(hFile, platform::kAccessWrite);
+    if (file == nullptr)
         return FALSE;
-    }
-    if (!(file->access & platform::kAccessWrite)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
     if (::ftruncate64(file->fd, file->position) != 0) {
         SetLastError(platform::ErrorFromErrno(errno));
         return FALSE;
@@ -293,15 +293,9 @@ BOOL WINAPI SetEndOfFile(HANDLE hFile)
 BOOL WINAPI FlushFileBuffers(HANDLE hFile)
 {
     std::lock_guard lock(FilesMutex());
-    const auto file = FindFile(hFile);
-    if (file == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
+    const auto file = FindFileWithAccess(hFile, platform::kAccessWrite);
+    if (file == nullptr)
         return FALSE;
-    }
-    if (!(file->access & platform::kAccessWrite)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
     if (::fdatasync(file->fd) != 0) {
         SetLastError(platform::ErrorFromErrno(errno));
         return FALSE;

@@ -31,13 +31,9 @@ BOOL WINAPI DeleteFileW(LPCWSTR lpFileName)
 {
     std::lock_guard lock(FilesMutex());
     std::filesystem::path host;
-    if (!platform::ResolveFileName(lpFileName, host))
-        return FALSE;
     platform::HostEntry entry;
-    if (!platform::QueryHostEntry(host, entry)) {
-        SetLastError(platform::MissingFileError(host));
+    if (!platform::FindExisting(lpFileName, host, entry))
         return FALSE;
-    }
     if (entry.isDirectory || IsReadOnly(host, entry) || platform::IsDeletePending(entry.id)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
@@ -54,13 +50,9 @@ BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bF
     std::lock_guard lock(FilesMutex());
     std::filesystem::path from;
     std::filesystem::path to;
-    if (!platform::ResolveFileName(lpExistingFileName, from) || !platform::ResolveFileName(lpNewFileName, to))
-        return FALSE;
     platform::HostEntry source;
-    if (!platform::QueryHostEntry(from, source)) {
-        SetLastError(platform::MissingFileError(from));
+    if (!platform::FindExisting(lpExistingFileName, from, source) || !platform::ResolveFileName(lpNewFileName, to))
         return FALSE;
-    }
     if (source.isDirectory) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
@@ -111,13 +103,9 @@ BOOL WINAPI MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName)
     std::lock_guard lock(FilesMutex());
     std::filesystem::path from;
     std::filesystem::path to;
-    if (!platform::ResolveFileName(lpExistingFileName, from) || !platform::ResolveFileName(lpNewFileName, to))
-        return FALSE;
     platform::HostEntry source;
-    if (!platform::QueryHostEntry(from, source)) {
-        SetLastError(platform::MissingFileError(from));
+    if (!platform::FindExisting(lpExistingFileName, from, source) || !platform::ResolveFileName(lpNewFileName, to))
         return FALSE;
-    }
     if (platform::IsDeletePending(source.id)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;

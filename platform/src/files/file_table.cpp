@@ -121,6 +121,17 @@ bool QueryOpenFile(int fd, HostEntry& entry)
     return QueryStatx(fd, "", AT_EMPTY_PATH, entry);
 }
 
+bool FindExisting(LPCWSTR lpFileName, std::filesystem::path& host, HostEntry& entry)
+{
+    if (!ResolveFileName(lpFileName, host))
+        return false;
+    if (!QueryHostEntry(host, entry)) {
+        SetLastError(MissingFileError(host));
+        return false;
+    }
+    return true;
+}
+
 DWORD MissingFileError(const std::filesystem::path& host)
 {
     std::error_code ec;

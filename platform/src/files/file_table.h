@@ -69,6 +69,10 @@ bool ResolveFileName(LPCWSTR lpFileName, std::filesystem::path& host);
 bool QueryHostEntry(const std::filesystem::path& host, HostEntry& entry);
 bool QueryOpenFile(int fd, HostEntry& entry);
 
+// Maps a Windows name and looks up what lies there. False, with the last error set, for a name that cannot
+// be resolved or reaches nothing (ERROR_FILE_NOT_FOUND, or ERROR_PATH_NOT_FOUND when its folder is missing).
+bool FindExisting(LPCWSTR lpFileName, std::filesystem::path& host, HostEntry& entry);
+
 // The error for a name that reaches nothing: ERROR_FILE_NOT_FOUND when its folder exists,
 // ERROR_PATH_NOT_FOUND when the folder does not.
 DWORD MissingFileError(const std::filesystem::path& host);
