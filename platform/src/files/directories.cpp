@@ -39,7 +39,7 @@ BOOL WINAPI RemoveDirectoryW(LPCWSTR lpPathName)
         SetLastError(ERROR_DIRECTORY);
         return FALSE;
     }
-    if (platform::KeptAttributes(host, /*isDirectory=*/true) & FILE_ATTRIBUTE_READONLY) {
+    if (platform::IsReadOnly(host, entry)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }

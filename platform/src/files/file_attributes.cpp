@@ -22,6 +22,6 @@ BOOL WINAPI SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes)
     if (!platform::FindExisting(lpFileName, host, entry))
         return FALSE;
     // Bits that are no attribute of one's choosing (directory, normal, temporary) are ignored.
-    platform::SetKeptAttributes(host, dwFileAttributes & platform::kKeptAttributes);
+    platform::SetKeptAttributes(host, entry.id, dwFileAttributes);
     return TRUE;
 }

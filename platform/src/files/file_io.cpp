@@ -122,8 +122,9 @@ HANDLE WINAPI CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwSha
             SetLastError(dwCreationDisposition == CREATE_NEW ? ERROR_FILE_EXISTS : ERROR_ACCESS_DENIED);
             return INVALID_HANDLE_VALUE;
         }
-        const bool readOnly = platform::KeptAttributes(host, false) & FILE_ATTRIBUTE_READONLY;
-        if (platform::IsDeletePending(entry.id) || (readOnly && ((access & platform::kAccessWrite) || overwrite))) {
+        // A read-only file may be neither changed nor deleted, on close or otherwise.
+        const bool changes = (access & (platform::kAccessWrite | platform::kAccessDelete)) != 0 || overwrite;
+        if (platform::IsDeletePending(entry.id) || (changes && platform::IsReadOnly(host, entry))) {
             SetLastError(ERROR_ACCESS_DENIED);
             return INVALID_HANDLE_VALUE;
         }
@@ -146,7 +147,7 @@ HANDLE WINAPI CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwSha
     }
     // A file made or overwritten takes the attributes asked for; Windows marks it for archiving as well.
     if (!existed || dwCreationDisposition == CREATE_ALWAYS)
-        platform::SetKeptAttributes(host, (dwFlagsAndAttributes & platform::kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE);
+        platform::SetKeptAttributes(host, entry.id, dwFlagsAndAttributes | FILE_ATTRIBUTE_ARCHIVE);
 
     auto file = std::make_shared<OpenFile>();
     file->fd = fd;

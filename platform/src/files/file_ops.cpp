@@ -12,11 +12,6 @@ using platform::FilesMutex;
 
 namespace {
 
-bool IsReadOnly(const std::filesystem::path& host, const platform::HostEntry& entry)
-{
-    return platform::KeptAttributes(host, entry.isDirectory) & FILE_ATTRIBUTE_READONLY;
-}
-
 // The last component of a Windows name as the caller spelled it.
 std::filesystem::path LastComponent(LPCWSTR lpFileName)
 {
@@ -34,7 +29,7 @@ BOOL WINAPI DeleteFileW(LPCWSTR lpFileName)
     platform::HostEntry entry;
     if (!platform::FindExisting(lpFileName, host, entry))
         return FALSE;
-    if (entry.isDirectory || IsReadOnly(host, entry) || platform::IsDeletePending(entry.id)) {
+    if (entry.isDirectory || platform::IsReadOnly(host, entry) || platform::IsDeletePending(entry.id)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
@@ -73,7 +68,7 @@ BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bF
             SetLastError(ERROR_FILE_EXISTS);
             return FALSE;
         }
-        if (target.isDirectory || IsReadOnly(to, target) || platform::IsDeletePending(target.id)) {
+        if (target.isDirectory || platform::IsReadOnly(to, target) || platform::IsDeletePending(target.id)) {
             SetLastError(ERROR_ACCESS_DENIED);
             return FALSE;
         }
@@ -94,7 +89,8 @@ BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bF
     }
     // The copy keeps the source's last write time and its attributes, read-only included.
     std::filesystem::last_write_time(to, std::filesystem::last_write_time(from, ec), ec);
-    platform::SetKeptAttributes(to, platform::KeptAttributes(from, false));
+    if (platform::QueryHostEntry(to, target))
+        platform::SetKeptAttributes(to, target.id, platform::KeptAttributes(from, source));
     return TRUE;
 }
 

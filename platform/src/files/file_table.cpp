@@ -15,11 +15,16 @@
 namespace platform {
 namespace {
 
+struct KeptBits {
+    FileId id;        // the file the bits were set on
+    DWORD attributes;
+};
+
 struct FileState {
     std::recursive_mutex mutex;
     HandleTable<OpenFile> handles{kFileHandleBase};
     std::map<FileId, std::filesystem::path> pendingDeletes;   // file -> the name it goes away under
-    std::map<std::string, DWORD> attributes;                   // host path -> kept attribute bits
+    std::map<std::string, KeptBits> attributes;                // host path -> kept attribute bits
 };
 
 FileState& TheFiles()
@@ -207,7 +212,7 @@ void FollowRename(const FileId& id, const std::filesystem::path& from, const std
     });
     const std::string fromKey = AttributeKey(from);
     const std::string toKey = AttributeKey(to);
-    std::vector<std::pair<std::string, DWORD>> moved;
+    std::vector<std::pair<std::string, KeptBits>> moved;
     for (auto it = files.attributes.begin(); it != files.attributes.end();) {
         if (it->first == fromKey || IsBelow(it->first, fromKey)) {
             moved.emplace_back(toKey + it->first.substr(fromKey.size()), it->second);
@@ -220,26 +225,31 @@ void FollowRename(const FileId& id, const std::filesystem::path& from, const std
         files.attributes[key] = bits;
 }
 
-DWORD KeptAttributes(const std::filesystem::path& host, bool isDirectory)
+DWORD KeptAttributes(const std::filesystem::path& host, const HostEntry& entry)
 {
     const auto& attributes = TheFiles().attributes;
     const auto it = attributes.find(AttributeKey(host));
-    if (it != attributes.end())
-        return it->second;
-    return isDirectory ? 0 : FILE_ATTRIBUTE_ARCHIVE;
+    if (it != attributes.end() && it->second.id == entry.id)
+        return it->second.attributes;
+    return entry.isDirectory ? 0 : FILE_ATTRIBUTE_ARCHIVE;
+}
+
+bool IsReadOnly(const std::filesystem::path& host, const HostEntry& entry)
+{
+    return (KeptAttributes(host, entry) & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 DWORD AttributesOf(const std::filesystem::path& host, const HostEntry& entry)
 {
-    const DWORD kept = KeptAttributes(host, entry.isDirectory);
+    const DWORD kept = KeptAttributes(host, entry);
     if (entry.isDirectory)
         return FILE_ATTRIBUTE_DIRECTORY | kept;
     return kept == 0 ? FILE_ATTRIBUTE_NORMAL : kept;
 }
 
-void SetKeptAttributes(const std::filesystem::path& host, DWORD attributes)
+void SetKeptAttributes(const std::filesystem::path& host, const FileId& id, DWORD attributes)
 {
-    TheFiles().attributes[AttributeKey(host)] = attributes & kKeptAttributes;
+    TheFiles().attributes[AttributeKey(host)] = KeptBits{id, attributes & kKeptAttributes};
 }
 
 void ForgetAttributes(const std::filesystem::path& host)

@@ -102,8 +102,11 @@ void FollowRename(const FileId& id, const std::filesystem::path& from, const std
 DWORD AttributesOf(const std::filesystem::path& host, const HostEntry& entry);
 
 // The kept bits of an entry: what was set, else the default (archive for a file, nothing for a folder).
-DWORD KeptAttributes(const std::filesystem::path& host, bool isDirectory);
-void SetKeptAttributes(const std::filesystem::path& host, DWORD attributes);
+// Bits are kept with the identity of the file they were set on, so a file that another program deleted and
+// made anew under the same name starts with the default again.
+DWORD KeptAttributes(const std::filesystem::path& host, const HostEntry& entry);
+bool IsReadOnly(const std::filesystem::path& host, const HostEntry& entry);
+void SetKeptAttributes(const std::filesystem::path& host, const FileId& id, DWORD attributes);
 void ForgetAttributes(const std::filesystem::path& host);
 
 } // namespace platform

@@ -311,7 +311,8 @@ BOOL WINAPI WritePrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPC
         return FALSE;
     ProfileLines lines;
     const bool exists = LoadProfile(host, lines);
-    if (exists && (platform::KeptAttributes(host, /*isDirectory=*/false) & FILE_ATTRIBUTE_READONLY)) {
+    platform::HostEntry entry;
+    if (exists && platform::QueryHostEntry(host, entry) && platform::IsReadOnly(host, entry)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }

@@ -80,6 +80,19 @@ TEST_F(FileAttributes, ADeletedFileTakesItsAttributesAlong)
     EXPECT_EQ(GetFileAttributesW(kFile), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
 }
 
+TEST_F(FileAttributes, AFileMadeAnewBehindThePlatformsBackStartsAfresh)
+{
+    PutFile(kFile, "old");
+    ASSERT_TRUE(SetFileAttributesW(kFile, FILE_ATTRIBUTE_READONLY));
+    PutFile(u"C:\\TEMP\\other.txt", "new");   // made while the old file still exists: a file of its own
+    std::filesystem::remove(HostPath(kFile));
+    std::filesystem::rename(HostPath(u"C:\\TEMP\\other.txt"), HostPath(kFile));
+    EXPECT_EQ(GetFileAttributesW(kFile), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+    const HANDLE file = CreateFileW(kFile, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+}
+
 TEST_F(FileAttributes, AFolderKeepsItsOwnBitsBesideDirectory)
 {
     ASSERT_TRUE(CreateDirectoryW(u"C:\\TEMP\\Folder", nullptr));

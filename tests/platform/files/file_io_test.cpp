@@ -343,18 +343,19 @@ TEST_F(FileIo, AReadOnlyFileOpensForReadingOnly)
 {
     PutFile(kFile, "keep");
     ASSERT_TRUE(SetFileAttributesW(kFile, FILE_ATTRIBUTE_READONLY));
-    struct Case { DWORD access; DWORD disposition; bool opens; };
+    struct Case { DWORD access; DWORD disposition; DWORD flags; bool opens; };
     const Case cases[] = {
-        {GENERIC_READ,                 OPEN_EXISTING, true },
-        {GENERIC_READ,                 OPEN_ALWAYS,   true },
-        {GENERIC_WRITE,                OPEN_EXISTING, false},
-        {GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS,   false},
-        {GENERIC_READ,                 CREATE_ALWAYS, false},   // overwriting is writing
+        {GENERIC_READ,                 OPEN_EXISTING, 0,                         true },
+        {GENERIC_READ,                 OPEN_ALWAYS,   0,                         true },
+        {GENERIC_WRITE,                OPEN_EXISTING, 0,                         false},
+        {GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS,   0,                         false},
+        {GENERIC_READ,                 CREATE_ALWAYS, 0,                         false},   // overwriting is writing
+        {GENERIC_READ,                 OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "access " << std::hex << c.access << " disposition " << c.disposition);
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         SetLastError(0);
-        const HANDLE file = Open(c.access, FILE_SHARE_READ, c.disposition);
+        const HANDLE file = Open(c.access, FILE_SHARE_READ | FILE_SHARE_DELETE, c.disposition, c.flags);
         EXPECT_EQ(file != INVALID_HANDLE_VALUE, c.opens);
         if (file == INVALID_HANDLE_VALUE) {
             EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
