@@ -33,7 +33,7 @@ FileState& TheFiles()
     return *files;
 }
 
-// Filled in by statx: Linux keeps the birth time of a file where the file system has one.
+// A host time (since 1970) as a file time (since 1601); nothing on the host lies before 1601.
 FILETIME FileTimeFromHost(const struct statx_timestamp& time)
 {
     constexpr int64_t kSecondsFrom1601To1970 = 11644473600LL;
@@ -43,6 +43,7 @@ FILETIME FileTimeFromHost(const struct statx_timestamp& time)
     return FILETIME{static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
 }
 
+// statx rather than stat: it tells a file's birth time, where the file system keeps one, for its creation time.
 bool QueryStatx(int dirFd, const char* path, int flags, HostEntry& entry)
 {
     struct statx info = {};

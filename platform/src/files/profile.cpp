@@ -127,7 +127,8 @@ bool SaveProfile(const std::filesystem::path& host, const ProfileLines& lines)
     out.close();
     if (!out) {
         std::error_code ec;
-        SetLastError(std::filesystem::is_directory(host.parent_path(), ec) ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
+        const bool folderExists = std::filesystem::is_directory(host.parent_path(), ec);
+        SetLastError(folderExists ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
         return false;
     }
     return true;

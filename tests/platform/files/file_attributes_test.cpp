@@ -15,7 +15,7 @@ TEST_F(FileAttributes, ReportsFilesFoldersAndWhatIsMissing)
     PutFile(kFile, "x");
     struct Case { const char16_t* name; DWORD attributes; DWORD error; };
     const Case cases[] = {
-        {kFile,                       FILE_ATTRIBUTE_ARCHIVE,   0                   },   // a new file is to be archived
+        {kFile,                       FILE_ATTRIBUTE_ARCHIVE,   0                   },   // a new file: to archive
         {u"C:\\TEMP",                 FILE_ATTRIBUTE_DIRECTORY, 0                   },
         {u"C:\\",                     FILE_ATTRIBUTE_DIRECTORY, 0                   },
         {u"C:\\TEMP\\missing.txt",    INVALID_FILE_ATTRIBUTES,  ERROR_FILE_NOT_FOUND},

@@ -377,7 +377,9 @@ TEST_F(FileIo, EveryHandleCallRefusesAnUnknownOrClosedHandle)
     const std::vector<std::pair<const char*, std::function<bool(HANDLE)>>> calls = {
         {"ReadFile",         [&](HANDLE h) { return ReadFile(h, buffer, 4, &count, nullptr) != FALSE; }},
         {"WriteFile",        [&](HANDLE h) { return WriteFile(h, "x", 1, &count, nullptr) != FALSE; }},
-        {"SetFilePointer",   [&](HANDLE h) { return SetFilePointer(h, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER; }},
+        {"SetFilePointer",   [&](HANDLE h) {
+             return SetFilePointer(h, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
+         }},
         {"SetEndOfFile",     [&](HANDLE h) { return SetEndOfFile(h) != FALSE; }},
         {"FlushFileBuffers", [&](HANDLE h) { return FlushFileBuffers(h) != FALSE; }},
         {"GetFileSize",      [&](HANDLE h) { return GetFileSize(h, nullptr) != INVALID_FILE_SIZE; }},
