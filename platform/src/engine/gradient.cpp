@@ -34,6 +34,19 @@ ULONG RgbOf(const Channels& c)
     return byte(c.r) | (byte(c.g) << 8) | (byte(c.b) << 16);
 }
 
+// The parts of the clip rectangles inside both the drawing's area and the shape's bounding box.
+std::vector<RECTL> VisibleParts(const std::vector<RECTL>& clipRects, const RECTL& area, const RECTL& box)
+{
+    std::vector<RECTL> visible;
+    for (const RECTL& c : clipRects) {
+        const RECTL part = {std::max({c.left, box.left, area.left}), std::max({c.top, box.top, area.top}),
+                            std::min({c.right, box.right, area.right}), std::min({c.bottom, box.bottom, area.bottom})};
+        if (part.left < part.right && part.top < part.bottom)
+            visible.push_back(part);
+    }
+    return visible;
+}
+
 // Paints every pixel of the visible rectangles that colourAt gives a colour for.
 template <typename ColourAt>
 void Paint(const PixelAccess& dest, const std::vector<RECTL>& visible, XLATEOBJ* pxlo, ColourAt colourAt)
@@ -56,14 +69,7 @@ void FillRectangle(const PixelAccess& dest, const RECTL& area, const std::vector
     const RECTL rect = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
     const Channels ca = ChannelsOf(a);
     const Channels cb = ChannelsOf(b);
-    std::vector<RECTL> visible;
-    for (const RECTL& c : clipRects) {
-        const RECTL part = {std::max({c.left, rect.left, area.left}), std::max({c.top, rect.top, area.top}),
-                            std::min({c.right, rect.right, area.right}),
-                            std::min({c.bottom, rect.bottom, area.bottom})};
-        if (part.left < part.right && part.top < part.bottom)
-            visible.push_back(part);
-    }
+    const std::vector<RECTL> visible = VisibleParts(clipRects, area, rect);
     // The colour runs from vertex a's side to vertex b's side, whichever order they lie in.
     const double from = vertical ? a.y : a.x;
     const double to = vertical ? b.y : b.x;
@@ -94,14 +100,7 @@ void FillTriangle(const PixelAccess& dest, const RECTL& area, const std::vector<
     }
     const RECTL box = {std::min({a.x, b.x, c.x}), std::min({a.y, b.y, c.y}), std::max({a.x, b.x, c.x}),
                        std::max({a.y, b.y, c.y})};
-    std::vector<RECTL> visible;
-    for (const RECTL& r : clipRects) {
-        const RECTL part = {std::max({r.left, box.left, area.left}), std::max({r.top, box.top, area.top}),
-                            std::min({r.right, box.right, area.right}),
-                            std::min({r.bottom, box.bottom, area.bottom})};
-        if (part.left < part.right && part.top < part.bottom)
-            visible.push_back(part);
-    }
+    const std::vector<RECTL> visible = VisibleParts(clipRects, area, box);
     const TRIVERTEX* v[3] = {&a, &b, &c};
     const Channels ca = ChannelsOf(a), cb = ChannelsOf(b), cc = ChannelsOf(c);
     Paint(dest, visible, pxlo, [&](double x, double y, Channels& out) {

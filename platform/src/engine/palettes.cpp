@@ -17,33 +17,44 @@ HandleTable<Palette>& Palettes()
 
 const bool kForgetsPalettesWithTheWorld = (OnWorldReset([] { Palettes().Clear(); }), true);
 
+// Where a colour channel lies in a bit-field pixel: the shift to its lowest bit and its widest value.
+struct Field {
+    int shift = 0;
+    ULONG max = 0;
+    int width = 0;
+};
+
+Field FieldOf(FLONG mask)
+{
+    Field field;
+    if (mask == 0)
+        return field;
+    while (((mask >> field.shift) & 1) == 0)
+        ++field.shift;
+    field.max = mask >> field.shift;
+    field.width = __builtin_popcount(field.max);
+    return field;
+}
+
 // A channel of a bit-field pixel, widened or narrowed to 8 bits.
 BYTE ExtractChannel(ULONG value, FLONG mask)
 {
-    if (mask == 0)
+    const Field f = FieldOf(mask);
+    if (f.max == 0)
         return 0;
-    int shift = 0;
-    while (((mask >> shift) & 1) == 0)
-        ++shift;
-    const ULONG field = mask >> shift;
-    const int width = __builtin_popcount(field);
-    const ULONG v = (value >> shift) & field;
-    if (width >= 8)
-        return static_cast<BYTE>(v >> (width - 8));
-    return static_cast<BYTE>(v * 255 / field);
+    const ULONG v = (value >> f.shift) & f.max;
+    if (f.width >= 8)
+        return static_cast<BYTE>(v >> (f.width - 8));
+    return static_cast<BYTE>(v * 255 / f.max);
 }
 
 ULONG PackChannel(BYTE channel, FLONG mask)
 {
-    if (mask == 0)
+    const Field f = FieldOf(mask);
+    if (f.max == 0)
         return 0;
-    int shift = 0;
-    while (((mask >> shift) & 1) == 0)
-        ++shift;
-    const ULONG field = mask >> shift;
-    const int width = __builtin_popcount(field);
-    const ULONG v = width >= 8 ? (static_cast<ULONG>(channel) << (width - 8)) : (channel * field + 127) / 255;
-    return (v << shift) & mask;
+    const ULONG v = f.width >= 8 ? (static_cast<ULONG>(channel) << (f.width - 8)) : (channel * f.max + 127) / 255;
+    return (v << f.shift) & mask;
 }
 
 // A mask of one run of set bits.

@@ -43,6 +43,24 @@ bool HasSurface(const std::shared_ptr<PrinterDc>& dc)
     return false;
 }
 
+// The device context of a page call, when it is in the state the call needs and the interface module lets
+// the call go on (its event does not answer DOCUMENTEVENT_FAILURE); null otherwise, with the last error set.
+std::shared_ptr<PrinterDc> PageCallDc(HDC hdc, DocState needed, int event)
+{
+    const auto dc = FindPrinterDc(hdc);
+    if (!HasSurface(dc))
+        return nullptr;
+    if (dc->state != needed) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if (SendDocumentEvent(*dc, hdc, event, 0, nullptr, 0, nullptr) == DOCUMENTEVENT_FAILURE) {
+        SetLastError(ERROR_CANCELLED);
+        return nullptr;
+    }
+    return dc;
+}
+
 } // namespace
 
 bool FinishPage(PrinterDc& dc)
@@ -111,18 +129,9 @@ int WINAPI StartDocW(HDC hdc, const DOCINFOW* lpdi)
 
 int WINAPI StartPage(HDC hdc)
 {
-    const auto dc = platform::FindPrinterDc(hdc);
-    if (!platform::HasSurface(dc))
+    const auto dc = platform::PageCallDc(hdc, DocState::Document, DOCUMENTEVENT_STARTPAGE);
+    if (dc == nullptr)
         return SP_ERROR;
-    if (dc->state != DocState::Document) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return SP_ERROR;
-    }
-    if (platform::SendDocumentEvent(*dc, hdc, DOCUMENTEVENT_STARTPAGE, 0, nullptr, 0, nullptr) ==
-        DOCUMENTEVENT_FAILURE) {
-        SetLastError(ERROR_CANCELLED);
-        return SP_ERROR;
-    }
     platform::RecordCall(*dc, "DrvStartPage");
     const auto startPage = platform::Hook<PFN_DrvStartPage>(*dc, INDEX_DrvStartPage);
     if (startPage != nullptr && !startPage(&dc->surface->so)) {
@@ -135,18 +144,9 @@ int WINAPI StartPage(HDC hdc)
 
 int WINAPI EndPage(HDC hdc)
 {
-    const auto dc = platform::FindPrinterDc(hdc);
-    if (!platform::HasSurface(dc))
+    const auto dc = platform::PageCallDc(hdc, DocState::Page, DOCUMENTEVENT_ENDPAGE);
+    if (dc == nullptr)
         return SP_ERROR;
-    if (dc->state != DocState::Page) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return SP_ERROR;
-    }
-    if (platform::SendDocumentEvent(*dc, hdc, DOCUMENTEVENT_ENDPAGE, 0, nullptr, 0, nullptr) ==
-        DOCUMENTEVENT_FAILURE) {
-        SetLastError(ERROR_CANCELLED);
-        return SP_ERROR;
-    }
     if (!platform::FinishPage(*dc)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return SP_ERROR;

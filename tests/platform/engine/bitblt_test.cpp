@@ -89,7 +89,8 @@ TEST(EngBitBlt, TilesAPatternBrushFromTheBrushOriginThroughItsTranslation)
     platform::engine::Palette bgr;
     bgr.iMode = PAL_BGR;
     auto brush = platform::engine::BrushObject::Pattern(
-        pattern.handle(), nullptr, std::make_unique<platform::engine::XlateObject>(indexed, bgr), dest.so(), HS_DDI_MAX);
+        pattern.handle(), nullptr, std::make_unique<platform::engine::XlateObject>(indexed, bgr), dest.so(),
+        HS_DDI_MAX);
     ASSERT_NE(brush, nullptr);
     EXPECT_EQ(brush->get()->iSolidColor, 0xFFFFFFFFu);
     RECTL r = {0, 0, 9, 5};
@@ -167,7 +168,8 @@ TEST(EngBitBlt, RefusesWhatItCannotDraw)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         SetLastError(0);
-        EXPECT_FALSE(EngBitBlt(c.dest, c.src, nullptr, nullptr, nullptr, &r, &origin, nullptr, nullptr, nullptr, c.rop));
+        EXPECT_FALSE(
+            EngBitBlt(c.dest, c.src, nullptr, nullptr, nullptr, &r, &origin, nullptr, nullptr, nullptr, c.rop));
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     }
     EngUnlockSurface(deviceSo);

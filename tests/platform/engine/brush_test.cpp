@@ -75,7 +75,8 @@ TEST_F(BrushRealization, AsksTheTargetsDriverOnceAndKeepsItsBlock)
 TEST_F(BrushRealization, AFailedRealizationAnswersNullAndIsTriedAgain)
 {
     g_realizeResult = FALSE;
-    auto brush = platform::engine::BrushObject::Pattern(m_pattern.handle(), nullptr, nullptr, m_target.so(), HS_DDI_MAX);
+    auto brush =
+        platform::engine::BrushObject::Pattern(m_pattern.handle(), nullptr, nullptr, m_target.so(), HS_DDI_MAX);
     EXPECT_EQ(BRUSHOBJ_pvGetRbrush(brush->get()), nullptr);
     g_realizeResult = TRUE;
     EXPECT_NE(BRUSHOBJ_pvGetRbrush(brush->get()), nullptr);

@@ -44,7 +44,8 @@ std::vector<RECTL> EnumerateAll(CLIPOBJ* pco, ULONG batch, ULONG* batches = null
 TEST(ClipObject, JoinsOverlappingRectanglesIntoBandsWithoutOverlap)
 {
     // An L of two overlapping rectangles and a separate square below.
-    auto clip = platform::engine::ClipObject::FromRectangles({{0, 0, 10, 4}, {0, 2, 4, 8}, {6, 10, 8, 12}, {3, 3, 3, 9}});
+    auto clip =
+        platform::engine::ClipObject::FromRectangles({{0, 0, 10, 4}, {0, 2, 4, 8}, {6, 10, 8, 12}, {3, 3, 3, 9}});
     const std::vector<RECTL> expected = {{0, 0, 10, 4}, {0, 4, 4, 8}, {6, 10, 8, 12}};
     EXPECT_EQ(clip->Rectangles(), expected);
     const CLIPOBJ* co = clip->get();

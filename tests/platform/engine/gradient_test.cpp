@@ -56,10 +56,12 @@ TEST(EngGradientFill, ABadMeshDrawsNothing)
     TRIVERTEX v[] = {Vertex(0, 0, 9, 9, 9), Vertex(2, 2, 9, 9, 9)};
     GRADIENT_RECT meshes[] = {{0, 1}, {0, 2}};   // the second names a vertex that does not exist
     RECTL extents = {0, 0, 2, 2};
-    EXPECT_FALSE(EngGradientFill(dest.so(), nullptr, nullptr, v, 2, meshes, 2, &extents, nullptr, GRADIENT_FILL_RECT_H));
+    EXPECT_FALSE(
+        EngGradientFill(dest.so(), nullptr, nullptr, v, 2, meshes, 2, &extents, nullptr, GRADIENT_FILL_RECT_H));
     EXPECT_EQ(dest.Pixels(), (std::vector<ULONG>{0, 0, 0, 0}));
     EXPECT_FALSE(EngGradientFill(dest.so(), nullptr, nullptr, v, 2, meshes, 1, &extents, nullptr, 7));
     TRIVERTEX far[] = {Vertex(0, 0, 9, 9, 9), Vertex(0x10000000, 2, 9, 9, 9)};
-    EXPECT_FALSE(EngGradientFill(dest.so(), nullptr, nullptr, far, 2, meshes, 1, &extents, nullptr, GRADIENT_FILL_RECT_H));
+    EXPECT_FALSE(
+        EngGradientFill(dest.so(), nullptr, nullptr, far, 2, meshes, 1, &extents, nullptr, GRADIENT_FILL_RECT_H));
     EXPECT_FALSE(EngGradientFill(dest.so(), nullptr, nullptr, v, 2, meshes, 1, nullptr, nullptr, GRADIENT_FILL_RECT_H));
 }

@@ -40,7 +40,8 @@ TEST(EngStretchBlt, LeavesPixelsWhoseSourceLiesOutsideTheBitmap)
     ASSERT_TRUE(EngStretchBlt(dest.so(), source.so(), nullptr, nullptr, nullptr, nullptr, nullptr, &d, &s, nullptr,
                               COLORONCOLOR));
     EXPECT_EQ(dest.Pixels(), (std::vector<ULONG>{0, 5, 6, 0}));
-    EXPECT_FALSE(EngStretchBlt(dest.so(), source.so(), nullptr, nullptr, nullptr, nullptr, nullptr, &d, &s, nullptr, 9));
+    EXPECT_FALSE(
+        EngStretchBlt(dest.so(), source.so(), nullptr, nullptr, nullptr, nullptr, nullptr, &d, &s, nullptr, 9));
     EXPECT_FALSE(EngStretchBlt(dest.so(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &d, &s, nullptr,
                                COLORONCOLOR));
 }

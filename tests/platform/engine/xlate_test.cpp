@@ -54,7 +54,8 @@ TEST(Xlate, TranslatesBetweenPaletteKinds)
 
 TEST(Xlate, DescribesItselfAndHandsOutItsPalettes)
 {
-    platform::engine::XlateObject table(Indexed({RGB(0, 0, 0), RGB(255, 255, 255)}), Direct(PAL_BITFIELDS, 0xFF0000, 0xFF00, 0xFF));
+    platform::engine::XlateObject table(Indexed({RGB(0, 0, 0), RGB(255, 255, 255)}),
+                                        Direct(PAL_BITFIELDS, 0xFF0000, 0xFF00, 0xFF));
     const XLATEOBJ* xo = table.get();
     EXPECT_EQ(xo->flXlate, static_cast<FLONG>(XO_TABLE));
     EXPECT_EQ(xo->iSrcType, PAL_INDEXED);
