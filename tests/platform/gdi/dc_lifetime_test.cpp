@@ -180,3 +180,27 @@ TEST_F(PrinterDcLifetime, ResetsBetweenPagesFromTheOldPdevToANewOne)
     EXPECT_EQ(host::DeviceContextCalls(hdc), (std::vector<std::string>{"DOCUMENTEVENT_RESETDCPRE"}));
     DeleteDC(hdc);
 }
+
+TEST_F(PrinterDcLifetime, WithoutADevmodeEnablesThePrintersDefaultOne)
+{
+    HDC hdc = CreateDCW(nullptr, kPrinter, nullptr, nullptr);   // the printer has none yet
+    ASSERT_NE(hdc, nullptr);
+    DeleteDC(hdc);
+    const DEVMODEW dm = Devmode(5);
+    host::SetPrinterDevmode(kPrinter, std::span(reinterpret_cast<const unsigned char*>(&dm), sizeof dm));
+    hdc = CreateDCW(nullptr, kPrinter, nullptr, nullptr);
+    ASSERT_NE(hdc, nullptr);
+    DeleteDC(hdc);
+    DEVMODEW tooShort = Devmode(9);
+    tooShort.dmSize = 40;   // ends before dmFields: not taken
+    hdc = CreateDCW(nullptr, kPrinter, nullptr, &tooShort);
+    ASSERT_NE(hdc, nullptr);
+    DeleteDC(hdc);
+    std::vector<std::string> enables;
+    for (const std::string& line : ModuleLines())
+        if (line.rfind("TESTDRV DrvEnablePDEV", 0) == 0)
+            enables.push_back(line);
+    EXPECT_EQ(enables, (std::vector<std::string>{"TESTDRV DrvEnablePDEV Test Printer copies -1 printer 1",
+                                                 "TESTDRV DrvEnablePDEV Test Printer copies 5 printer 1",
+                                                 "TESTDRV DrvEnablePDEV Test Printer copies -1 printer 1"}));
+}
