@@ -783,16 +783,5 @@ PLATFORM_API BOOL APIENTRY EngGradientFill(SURFOBJ* psoDest, CLIPOBJ* pco, XLATE
                                            ULONG nVertex, PVOID pMesh, ULONG nMesh, RECTL* prclExtents,
                                            POINTL* pptlDitherOrg, ULONG ulMode);
 
-// Text services: declared for the drivers that call them; the engine provides them in a later step.
-PLATFORM_API BOOL   APIENTRY EngTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco,
-                                        RECTL* prclExtra, RECTL* prclOpaque, BRUSHOBJ* pboFore,
-                                        BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX mix);
-PLATFORM_API VOID   APIENTRY STROBJ_vEnumStart(STROBJ* pstro);
-PLATFORM_API BOOL   APIENTRY STROBJ_bEnum(STROBJ* pstro, ULONG* pc, PGLYPHPOS* ppgpos);
-PLATFORM_API DWORD  APIENTRY STROBJ_dwGetCodePage(STROBJ* pstro);
-PLATFORM_API ULONG  APIENTRY FONTOBJ_cGetGlyphs(FONTOBJ* pfo, ULONG iMode, ULONG cGlyph, HGLYPH* phg,
-                                                PVOID* ppvGlyph);
-PLATFORM_API IFIMETRICS* APIENTRY FONTOBJ_pifi(FONTOBJ* pfo);
-PLATFORM_API XFORMOBJ*   APIENTRY FONTOBJ_pxoGetXform(FONTOBJ* pfo);
-PLATFORM_API ULONG  APIENTRY FONTOBJ_cGetAllGlyphHandles(FONTOBJ* pfo, HGLYPH* phg);
-PLATFORM_API PVOID  APIENTRY FONTOBJ_pvTrueTypeFontFile(FONTOBJ* pfo, ULONG* pcjFile);
+// The text services (EngTextOut, STROBJ_*, FONTOBJ_*) come with the engine's text rendering; only their records
+// are declared so far.
