@@ -1,0 +1,8 @@
+#pragma once
+// printer_info.h - what the driver asks the spooler about the printer it serves.
+
+#include "win/windows.h"
+
+// The printer's name, cut to cchOut - 1 characters and terminated. 1, or 0 (out untouched) for a missing
+// argument or when the spooler cannot tell.
+BOOL GetPrinterName(HANDLE hPrinter, LPWSTR pOut, DWORD cchOut);
