@@ -24,3 +24,23 @@ BOOL GetPrinterName(HANDLE hPrinter, LPWSTR pOut, DWORD cchOut)
     FreeLockedBlock(pInfo);
     return result;
 }
+
+PRINTER_INFO_2W* GetPrinterInfo2(HANDLE hPrinter, DWORD* pcbInfo)
+{
+    if (hPrinter == nullptr)
+        return nullptr;
+    DWORD cbNeeded = 0;
+    GetPrinterW(hPrinter, 2, nullptr, 0, &cbNeeded);
+    if (cbNeeded < sizeof(PRINTER_INFO_2W))
+        return nullptr;
+    auto* pInfo = static_cast<PRINTER_INFO_2W*>(AllocLockedBlock(cbNeeded));
+    if (pInfo == nullptr)
+        return nullptr;
+    if (!GetPrinterW(hPrinter, 2, reinterpret_cast<LPBYTE>(pInfo), cbNeeded, &cbNeeded)) {
+        FreeLockedBlock(pInfo);
+        return nullptr;
+    }
+    if (pcbInfo != nullptr)
+        *pcbInfo = cbNeeded;
+    return pInfo;
+}

@@ -6,3 +6,7 @@
 // The printer's name, cut to cchOut - 1 characters and terminated. 1, or 0 (out untouched) for a missing
 // argument or when the spooler cannot tell.
 BOOL GetPrinterName(HANDLE hPrinter, LPWSTR pOut, DWORD cchOut);
+
+// The printer's PRINTER_INFO_2W (GetPrinterW level 2) in a new locked block that the caller frees with
+// FreeLockedBlock; *pcbInfo gets the block's size. Null when the spooler cannot tell or memory is short.
+PRINTER_INFO_2W* GetPrinterInfo2(HANDLE hPrinter, DWORD* pcbInfo);
