@@ -8,6 +8,7 @@
 // Every table of texts; a new table file adds its part here.
 static const StringTablePart* const kStringParts[] = {
     &kGeneralStrings,
+    &kPaperStrings,
 };
 
 extern "C" __attribute__((visibility("default"))) const host::ResourceDirectory* HostResourceDirectory(void)

@@ -12,3 +12,4 @@ struct StringTablePart {
 
 // Each table file defines one of these.
 extern const StringTablePart kGeneralStrings;
+extern const StringTablePart kPaperStrings;
