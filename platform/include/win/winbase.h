@@ -194,7 +194,8 @@ PLATFORM_API int    WINAPI lstrcmpiW(LPCWSTR lpString1, LPCWSTR lpString2);
 PLATFORM_API int    WINAPI lstrlenA(LPCSTR lpString);
 
 // ---- modules --------------------------------------------------------------------------------------------
-typedef INT_PTR (WINAPI* FARPROC)(void);
+// void(void) is the one function type g++ lets a caller cast to its real type without a warning.
+typedef void (WINAPI* FARPROC)(void);
 
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1

@@ -58,7 +58,11 @@ const Tables& TheTables()
                 if (c == 0)
                     continue;
                 t->dbcs[(lead << 8) | trail] = c;
-                if (t->encode[c] == 0)   // several codes may give one character: the first wins
+                // Several codes may give one character: the first wins, except that the extension kanji and
+                // numerals under lead bytes 0xED and 0xEE yield to their duplicates under 0xFA-0xFC, the codes
+                // Windows writes for those characters.
+                const uint16_t first = t->encode[c];
+                if (first == 0 || (first >> 8) == 0xED || (first >> 8) == 0xEE)
                     t->encode[c] = static_cast<uint16_t>((lead << 8) | trail);
             }
         }

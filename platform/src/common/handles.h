@@ -80,5 +80,6 @@ constexpr uint32_t kPrinterHandleBase = 0x00040000;
 constexpr uint32_t kGdiHandleBase = 0x00050000;
 constexpr uint32_t kWindowHandleBase = 0x00060000;
 constexpr uint32_t kResourceHandleBase = 0x00070000;
+constexpr uint32_t kModuleHandleBase = 0x00080000;
 
 } // namespace platform

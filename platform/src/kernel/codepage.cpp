@@ -16,12 +16,57 @@ bool IsAnsiCodePage(UINT codePage)
     return codePage == CP_ACP || codePage == CP_OEMCP || codePage == 932;
 }
 
+// Well-formed UTF-8: every sequence complete, in its shortest form, no surrogate and nothing beyond U+10FFFF.
+bool IsWellFormedUtf8(std::string_view bytes)
+{
+    for (size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        size_t extra = 0;
+        uint32_t c = lead;
+        uint32_t shortest = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((lead & 0xE0) == 0xC0) {
+            extra = 1;
+            c = lead & 0x1F;
+            shortest = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2;
+            c = lead & 0x0F;
+            shortest = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3;
+            c = lead & 0x07;
+            shortest = 0x10000;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= extra)
+            return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (c < shortest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
 // Decodes bytes of a code page; false when the code page is unknown or (strict) a sequence is invalid.
 bool Decode(UINT codePage, std::string_view bytes, bool strict, std::u16string& out)
 {
     if (codePage == CP_UTF8) {
+        // A U+FFFD in the result does not tell an invalid sequence from a well-formed U+FFFD, so check the bytes.
+        if (strict && !IsWellFormedUtf8(bytes))
+            return false;
         out = platform::Utf8ToUtf16(bytes);
-        return !strict || out.find(u'\xFFFD') == std::u16string::npos;
+        return true;
     }
     if (!IsAnsiCodePage(codePage))
         return false;

@@ -23,7 +23,7 @@ struct Heap {
     std::mutex mutex;
     std::map<uintptr_t, Block> byHandle;        // handle value -> block
     std::map<uintptr_t, uintptr_t> byAddress;   // block address -> handle value
-    uintptr_t nextMoveable = 0x00100004;        // moveable handles: small values no allocation returns
+    uintptr_t nextMoveable = 0x00100004;        // the next moveable handle
 };
 
 Heap& TheHeap()
@@ -37,6 +37,15 @@ BYTE* AllocateBytes(SIZE_T size, bool zero)
 {
     void* p = zero ? std::calloc(size == 0 ? 1 : size, 1) : std::malloc(size == 0 ? 1 : size);
     return static_cast<BYTE*>(p);
+}
+
+// Moveable handles are 4 more than a multiple of 8, so they never equal the address of a block, which the
+// allocator aligns to 8 at least.
+uintptr_t NewMoveableHandle(Heap& heap)
+{
+    const uintptr_t handle = heap.nextMoveable;
+    heap.nextMoveable += 8;
+    return handle;
 }
 
 Block* FindBlock(Heap& heap, HGLOBAL hMem)
@@ -66,10 +75,8 @@ HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes)
     std::lock_guard lock(heap.mutex);
     const auto address = reinterpret_cast<uintptr_t>(data);
     uintptr_t handle = address;
-    if (uFlags & GMEM_MOVEABLE) {
-        handle = heap.nextMoveable;
-        heap.nextMoveable += 8;
-    }
+    if (uFlags & GMEM_MOVEABLE)
+        handle = NewMoveableHandle(heap);
     heap.byHandle[handle] = Block{data, dwBytes, uFlags & (GMEM_MOVEABLE | GMEM_DISCARDABLE), 0};
     heap.byAddress[address] = handle;
     return reinterpret_cast<HGLOBAL>(handle);
@@ -98,7 +105,9 @@ BOOL WINAPI GlobalUnlock(HGLOBAL hMem)
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    if (!(block->flags & GMEM_MOVEABLE) || block->lockCount == 0) {
+    if (!(block->flags & GMEM_MOVEABLE))
+        return TRUE;   // a fixed block has no lock count: unlocking it changes nothing and succeeds
+    if (block->lockCount == 0) {
         SetLastError(ERROR_NOT_LOCKED);
         return FALSE;
     }
@@ -120,9 +129,17 @@ HGLOBAL WINAPI GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags)
         return nullptr;
     }
     if (uFlags & GMEM_MODIFY) {
-        if (uFlags & GMEM_MOVEABLE)
-            block->flags |= GMEM_MOVEABLE;
-        return hMem;
+        if (!(uFlags & GMEM_MOVEABLE) || (block->flags & GMEM_MOVEABLE))
+            return hMem;
+        // A fixed block turned moveable needs a handle of its own: its address stays a plain pointer, and once
+        // the block moves that address may belong to the next block allocated.
+        Block converted = *block;
+        converted.flags |= GMEM_MOVEABLE;
+        const uintptr_t handle = NewMoveableHandle(heap);
+        heap.byHandle.erase(reinterpret_cast<uintptr_t>(hMem));
+        heap.byHandle[handle] = converted;
+        heap.byAddress[reinterpret_cast<uintptr_t>(converted.data)] = handle;
+        return reinterpret_cast<HGLOBAL>(handle);
     }
     lock.unlock();
     const bool fail = platform::ShouldFail(platform::FaultKind::GlobalAlloc) || dwBytes > 0x7FFFFFFF;
@@ -133,7 +150,8 @@ HGLOBAL WINAPI GlobalReAlloc(HGLOBAL hMem, SIZE_T dwBytes, UINT uFlags)
         return nullptr;
     }
     // A fixed block, or a locked moveable one, may only move when the caller allows it with GMEM_MOVEABLE.
-    const bool mayMove = (block->flags & GMEM_MOVEABLE) ? block->lockCount == 0 : (uFlags & GMEM_MOVEABLE) != 0;
+    const bool unlockedMoveable = (block->flags & GMEM_MOVEABLE) && block->lockCount == 0;
+    const bool mayMove = unlockedMoveable || (uFlags & GMEM_MOVEABLE) != 0;
     if (fail || (!mayMove && dwBytes > block->size)) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;   // the old block stays as it was

@@ -49,3 +49,36 @@ TEST(CodePage, RtlConversionCutsWithoutSplittingADoubleByteCharacter)
     EXPECT_EQ(wide[0], u'\u3042');
     EXPECT_EQ(wide[1], u'z');
 }
+
+TEST(CodePage, CharactersWithTwoCodesGetTheCodesWindowsWrites)
+{
+    // Kanji and small roman numerals found under lead bytes 0xED-0xEE and again under 0xFA-0xFC are written
+    // with the later code; the symbols under 0x81 and 0x87 keep precedence over both.
+    EXPECT_EQ(host::ToAnsi(u"\u7E8A\u2170\uFFE4\u2160\u2252"),
+              std::string("\xFA\x5C\xFA\x40\xFA\x55\x87\x54\x81\xE0"));
+    EXPECT_EQ(host::FromAnsi("\xED\x40\xFA\x5C"), u"\u7E8A\u7E8A") << "both codes still read back";
+}
+
+TEST(CodePage, StrictUtf8RejectsMalformedSequencesButNotAnEncodedReplacementCharacter)
+{
+    struct Case { std::string bytes; int expected; };
+    const Case cases[] = {
+        {"\xEF\xBF\xBD",         1},   // U+FFFD itself is well formed
+        {"a\xF0\x9F\x98\x80",    3},   // a surrogate pair
+        {"\xC0\xAF",             0},   // overlong '/'
+        {"\xED\xA0\x80",         0},   // an encoded surrogate
+        {"\xE3\x81",             0},   // cut short
+        {"\x80",                 0},   // a stray continuation byte
+        {"\xF4\x90\x80\x80",     0},   // beyond U+10FFFF
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        WCHAR out[8];
+        SetLastError(0);
+        EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, c.bytes.data(), static_cast<int>(c.bytes.size()),
+                                      out, 8), c.expected);
+        if (c.expected == 0) {
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));
+        }
+    }
+}
