@@ -1,6 +1,7 @@
 # The front door: `make demo` prints a sample document through the driver, `make test` runs every test.
 # Each does all the set-up on a fresh machine.
 
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WORLD ?= out/world
 

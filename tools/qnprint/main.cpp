@@ -1,17 +1,102 @@
-// main.cpp - qnprint: sets up a world with the printer QN-804C and prints a sample document through it.
+// main.cpp - qnprint: sets up a world with the printer QN-804C and shows what the driver sees of it.
+// The world lives in a folder (out/world for `make demo`); its registry is kept in a file there, so
+// settings made by one run are there for the next.
+#include "host/inspect.h"
+#include "host/printers.h"
+#include "host/text.h"
 #include "host/world.h"
+#include "win/windows.h"
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Text(const WCHAR* text)
+{
+    return text == nullptr ? std::string("(none)") : host::ToUtf8(text);
+}
+
+// Answers GetPrinterW's size question, then reads the record into a buffer of that size.
+std::vector<BYTE> ReadPrinterInfo(HANDLE printer, DWORD level)
+{
+    DWORD needed = 0;
+    GetPrinterW(printer, level, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    if (needed == 0 || !GetPrinterW(printer, level, buffer.data(), needed, &needed))
+        buffer.clear();
+    return buffer;
+}
+
+std::vector<BYTE> ReadDriverInfo(HANDLE printer)
+{
+    DWORD needed = 0;
+    GetPrinterDriverW(printer, nullptr, 2, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    if (needed == 0 || !GetPrinterDriverW(printer, nullptr, 2, buffer.data(), needed, &needed))
+        buffer.clear();
+    return buffer;
+}
+
+void ShowInstalledPrinter(const std::u16string& name)
+{
+    HANDLE printer = nullptr;
+    std::u16string printerName = name;
+    if (!OpenPrinterW(printerName.data(), &printer, nullptr)) {
+        std::printf("qnprint: cannot open the printer (error %lu)\n", GetLastError());
+        return;
+    }
+    const std::vector<BYTE> info = ReadPrinterInfo(printer, 2);
+    if (!info.empty()) {
+        const auto* p2 = reinterpret_cast<const PRINTER_INFO_2W*>(info.data());
+        std::printf("printer    %s (driver %s, port %s)\n", Text(p2->pPrinterName).c_str(),
+                    Text(p2->pDriverName).c_str(), Text(p2->pPortName).c_str());
+    }
+    const std::vector<BYTE> driver = ReadDriverInfo(printer);
+    if (!driver.empty()) {
+        const auto* d2 = reinterpret_cast<const DRIVER_INFO_2W*>(driver.data());
+        std::printf("graphics   %s\n", Text(d2->pDriverPath).c_str());
+        std::printf("interface  %s\n", Text(d2->pConfigFile).c_str());
+        std::printf("data       %s\n", Text(d2->pDataFile).c_str());
+    }
+    ClosePrinter(printer);
+
+    std::printf("\ndriver directory (%s):\n",
+                host::MapWindowsPath(u"C:\\WINDOWS\\system32\\spool\\drivers\\w32x86\\3").c_str());
+    for (const auto& entry : std::filesystem::directory_iterator(
+             host::MapWindowsPath(u"C:\\WINDOWS\\system32\\spool\\drivers\\w32x86\\3")))
+        std::printf("  %s\n", entry.path().filename().c_str());
+
+    std::printf("\nregistry:\n%s", host::RegistryDump(HKEY_LOCAL_MACHINE,
+                                                      u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers")
+                                       .c_str());
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     std::filesystem::path world = "out/world";
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--world") == 0)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--world") == 0 && i + 1 < argc) {
             world = argv[++i];
-    host::CreateWorld(world);
-    std::printf("qnprint: world at %s\n", std::filesystem::absolute(world).c_str());
+        } else {
+            std::fprintf(stderr, "usage: qnprint [--world FOLDER]\n");
+            return 2;
+        }
+    }
+    try {
+        host::CreateWorld(world);
+        host::KeepRegistryInFile(true);
+        host::InstallPrinter();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qnprint: %s\n", e.what());
+        return 1;
+    }
+    std::printf("world      %s\n", std::filesystem::absolute(world).c_str());
+    ShowInstalledPrinter(u"QN-804C");
     return 0;
 }

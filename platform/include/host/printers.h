@@ -2,6 +2,7 @@
 // printers.h - installs printers in the stand-in spooler and finds the jobs they printed.
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,15 @@ struct PrinterSetup {
 
 // Installs the printer: its driver's files are placed in the driver directory (as links to the built
 // modules and the resource library), its key is made under HKLM\SYSTEM\CurrentControlSet\Control\Print\Printers.
+// Installing a printer of the same name again replaces its record and keeps its printer data. Throws
+// std::invalid_argument for a name Windows would refuse (empty, or holding '\\' or ','), std::runtime_error
+// when a module file is missing from the module folder, std::logic_error before CreateWorld.
 void InstallPrinter(const PrinterSetup& setup = {});
+
+// Sets the printer's stored default devmode (GetPrinterW level 2 answers a copy of it); empty bytes remove it.
+// The bytes are kept as they are, as the REG_BINARY "Default DevMode" under the printer's key. Throws
+// std::invalid_argument for a printer that is not installed.
+void SetPrinterDevmode(const std::u16string& printerName, std::span<const unsigned char> devmode);
 
 // The folder of the built modules (the folder the platform library itself was loaded from).
 std::filesystem::path BuiltModuleDirectory();

@@ -21,6 +21,7 @@
 #define ERROR_NOT_SUPPORTED           50L
 #define ERROR_FILE_EXISTS             80L
 #define ERROR_INVALID_PARAMETER       87L
+#define ERROR_BUFFER_OVERFLOW         111L
 #define ERROR_DISK_FULL               112L
 #define ERROR_CALL_NOT_IMPLEMENTED    120L
 #define ERROR_INSUFFICIENT_BUFFER     122L
@@ -36,6 +37,7 @@
 #define ERROR_ENVVAR_NOT_FOUND        203L
 #define ERROR_MORE_DATA               234L
 #define ERROR_NO_MORE_ITEMS           259L
+#define ERROR_DIRECTORY               267L
 #define ERROR_NOT_LOCKED              158L
 #define ERROR_INVALID_FLAGS           1004L
 #define ERROR_BADDB                   1009L
