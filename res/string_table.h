@@ -12,4 +12,5 @@ struct StringTablePart {
 
 // Each table file defines one of these.
 extern const StringTablePart kGeneralStrings;
+extern const StringTablePart kOptionStrings;
 extern const StringTablePart kPaperStrings;

@@ -1,30 +1,30 @@
 // custom_size_data.cpp - the block of the ten user-defined sizes and its fields.
 #include "settings/custom_size_data.h"
-#include "settings/feature_gates.h"
-#include "settings/global_block.h"
+#include "settings/feature_table.h"
+#include "settings/global_memory.h"
 
 #include <cstring>
 #include <iterator>
 
 CUSTOM_SIZE_ENTRY* NewCustomSizeData()
 {
-    if (!IsListGroupEnabled(kListGroupUDPaper))
+    if (!IsListGroupEnabled(kUDPaperListGroup))
         return nullptr;
-    return static_cast<CUSTOM_SIZE_ENTRY*>(AllocGlobalBlock(kCustomSizeBlockBytes));
+    return static_cast<CUSTOM_SIZE_ENTRY*>(AllocLockedBlock(kCustomSizeBlockBytes));
 }
 
 BOOL FreeCustomSizeData(CUSTOM_SIZE_ENTRY** cell)
 {
-    if (!IsListGroupEnabled(kListGroupUDPaper) || cell == nullptr)
+    if (!IsListGroupEnabled(kUDPaperListGroup) || cell == nullptr)
         return TRUE;
-    FreeGlobalBlock(*cell);
+    FreeLockedBlock(*cell);
     *cell = nullptr;
     return TRUE;
 }
 
 BOOL CopyCustomSizeData(CUSTOM_SIZE_ENTRY* target, const CUSTOM_SIZE_ENTRY* source)
 {
-    if (!IsListGroupEnabled(kListGroupUDPaper))
+    if (!IsListGroupEnabled(kUDPaperListGroup))
         return TRUE;
     if (target == nullptr || source == nullptr)
         return FALSE;
@@ -59,7 +59,7 @@ BOOL AccessCustomSizeField(WORD fieldCode, UINT index, void** address, DWORD* si
 {
     if (block == nullptr || address == nullptr || size == nullptr || type == nullptr)
         return FALSE;
-    if (!IsListGroupEnabled(kListGroupUDPaper))
+    if (!IsListGroupEnabled(kUDPaperListGroup))
         return TRUE;
     const CUSTOM_SIZE_FIELD_ROW* row = kCustomSizeFields;
     while (row->fieldCode != 0 && row->fieldCode != fieldCode)

@@ -5,6 +5,9 @@
 
 #include "settings/custom_size_entry.h"
 
+// The list-group id of the UDPaper group.
+constexpr WORD kUDPaperListGroup = 0x2006;
+
 // A zeroed block of the ten sizes, to be freed with FreeCustomSizeData; null when the group is off or the
 // heap is short.
 CUSTOM_SIZE_ENTRY* NewCustomSizeData();

@@ -1,6 +1,6 @@
 #pragma once
-// printer_data.h - the spooler's side of a printer: its data values, its name and its driver directory.
-// The second argument of the data calls is accepted and not used.
+// printer_data.h - the printer's data values, kept by the spooler. The second argument of each call is
+// accepted and not used.
 
 #include "win/windows.h"
 
@@ -15,14 +15,3 @@ DWORD GetPrinterDataValue(HANDLE printer, PVOID unused, LPCWSTR valueName, LPVOI
 // spooler refuses.
 BOOL SetPrinterDataValue(HANDLE printer, PVOID unused, LPCWSTR valueName, const void* data, DWORD cbData,
                          DWORD type);
-
-// The printer's name (GetPrinterW level 1), cut to cchOut - 1 characters and terminated; 1, or 0 for a
-// missing argument or a failed call (out then untouched).
-BOOL GetPrinterName(HANDLE printer, LPWSTR out, UINT cchOut);
-
-// Characters of the block GetDriverDirectory returns.
-constexpr UINT kDriverDirectoryChars = 260;
-
-// The folder of the printer driver's data file with its trailing backslash, in a new block of
-// kDriverDirectoryChars characters that the caller frees with FreeGlobalBlock; null on failure.
-LPWSTR GetDriverDirectory(HANDLE printer);

@@ -1,6 +1,6 @@
 // registry_services.cpp - registry wrappers and whole-value reads and writes by key path.
 #include "settings/registry_services.h"
-#include "settings/global_block.h"
+#include "settings/global_memory.h"
 #include "settings/reg_key_guard.h"
 
 #include <cstring>
@@ -65,7 +65,7 @@ BOOL QueryRegValue(HKEY root, LPCWSTR path, DWORD type, LPCWSTR valueName, LPVOI
     if (text ? cbStored > cbData : cbStored != cbData)
         return FALSE;
 
-    GlobalBlock buffer(cbData);
+    LockedBlock buffer(cbData);
     if (!buffer)
         return FALSE;
     DWORD cbRead = cbData;

@@ -1,6 +1,6 @@
 // registry_tree.cpp - deletes a registry key with everything below it.
 #include "settings/registry_tree.h"
-#include "settings/global_block.h"
+#include "settings/global_memory.h"
 #include "settings/reg_key_guard.h"
 #include "settings/registry_paths.h"
 
@@ -33,7 +33,7 @@ static BOOL DeleteRegTreeAt(HKEY root, LPCWSTR path, UINT depth)
                     ++index;
                     continue;
                 }
-                GlobalBlock child((cchPath + 1 + cchName + 1) * sizeof(WCHAR));
+                LockedBlock child((cchPath + 1 + cchName + 1) * sizeof(WCHAR));
                 if (!child) {
                     ++index;
                     continue;

@@ -1,7 +1,5 @@
-// printer_data_test.cpp - printer data values, the printer's name and its driver directory.
+// printer_data_test.cpp - the printer's data values.
 #include "settings/printer_data.h"
-#include "settings/global_block.h"
-#include "host/printers.h"
 #include "support/printer_fixture.h"
 
 #include <string>
@@ -39,31 +37,4 @@ TEST_F(PrinterDataServices, MissingArgumentsFailWithoutAskingTheSpooler)
     EXPECT_FALSE(SetPrinterDataValue(m_hPrinter, nullptr, u"Probe", nullptr, 4, REG_BINARY));
     EXPECT_FALSE(SetPrinterDataValue(m_hPrinter, nullptr, u"Probe", data, 0, REG_BINARY));
     EXPECT_NE(GetPrinterDataValue(m_hPrinter, nullptr, u"Probe", data, 4, &cbNeeded), 0u) << "a refused write stored";
-}
-
-TEST_F(PrinterDataServices, PrinterNameIsCutToTheBuffer)
-{
-    WCHAR name[32];
-    ASSERT_TRUE(GetPrinterName(m_hPrinter, name, 32));
-    EXPECT_EQ(std::u16string(name), kPrinterName);
-
-    WCHAR shortName[4];
-    ASSERT_TRUE(GetPrinterName(m_hPrinter, shortName, 4));
-    EXPECT_EQ(std::u16string(shortName), u"QN-");
-
-    WCHAR untouched[4] = u"abc";
-    EXPECT_FALSE(GetPrinterName(nullptr, untouched, 4));
-    EXPECT_FALSE(GetPrinterName(m_hPrinter, untouched, 0));
-    EXPECT_EQ(std::u16string(untouched), u"abc");
-}
-
-TEST_F(PrinterDataServices, DriverDirectoryIsTheFolderOfTheDataFile)
-{
-    LPWSTR folder = GetDriverDirectory(m_hPrinter);
-    ASSERT_NE(folder, nullptr);
-    const std::u16string text(folder);
-    FreeGlobalBlock(folder);
-    EXPECT_EQ(text, u"C:\\WINDOWS\\system32\\spool\\drivers\\w32x86\\3\\");
-
-    EXPECT_EQ(GetDriverDirectory(nullptr), nullptr);
 }

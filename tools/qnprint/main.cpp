@@ -5,6 +5,8 @@
 #include "host/printers.h"
 #include "host/text.h"
 #include "host/world.h"
+#include "settings/devmode_defaults.h"
+#include "settings/res_library.h"
 #include "win/windows.h"
 
 #include <cstdio>
@@ -75,6 +77,34 @@ void ShowInstalledPrinter(const std::u16string& name)
                                        .c_str());
 }
 
+// The devmode a new document on the printer starts from, before any merge or validation.
+void ShowDefaultDevmode(const std::u16string& name)
+{
+    HANDLE printer = nullptr;
+    std::u16string printerName = name;
+    if (!OpenPrinterW(printerName.data(), &printer, nullptr))
+        return;
+    RES_MODULE_CELL* cell = OpenResModule();
+    DRIVER_DEVMODE dm = {};
+    const BOOL built = BuildDefaultDevmode(cell, &dm, nullptr, printer);
+    CloseResModule(cell);
+    ClosePrinter(printer);
+    if (!built)
+        return;
+    const DEVMODEW& pub = dm.dmPublic;
+    const PRIVATE_DEVMODE& priv = dm.dmPrivate;
+    std::printf("\ndefault devmode (%u + %u bytes, version 0x%04X, spec 0x%04X):\n", pub.dmSize, pub.dmDriverExtra,
+                pub.dmDriverVersion, pub.dmSpecVersion);
+    std::printf("  device %s, fields 0x%08lX\n", Text(pub.dmDeviceName).c_str(), pub.dmFields);
+    std::printf("  paper %d, orientation %d, copies %d, source %d, collate %d\n", pub.dmPaperSize, pub.dmOrientation,
+                pub.dmCopies, pub.dmDefaultSource, pub.dmCollate);
+    std::printf("  resolution %d x %d dpi, colour %d, duplex %d, scale %d\n", pub.dmPrintQuality, pub.dmYResolution,
+                pub.dmColor, pub.dmDuplex, pub.dmScale);
+    std::printf("  output paper %u, graphics mode %u, pages per sheet %u (layout %u), zoom %d%% (check %u)\n",
+                priv.lpOutputPaper, priv.lpGraphicsMode, priv.lpLayout, priv.Layout_Check, priv.Zoom, priv.ZoomCheck);
+    std::printf("  form overlay mode %u, output language %u\n", priv.lpOverlay, priv.lpPDLType);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -98,5 +128,6 @@ int main(int argc, char** argv)
     }
     std::printf("world      %s\n", std::filesystem::absolute(world).c_str());
     ShowInstalledPrinter(u"QN-804C");
+    ShowDefaultDevmode(u"QN-804C");
     return 0;
 }

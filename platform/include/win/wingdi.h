@@ -168,3 +168,163 @@ static_assert(sizeof(BITMAP) == 24);
 
 PLATFORM_API BOOL WINAPI DeleteObject(HGDIOBJ ho);
 PLATFORM_API int  WINAPI GetObjectW(HANDLE h, int c, LPVOID pv);
+
+// ---- fonts, colour adjustment, blending and gradients --------------------------------------------------------
+#define LF_FACESIZE 32
+
+typedef struct tagLOGFONTW {       // 92 bytes
+    LONG  lfHeight;
+    LONG  lfWidth;
+    LONG  lfEscapement;
+    LONG  lfOrientation;
+    LONG  lfWeight;
+    BYTE  lfItalic;
+    BYTE  lfUnderline;
+    BYTE  lfStrikeOut;
+    BYTE  lfCharSet;
+    BYTE  lfOutPrecision;
+    BYTE  lfClipPrecision;
+    BYTE  lfQuality;
+    BYTE  lfPitchAndFamily;
+    WCHAR lfFaceName[LF_FACESIZE];
+} LOGFONTW, *PLOGFONTW, *LPLOGFONTW;
+static_assert(sizeof(LOGFONTW) == 92);
+
+typedef struct tagCOLORADJUSTMENT { // 24 bytes
+    WORD  caSize;
+    WORD  caFlags;
+    WORD  caIlluminantIndex;
+    WORD  caRedGamma;
+    WORD  caGreenGamma;
+    WORD  caBlueGamma;
+    WORD  caReferenceBlack;
+    WORD  caReferenceWhite;
+    SHORT caContrast;
+    SHORT caBrightness;
+    SHORT caColorfulness;
+    SHORT caRedGreenTint;
+} COLORADJUSTMENT, *PCOLORADJUSTMENT, *LPCOLORADJUSTMENT;
+static_assert(sizeof(COLORADJUSTMENT) == 24);
+
+typedef struct _BLENDFUNCTION {
+    BYTE BlendOp;
+    BYTE BlendFlags;
+    BYTE SourceConstantAlpha;
+    BYTE AlphaFormat;
+} BLENDFUNCTION, *PBLENDFUNCTION;
+
+typedef USHORT COLOR16;
+
+typedef struct _TRIVERTEX {        // 16 bytes
+    LONG    x;
+    LONG    y;
+    COLOR16 Red;
+    COLOR16 Green;
+    COLOR16 Blue;
+    COLOR16 Alpha;
+} TRIVERTEX, *PTRIVERTEX, *LPTRIVERTEX;
+static_assert(sizeof(TRIVERTEX) == 16);
+
+typedef struct _GRADIENT_TRIANGLE {
+    ULONG Vertex1;
+    ULONG Vertex2;
+    ULONG Vertex3;
+} GRADIENT_TRIANGLE, *PGRADIENT_TRIANGLE;
+
+typedef struct _GRADIENT_RECT {
+    ULONG UpperLeft;
+    ULONG LowerRight;
+} GRADIENT_RECT, *PGRADIENT_RECT;
+
+#define GRADIENT_FILL_RECT_H   0x00000000
+#define GRADIENT_FILL_RECT_V   0x00000001
+#define GRADIENT_FILL_TRIANGLE 0x00000002
+#define GRADIENT_FILL_OP_FLAG  0x000000FF
+
+// stretching modes
+#define BLACKONWHITE      1
+#define WHITEONBLACK      2
+#define COLORONCOLOR      3
+#define HALFTONE          4
+#define MAXSTRETCHBLTMODE 4
+
+// ternary raster operations: the operation code in the high word, the ROP3 index in bits 16-23
+#define SRCCOPY     0x00CC0020
+#define SRCPAINT    0x00EE0086
+#define SRCAND      0x008800C6
+#define SRCINVERT   0x00660046
+#define SRCERASE    0x00440328
+#define NOTSRCCOPY  0x00330008
+#define NOTSRCERASE 0x001100A6
+#define MERGECOPY   0x00C000CA
+#define MERGEPAINT  0x00BB0226
+#define PATCOPY     0x00F00021
+#define PATPAINT    0x00FB0A09
+#define PATINVERT   0x005A0049
+#define DSTINVERT   0x00550009
+#define BLACKNESS   0x00000042
+#define WHITENESS   0x00FF0062
+
+// path point types
+#define PT_CLOSEFIGURE 0x01
+#define PT_LINETO      0x02
+#define PT_BEZIERTO    0x04
+#define PT_MOVETO      0x06
+
+// ---- printer device contexts ---------------------------------------------------------------------------------
+#define DT_PLOTTER    0
+#define DT_RASDISPLAY 1
+#define DT_RASPRINTER 2
+
+// GetDeviceCaps
+#define DRIVERVERSION   0
+#define TECHNOLOGY      2
+#define HORZSIZE        4
+#define VERTSIZE        6
+#define HORZRES         8
+#define VERTRES         10
+#define BITSPIXEL       12
+#define PLANES          14
+#define NUMCOLORS       24
+#define TEXTCAPS        34
+#define RASTERCAPS      38
+#define ASPECTX         40
+#define ASPECTY         42
+#define ASPECTXY        44
+#define LOGPIXELSX      88
+#define LOGPIXELSY      90
+#define SIZEPALETTE     104
+#define PHYSICALWIDTH   110
+#define PHYSICALHEIGHT  111
+#define PHYSICALOFFSETX 112
+#define PHYSICALOFFSETY 113
+#define SCALINGFACTORX  114
+#define SCALINGFACTORY  115
+#define SHADEBLENDCAPS  120
+
+#define RC_BANDING 0x0002
+
+typedef struct _DOCINFOW {         // 20 bytes
+    int     cbSize;
+    LPCWSTR lpszDocName;
+    LPCWSTR lpszOutput;
+    LPCWSTR lpszDatatype;
+    DWORD   fwType;
+} DOCINFOW, *LPDOCINFOW;
+static_assert(sizeof(DOCINFOW) == 20);
+
+#define SP_ERROR (-1)
+
+#define QUERYESCSUPPORT 8
+
+PLATFORM_API HDC  WINAPI CreateDCW(LPCWSTR pwszDriver, LPCWSTR pwszDevice, LPCWSTR pszPort, const DEVMODEW* pdm);
+PLATFORM_API HDC  WINAPI ResetDCW(HDC hdc, const DEVMODEW* lpdm);
+PLATFORM_API BOOL WINAPI DeleteDC(HDC hdc);
+PLATFORM_API int  WINAPI GetDeviceCaps(HDC hdc, int index);
+PLATFORM_API int  WINAPI StartDocW(HDC hdc, const DOCINFOW* lpdi);
+PLATFORM_API int  WINAPI EndDoc(HDC hdc);
+PLATFORM_API int  WINAPI AbortDoc(HDC hdc);
+PLATFORM_API int  WINAPI StartPage(HDC hdc);
+PLATFORM_API int  WINAPI EndPage(HDC hdc);
+PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpInData, int cjOutput,
+                                   LPSTR lpOutData);

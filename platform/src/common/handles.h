@@ -81,5 +81,11 @@ constexpr uint32_t kGdiHandleBase = 0x00050000;
 constexpr uint32_t kWindowHandleBase = 0x00060000;
 constexpr uint32_t kResourceHandleBase = 0x00070000;
 constexpr uint32_t kModuleHandleBase = 0x00080000;
+// GDI's engine and printer device contexts.
+constexpr uint32_t kEngineSurfaceHandleBase = 0x00200000;   // HSURF and engine HBITMAP
+constexpr uint32_t kEnginePaletteHandleBase = 0x00210000;
+constexpr uint32_t kEngineModuleHandleBase = 0x00220000;
+constexpr uint32_t kDeviceHandleBase = 0x00230000;          // HDEV: a device GDI enabled on a driver
+constexpr uint32_t kDcHandleBase = 0x00240000;
 
 } // namespace platform

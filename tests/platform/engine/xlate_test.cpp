@@ -1,0 +1,108 @@
+// xlate_test.cpp - palettes and the translation of pixel values between them.
+#include "engine/palettes.h"
+#include "engine/xlate.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+platform::engine::Palette Indexed(std::vector<ULONG> entries)
+{
+    platform::engine::Palette p;
+    p.iMode = PAL_INDEXED;
+    p.entries = std::move(entries);
+    return p;
+}
+
+platform::engine::Palette Direct(ULONG mode, FLONG r = 0, FLONG g = 0, FLONG b = 0)
+{
+    platform::engine::Palette p;
+    p.iMode = mode;
+    p.masks[0] = r;
+    p.masks[1] = g;
+    p.masks[2] = b;
+    return p;
+}
+
+} // namespace
+
+TEST(Xlate, TranslatesBetweenPaletteKinds)
+{
+    const auto rgb = Direct(PAL_RGB);
+    const auto bgr = Direct(PAL_BGR);
+    const auto r5g6b5 = Direct(PAL_BITFIELDS, 0xF800, 0x07E0, 0x001F);
+    const auto gray = Indexed({RGB(0, 0, 0), RGB(128, 128, 128), RGB(255, 255, 255)});
+    struct Case { platform::engine::Palette src, dst; ULONG in, out; };
+    const Case cases[] = {
+        {rgb, bgr, RGB(0x11, 0x22, 0x33), 0x112233},
+        {bgr, rgb, 0x112233, RGB(0x11, 0x22, 0x33)},
+        {rgb, r5g6b5, RGB(255, 0, 0), 0xF800},
+        {r5g6b5, rgb, 0x07E0, RGB(0, 255, 0)},
+        {rgb, gray, RGB(100, 120, 140), 1},       // nearest entry
+        {rgb, gray, RGB(250, 250, 250), 2},
+        {gray, bgr, 1, 0x808080},                 // a table from an indexed source
+        {gray, bgr, 7, 0xFFFFFFFF},               // past the table: no translation
+        {bgr, bgr, 0x123456, 0x123456},           // trivial
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        platform::engine::XlateObject xlate(c.src, c.dst);
+        EXPECT_EQ(XLATEOBJ_iXlate(xlate.get(), c.in), c.out);
+    }
+    EXPECT_EQ(XLATEOBJ_iXlate(nullptr, 42), 42u);
+}
+
+TEST(Xlate, DescribesItselfAndHandsOutItsPalettes)
+{
+    platform::engine::XlateObject table(Indexed({RGB(0, 0, 0), RGB(255, 255, 255)}),
+                                        Direct(PAL_BITFIELDS, 0xFF0000, 0xFF00, 0xFF));
+    const XLATEOBJ* xo = table.get();
+    EXPECT_EQ(xo->flXlate, static_cast<FLONG>(XO_TABLE));
+    EXPECT_EQ(xo->iSrcType, PAL_INDEXED);
+    EXPECT_EQ(xo->iDstType, PAL_BITFIELDS);
+    ASSERT_EQ(xo->cEntries, 2u);
+    EXPECT_EQ(xo->pulXlate[1], 0xFFFFFFu);
+
+    ULONG out[4] = {};
+    EXPECT_EQ(XLATEOBJ_cGetPalette(table.get(), XO_SRCPALETTE, 0, nullptr), 2u);
+    EXPECT_EQ(XLATEOBJ_cGetPalette(table.get(), XO_SRCPALETTE, 1, out), 1u);
+    EXPECT_EQ(out[0], 0u);
+    EXPECT_EQ(XLATEOBJ_cGetPalette(table.get(), XO_DESTBITFIELDS, 4, out), 3u);
+    EXPECT_EQ(out[0], 0xFF0000u);
+    EXPECT_EQ(out[2], 0xFFu);
+    EXPECT_EQ(XLATEOBJ_cGetPalette(table.get(), XO_SRCBITFIELDS, 4, out), 0u);
+    EXPECT_EQ(XLATEOBJ_cGetPalette(table.get(), 77, 4, out), 0u);
+    XLATEOBJ foreign = {};
+    EXPECT_EQ(XLATEOBJ_cGetPalette(&foreign, XO_SRCPALETTE, 4, out), 0u);
+}
+
+TEST(EngCreatePalette, KeepsValidPalettesAndRefusesBadOnes)
+{
+    ULONG colors[] = {0x000000, 0xFFFFFF};
+    HPALETTE indexed = EngCreatePalette(PAL_INDEXED, 2, colors, 0, 0, 0);
+    ASSERT_NE(indexed, nullptr);
+    const auto palette = platform::engine::FindPalette(indexed);
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(palette->entries, (std::vector<ULONG>{0x000000, 0xFFFFFF}));
+    EXPECT_TRUE(EngDeletePalette(indexed));
+    EXPECT_FALSE(EngDeletePalette(indexed));
+
+    HPALETTE fields = EngCreatePalette(PAL_BITFIELDS, 0, nullptr, 0x7C00, 0x03E0, 0x001F);
+    EXPECT_NE(fields, nullptr);
+    EngDeletePalette(fields);
+
+    struct Bad { ULONG mode; ULONG count; ULONG* colors; FLONG r, g, b; };
+    const Bad bad[] = {
+        {PAL_INDEXED, 0, colors, 0, 0, 0},
+        {PAL_INDEXED, 2, nullptr, 0, 0, 0},
+        {PAL_BITFIELDS, 0, nullptr, 0xF0F0, 0x0F00, 0x000F},   // a red mask in two runs
+        {PAL_BITFIELDS, 0, nullptr, 0xFF00, 0x0FF0, 0x000F},   // overlapping masks
+        {PAL_BITFIELDS, 0, nullptr, 0, 0x0FF0, 0x000F},
+        {PAL_CMYK, 0, nullptr, 0, 0, 0},
+        {0x40, 0, nullptr, 0, 0, 0},
+    };
+    for (const Bad& b : bad) {
+        SCOPED_TRACE(testing::Message() << "case " << (&b - bad));
+        EXPECT_EQ(EngCreatePalette(b.mode, b.count, b.colors, b.r, b.g, b.b), nullptr);
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+// test_modules.h - the test graphics module TESTDRV.DLL and the test interface module TESTUI.DLL: how a test
+// sets them up, and how they report. Each hook or event they receive is written as one line of debug output
+// ("TESTDRV DrvStartDoc Report 1", "TESTUI 5"), so the order of both modules' calls reads from the trace.
+
+#include "win/windows.h"
+
+struct TestDriverOptions {
+    LONG bands = 0;                // 0: a plain bitmap surface; n: a banded one of n bands per page
+    bool hookEscape = true;        // DrvEscape in the hook table
+    bool failEnableDriver = false;
+    bool failEnablePDEV = false;
+    bool failStartDoc = false;
+};
+
+struct TestUiOptions {
+    int failEvent = 0;             // the document event answered DOCUMENTEVENT_FAILURE, 0 none
+    int escapeAtEvent = 0;         // at this event, ExtEscape(hdc, kEchoEscape) from inside the event
+};
+
+// The test driver's page: 1 bit per pixel, kPageWidth x kPageHeight pixels.
+constexpr LONG kPageWidth = 64;
+constexpr LONG kPageHeight = 40;
+
+// The escape the test driver answers: the input bytes reversed into the output, and the input size + 1.
+constexpr int kEchoEscape = 0x7000;
+
+typedef void (*TestDriverSetupFn)(const TestDriverOptions* options);
+typedef void (*TestUiSetupFn)(const TestUiOptions* options);
+
+#define TEST_DRIVER_SETUP_SYMBOL "TestDriverSetup"
+#define TEST_UI_SETUP_SYMBOL "TestUiSetup"
