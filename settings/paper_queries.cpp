@@ -4,6 +4,7 @@
 #include "settings/custom_size_units.h"
 #include "settings/paper_rotation_table.h"
 #include "settings/paper_table.h"
+#include "settings/res_strings.h"
 #include "settings/text_copy.h"
 
 static_assert(sizeof(PAPER_SIZE_ENTRY::sizeText) / sizeof(WCHAR) == kSizeTextChars);
@@ -95,6 +96,12 @@ LPCWSTR GetPaperSizeText(SHORT paperId)
 {
     const PAPER_SIZE_ENTRY* row = FindPaperById(paperId);
     return row != nullptr ? row->sizeText : nullptr;
+}
+
+void LoadPaperNames()
+{
+    for (PAPER_SIZE_ENTRY* row = GetPaperRows(); row->paperId != 0; ++row)
+        CopyText(&row->displayName, GetResString(row->nameStringId));
 }
 
 BOOL IsRotatedPaper(SHORT paperId)

@@ -23,6 +23,10 @@ void GetPaperSizeInch(SHORT paperId, DWORD* width, DWORD* length);
 LPCWSTR GetPaperName(SHORT paperId);
 LPCWSTR GetPaperSizeText(SHORT paperId);
 
+// Loads every row's display name from its resource string, cut to 31 characters. The caller holds a
+// reference on the resource strings (InitResStrings); without one the names come out empty.
+void LoadPaperNames();
+
 // Whether the id stands among the rotated ids / the plain ids of the rotation pairs.
 BOOL IsRotatedPaper(SHORT paperId);
 BOOL HasRotatedPaper(SHORT paperId);

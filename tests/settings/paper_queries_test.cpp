@@ -1,6 +1,8 @@
 // paper_queries_test.cpp - sizes, names and twins of the papers in the paper table.
 #include "settings/paper_queries.h"
 #include "settings/paper_table.h"
+#include "settings/res_strings.h"
+#include "support/printer_fixture.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -9,13 +11,24 @@
 namespace {
 
 // The paper table is process-wide and changes in place; each test puts it back as it found it.
-class PaperQueries : public ::testing::Test {
-protected:
-    void SetUp() override { m_saved.assign(GetPaperRows(), GetPaperRows() + kPaperRowCount + 1); }
-    void TearDown() override { std::copy(m_saved.begin(), m_saved.end(), GetPaperRows()); }
+class PaperTableSnapshot {
+public:
+    PaperTableSnapshot() : m_saved(GetPaperRows(), GetPaperRows() + kPaperRowCount + 1) {}
+    ~PaperTableSnapshot() { std::copy(m_saved.begin(), m_saved.end(), GetPaperRows()); }
 
 private:
     std::vector<PAPER_SIZE_ENTRY> m_saved;
+};
+
+class PaperQueries : public ::testing::Test {
+private:
+    PaperTableSnapshot m_snapshot;
+};
+
+// The printer installed, which brings the resource library with the paper names.
+class PaperNames : public PrinterWorldTest {
+private:
+    PaperTableSnapshot m_snapshot;
 };
 
 struct Size {
@@ -106,6 +119,18 @@ TEST_F(PaperQueries, NamesAndSizeTexts)
     EXPECT_EQ(Ask(GetPaperSize, 9).width, 21000u);
 }
 
+TEST_F(PaperQueries, UserDefinedRowsShowTheirSizeInTheirUnit)
+{
+    ASSERT_TRUE(SetCustomPaperRow(520, 8267, 11693, u"Sheet"));
+    ASSERT_TRUE(FormatCustomPaperRowText(520, 2));
+    EXPECT_EQ(std::u16string(GetPaperSizeText(520)), u"8.27x11.69inch");
+    ASSERT_TRUE(FormatCustomPaperRowText(520, 1));
+    EXPECT_EQ(std::u16string(GetPaperSizeText(520)), u"(210x297mm)");
+
+    EXPECT_FALSE(FormatCustomPaperRowText(9, 2));
+    EXPECT_EQ(std::u16string(GetPaperSizeText(9)), u"(210x297mm)");
+}
+
 TEST_F(PaperQueries, RotationTwins)
 {
     struct Case {
@@ -129,5 +154,29 @@ TEST_F(PaperQueries, RotationTwins)
         EXPECT_EQ(HasRotatedPaper(c.paperId), c.hasRotated);
         EXPECT_EQ(GetPlainPaperId(c.paperId), c.plain);
         EXPECT_EQ(GetRotatedPaperId(c.paperId), c.rotatedTwin);
+    }
+}
+
+TEST_F(PaperNames, LoadedFromTheResourceLibraryAndCutToTheField)
+{
+    ASSERT_NE(InitResStrings(), nullptr);
+    LoadPaperNames();
+    TermResStrings();
+
+    struct Case {
+        SHORT paperId;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {9,     u"A4"},
+        {2057,  u"A4R"},
+        {257,   u"Same as Original Size"},
+        {512,   u""},                                  // its string 21200 always reads empty
+        {513,   u"Custom Size 1"},
+        {14342, u"Statement R (Wide, Edge to Edge"},   // 32 characters, cut to 31
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "paper " << c.paperId);
+        EXPECT_EQ(std::u16string(GetPaperName(c.paperId)), c.expected);
     }
 }
