@@ -92,7 +92,13 @@ TEST_F(DriverVersion, FirstCheckRecordsTheVersionAndClearsTheOverlay)
     auto pdm = MakePrivate(kPrinter, 0x8402, 5);
     CheckDriverVersion(pdm.get());
 
-    EXPECT_EQ(StoredVersion(), 0x8402u);
+    // The version value; the default lists come from ReseedStoredLists, which writes nothing yet.
+    EXPECT_EQ(host::RegistryDump(HKEY_CURRENT_USER, u"Software\\ORVANE TESSALY\\VQPDL2 V"),
+              R"([HKEY_CURRENT_USER\Software\ORVANE TESSALY\VQPDL2 V]
+[HKEY_CURRENT_USER\Software\ORVANE TESSALY\VQPDL2 V\ORVANE TESSALY QN-804CJ]
+[HKEY_CURRENT_USER\Software\ORVANE TESSALY\VQPDL2 V\ORVANE TESSALY QN-804CJ\QN-804C]
+"DriverVersion" = REG_DWORD: 0x00008402
+)");
     EXPECT_EQ(+pdm->lpOverlay, 1);
     EXPECT_EQ(+pdm->bOverlayIndex, 0);
     EXPECT_EQ(+pdm->WatermarkIndex, 0);
