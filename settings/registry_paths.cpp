@@ -7,6 +7,8 @@
 
 // A fitted name fits a 32-byte ANSI field: 31 bytes and the NUL.
 constexpr int kFittedAnsiBytes = 31;
+// Code page 932 whatever the machine's ANSI code page, so that a printer's key path is the same everywhere.
+constexpr UINT kFittingCodePage = 932;
 
 UINT FitAnsiString(LPCWSTR name, LPWSTR out, UINT cchOut)
 {
@@ -21,7 +23,7 @@ UINT FitAnsiString(LPCWSTR name, LPWSTR out, UINT cchOut)
     int cbAnsi = 0;
     for (const WCHAR* next = name; *next != u'\0'; ++next) {
         char bytes[2];
-        const int cb = WideCharToMultiByte(CP_ACP, 0, next, 1, bytes, sizeof bytes, nullptr, nullptr);
+        const int cb = WideCharToMultiByte(kFittingCodePage, 0, next, 1, bytes, sizeof bytes, nullptr, nullptr);
         if (cb <= 0 || cbAnsi + cb > kFittedAnsiBytes)
             break;
         std::memcpy(ansi + cbAnsi, bytes, static_cast<std::size_t>(cb));
@@ -31,7 +33,7 @@ UINT FitAnsiString(LPCWSTR name, LPWSTR out, UINT cchOut)
         return 0;
 
     WCHAR wide[kFittedAnsiBytes + 1] = {};
-    int cch = MultiByteToWideChar(CP_ACP, 0, ansi, cbAnsi, wide, kFittedAnsiBytes);
+    int cch = MultiByteToWideChar(kFittingCodePage, 0, ansi, cbAnsi, wide, kFittedAnsiBytes);
     if (cch <= 0)
         return 0;
     if (cch > static_cast<int>(kFittedNameChars) - 1)

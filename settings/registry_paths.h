@@ -10,8 +10,8 @@ constexpr UINT kRegPathChars = MAX_PATH;
 // Characters of a buffer that holds a fitted printer name with its NUL.
 constexpr UINT kFittedNameChars = 31;
 
-// The printer name as it appears in key paths and device names: converted to the ANSI code page and cut
-// to 31 bytes without splitting a double-byte character, converted back, and cut to 30 characters
+// The printer name as it appears in key paths and device names: converted to code page 932 and cut to
+// 31 bytes without splitting a double-byte character, converted back, and cut to 30 characters
 // (and to cchOut - 1). Returns the bytes written to out without the NUL; out is empty for a null name.
 UINT FitAnsiString(LPCWSTR name, LPWSTR out, UINT cchOut);
 
