@@ -1,6 +1,6 @@
 // custom_paper_geometry.cpp - user-defined paper sizes and their margins for the devmode validation.
 #include "settings/custom_paper_geometry.h"
-#include "settings/custom_size_data.h"
+#include "settings/custom_size_store.h"
 #include "settings/custom_size_entry.h"
 #include "settings/custom_size_limits.h"
 

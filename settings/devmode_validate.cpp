@@ -291,7 +291,7 @@ bool HasFormOverlayName(const PRIVATE_DEVMODE& priv)
 
 } // namespace
 
-LONG ComputeFitZoom(const RECTL& paper, const RECTL& output)
+LONG ComputeFitZoom(RECTL paper, RECTL output)
 {
     const LONGLONG paperWidth = static_cast<LONGLONG>(paper.right) - paper.left;
     const LONGLONG paperHeight = static_cast<LONGLONG>(paper.bottom) - paper.top;

@@ -13,7 +13,7 @@ BOOL ValidateDevmode(const RES_MODULE_CELL* pCell, DRIVER_DEVMODE* pdm, HANDLE h
 
 // The zoom, in percent, that fits the first rectangle into the second: 100 when the first has no width or
 // height, else the smaller of the two ratios (integer division).
-LONG ComputeFitZoom(const RECTL& paper, const RECTL& output);
+LONG ComputeFitZoom(RECTL paper, RECTL output);
 
 // The zoom that fits the paper's printable area onto the output paper's once the binding margin is taken off
 // the output paper's side that binds; 100 when the paper's printable area is empty.

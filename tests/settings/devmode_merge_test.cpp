@@ -8,6 +8,14 @@
 
 namespace {
 
+// Packed fields may sit at odd addresses: they are compared by value, never bound to a reference.
+template <typename T>
+T Val(T value)
+{
+    return value;
+}
+
+
 class DevmodeMerge : public ResModuleTest {
 protected:
     void SetUp() override
@@ -109,8 +117,8 @@ TEST_F(DevmodeMerge, TakesOnlyMarkedPublicFieldsTheOptionsAccept)
 
         MergePublicDevmodeFields(m_cell, &source, &target);
 
-        EXPECT_EQ(target.dmPublic.*c.field, c.expected);
-        EXPECT_EQ(target.dmPublic.dmFields, m_target.dmPublic.dmFields) << "the target's dmFields stay";
+        EXPECT_EQ(Val(target.dmPublic.*c.field), c.expected);
+        EXPECT_EQ(Val(target.dmPublic.dmFields), m_target.dmPublic.dmFields) << "the target's dmFields stay";
     }
 }
 
@@ -124,8 +132,8 @@ TEST_F(DevmodeMerge, ATakenResolutionAlsoSetsTheVerticalResolution)
     source.dmFields = DM_PRINTQUALITY;
     source.dmPrintQuality = 600;
     MergePublicDevmodeFields(m_cell, &source, &target);
-    EXPECT_EQ(target.dmPublic.dmPrintQuality, 600);
-    EXPECT_EQ(target.dmPublic.dmYResolution, 600);
+    EXPECT_EQ(Val(target.dmPublic.dmPrintQuality), 600);
+    EXPECT_EQ(Val(target.dmPublic.dmYResolution), 600);
 }
 
 // An older application's devmode ends before dmDuplex; the merge must not read past its dmSize, and a field
@@ -143,9 +151,9 @@ TEST_F(DevmodeMerge, ReadsNothingBeyondTheSourcesSize)
     DRIVER_DEVMODE target = m_target;
     MergePublicDevmodeFields(m_cell, reinterpret_cast<const DEVMODEW*>(bytes.data()), &target);
 
-    EXPECT_EQ(target.dmPublic.dmCopies, 3);
-    EXPECT_EQ(target.dmPublic.dmDuplex, m_target.dmPublic.dmDuplex);
-    EXPECT_EQ(target.dmPublic.dmPrintQuality, m_target.dmPublic.dmPrintQuality);
+    EXPECT_EQ(Val(target.dmPublic.dmCopies), 3);
+    EXPECT_EQ(Val(target.dmPublic.dmDuplex), m_target.dmPublic.dmDuplex);
+    EXPECT_EQ(Val(target.dmPublic.dmPrintQuality), m_target.dmPublic.dmPrintQuality);
 }
 
 TEST_F(DevmodeMerge, DoesNothingWithoutACellOrAReadableHeader)
@@ -173,10 +181,10 @@ TEST_F(DevmodeMerge, TakesACompatibleDevmodesPrivatePartButNeverItsFontListPoint
     DRIVER_DEVMODE target = m_target;
     ASSERT_TRUE(MergeDevmode(m_cell, &source.dmPublic, &target));
 
-    EXPECT_EQ(target.dmPublic.dmCopies, 12);
-    EXPECT_EQ(target.dmPrivate.env.Staple_Check, 1);
-    EXPECT_EQ(target.dmPrivate.env.lpStaple, 5);
-    EXPECT_EQ(target.dmPrivate.fontSubstitutionList, nullptr);
+    EXPECT_EQ(Val(target.dmPublic.dmCopies), 12);
+    EXPECT_EQ(Val(target.dmPrivate.env.Staple_Check), 1);
+    EXPECT_EQ(Val(target.dmPrivate.env.lpStaple), 5);
+    EXPECT_EQ(Val(target.dmPrivate.fontSubstitutionList), nullptr);
     EXPECT_FALSE(MergeDevmode(nullptr, &source.dmPublic, &target));
     EXPECT_FALSE(MergeDevmode(m_cell, nullptr, &target));
 }
@@ -194,7 +202,7 @@ TEST_F(DevmodeMerge, AnotherDriversDevmodeBringsOnlyItsPublicFields)
     DRIVER_DEVMODE target = m_target;
     MergeIncomingDevmode(m_cell, reinterpret_cast<const DEVMODEW*>(bytes.data()), &target);
 
-    EXPECT_EQ(target.dmPublic.dmCopies, 6);
+    EXPECT_EQ(Val(target.dmPublic.dmCopies), 6);
     EXPECT_EQ(std::memcmp(&target.dmPrivate, &m_target.dmPrivate, sizeof target.dmPrivate), 0);
 }
 

@@ -9,6 +9,14 @@
 
 namespace {
 
+// Packed fields may sit at odd addresses: they are compared by value, never bound to a reference.
+template <typename T>
+T Val(T value)
+{
+    return value;
+}
+
+
 class PrinterDevmode : public ResModuleTest {
 protected:
     std::vector<BYTE> StoredValue()
@@ -52,9 +60,9 @@ TEST_F(PrinterDevmode, ReusesTheDriversOwnValueUnderTheCurrentName)
 
     DRIVER_DEVMODE second;
     ASSERT_TRUE(LoadPrinterDevmode(m_hPrinter, &second, u"Another name", m_cell));
-    EXPECT_EQ(second.dmPrivate.env.lpOutputUnit, 3);
+    EXPECT_EQ(Val(second.dmPrivate.env.lpOutputUnit), 3);
     EXPECT_EQ(std::u16string(second.dmPublic.dmDeviceName), u"Another name");
-    EXPECT_EQ(second.dmPrivate.fontSubstitutionList, nullptr) << "a stored address means nothing now";
+    EXPECT_EQ(Val(second.dmPrivate.fontSubstitutionList), nullptr) << "a stored address means nothing now";
     const std::vector<BYTE> stored = StoredValue();
     ASSERT_EQ(stored.size(), 2615u);
     EXPECT_EQ(stored[2325], 3) << "lpOutputUnit: the stored value is not rewritten";
@@ -78,7 +86,7 @@ TEST_F(PrinterDevmode, ReplacesAValueThatIsShortOrForeign)
         Store(c.data, c.cb);
         DRIVER_DEVMODE loaded;
         ASSERT_TRUE(LoadPrinterDevmode(m_hPrinter, &loaded, nullptr, m_cell));
-        EXPECT_EQ(loaded.dmPrivate.env.lpOutputUnit, 1) << "a new default";
+        EXPECT_EQ(Val(loaded.dmPrivate.env.lpOutputUnit), 1) << "a new default";
         const std::vector<BYTE> stored = StoredValue();
         ASSERT_EQ(stored.size(), 2615u);
         EXPECT_TRUE(IsOwnDevmode(reinterpret_cast<const DEVMODEW*>(stored.data())));

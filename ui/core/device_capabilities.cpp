@@ -1,6 +1,6 @@
 // device_capabilities.cpp - the answers of DrvDeviceCapabilities.
 #include "ui/core/device_capabilities.h"
-#include "settings/custom_size_data.h"
+#include "settings/custom_size_store.h"
 #include "settings/custom_size_entry.h"
 #include "settings/devmode_merge.h"
 #include "settings/feature_query.h"
@@ -102,7 +102,7 @@ DWORD AnswerOfferedPapers(const CapabilityQuery& query, WORD iDevCap, PVOID pOut
         // A user-defined paper is named and sized as the user stored it.
         DWORD width = 0, length = 0;
         WCHAR name[kPaperNameChars] = {};
-        GetCustomSize(query.hPrinter, nullptr, customNumber, &width, &length, name, sizeof name - sizeof(WCHAR));
+        GetCustomSize(query.hPrinter, nullptr, customNumber, &width, &length, name, sizeof name);
         if (names) {
             std::memcpy(pEntry, name, sizeof name);
         } else {

@@ -128,7 +128,7 @@ TEST_F(ConvertDevMode, NeverCopiesAFontListPointerIntoTheDriversLayout)
 TEST_F(ConvertDevMode, RefusesMissingOrMalformedArgumentsAndWritesNothing)
 {
     std::vector<BYTE> good = DriverDefault();
-    std::vector<BYTE> tiny(64, 0);
+    std::vector<BYTE> tiny(80, 0);
     Dm(tiny)->dmSize = 40;            // not even the header
     std::vector<BYTE> noVersion = good;
     Dm(noVersion)->dmSize = 200;      // a size with no version of its own...
