@@ -31,19 +31,17 @@ BOOL BuildDocumentDevmode(const RES_MODULE_CELL* pCell, HANDLE hPrinter, LPCWSTR
     if (pOut == nullptr || !HasResModule(pCell))
         return FALSE;
     // The work devmode and the printer-wide one, in one block.
-    auto* pPair = static_cast<DRIVER_DEVMODE*>(AllocLockedBlock(2 * sizeof(DRIVER_DEVMODE)));
-    if (pPair == nullptr)
+    LockedBlock pair(2 * sizeof(DRIVER_DEVMODE));
+    if (!pair)
         return FALSE;
-    DRIVER_DEVMODE* pWork = &pPair[0];
-    DRIVER_DEVMODE* pPrinterWide = &pPair[1];
+    DRIVER_DEVMODE* pWork = &pair.as<DRIVER_DEVMODE>()[0];
+    DRIVER_DEVMODE* pPrinterWide = &pair.as<DRIVER_DEVMODE>()[1];
 
     BuildDefaultDevmode(pCell, pWork, pDeviceName, hPrinter);
     DWORD cbInfo = 0;
     PRINTER_INFO_2W* pInfo = GetPrinterInfo2(hPrinter, &cbInfo);
-    if (pInfo == nullptr) {
-        FreeLockedBlock(pPair);
+    if (pInfo == nullptr)
         return FALSE;
-    }
     LoadPrinterDevmode(hPrinter, pPrinterWide, pDeviceName, pCell);
     if (const DEVMODEW* pPrinterDm = PrinterDevmodeInBlock(pInfo, cbInfo))
         MergeIncomingDevmode(pCell, pPrinterDm, pWork);
@@ -52,9 +50,8 @@ BOOL BuildDocumentDevmode(const RES_MODULE_CELL* pCell, HANDLE hPrinter, LPCWSTR
         MergeIncomingDevmode(pCell, pdmIn, pWork);
     // Installed options are the printer's: no document or application devmode decides them.
     CopyPrinterWideFields(pPrinterWide, pWork);
-    const BOOL validated = ValidateDevmode(pCell, pWork, hPrinter);
-    if (validated)
-        std::memcpy(pOut, pWork, sizeof *pOut);
-    FreeLockedBlock(pPair);
-    return validated;
+    if (!ValidateDevmode(pCell, pWork, hPrinter))
+        return FALSE;
+    std::memcpy(pOut, pWork, sizeof *pOut);
+    return TRUE;
 }

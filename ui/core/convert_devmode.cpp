@@ -92,12 +92,8 @@ bool HasPrinterDriver(HANDLE hPrinter)
     GetPrinterDriverW(hPrinter, nullptr, 2, nullptr, 0, &cbNeeded);
     if (cbNeeded < sizeof(DRIVER_INFO_2W))
         return false;
-    void* pInfo = AllocLockedBlock(cbNeeded);
-    if (pInfo == nullptr)
-        return false;
-    const BOOL described = GetPrinterDriverW(hPrinter, nullptr, 2, static_cast<LPBYTE>(pInfo), cbNeeded, &cbNeeded);
-    FreeLockedBlock(pInfo);
-    return described != FALSE;
+    LockedBlock info(cbNeeded);
+    return info && GetPrinterDriverW(hPrinter, nullptr, 2, info.as<BYTE>(), cbNeeded, &cbNeeded);
 }
 
 BOOL WriteDriverDefault(LPWSTR pPrinterName, PDEVMODEW pdmOut, PLONG pcbNeeded)

@@ -85,10 +85,11 @@ DWORD AnswerOfferedPapers(const CapabilityQuery& query, WORD iDevCap, PVOID pOut
 
     const bool names = iDevCap == DC_PAPERNAMES;
     const std::size_t cbEntry = names ? kPaperNameChars * sizeof(WCHAR) : sizeof(POINT);
-    void* pAll = AllocLockedBlock(count * cbEntry);
-    if (pAll == nullptr)
+    LockedBlock all(count * cbEntry);
+    if (!all)
         return 0;
-    AnswerCapability(query, iDevCap, pAll, PaperListing::AllOptions);
+    if (AnswerCapability(query, iDevCap, all.get(), PaperListing::AllOptions) != count)
+        return 0;
     DWORD written = 0;
     for (DWORD i = 0; i < count; ++i) {
         if (!IsOfferedPaper(ids[i]))
@@ -96,7 +97,7 @@ DWORD AnswerOfferedPapers(const CapabilityQuery& query, WORD iDevCap, PVOID pOut
         BYTE* pEntry = static_cast<BYTE*>(pOutput) + written++ * cbEntry;
         const UINT customNumber = CustomPaperIdToIndex(static_cast<SHORT>(ids[i]));
         if (customNumber == 0) {
-            std::memcpy(pEntry, static_cast<const BYTE*>(pAll) + i * cbEntry, cbEntry);
+            std::memcpy(pEntry, all.as<BYTE>() + i * cbEntry, cbEntry);
             continue;
         }
         // A user-defined paper is named and sized as the user stored it.
@@ -110,7 +111,6 @@ DWORD AnswerOfferedPapers(const CapabilityQuery& query, WORD iDevCap, PVOID pOut
             std::memcpy(pEntry, &size, sizeof size);
         }
     }
-    FreeLockedBlock(pAll);
     return written;
 }
 
@@ -244,15 +244,15 @@ DWORD AnswerCapability(const CapabilityQuery& query, WORD iDevCap, PVOID pOutput
     if (pDeviceName == nullptr && GetPrinterName(query.hPrinter, printerName, CCHDEVICENAME))
         pDeviceName = printerName;
     RES_MODULE_CELL* pCell = OpenResModule();
-    auto* pWork = static_cast<DRIVER_DEVMODE*>(AllocLockedBlock(sizeof(DRIVER_DEVMODE)));
+    LockedBlock work(sizeof(DRIVER_DEVMODE));
     DWORD answer = kAnswerError;
-    if (pCell != nullptr && pWork != nullptr) {
+    if (pCell != nullptr && work) {
+        auto* pWork = work.as<DRIVER_DEVMODE>();
         LoadPrinterDevmode(query.hPrinter, pWork, pDeviceName, pCell);
         if (query.pDevMode != nullptr)
             MergeIncomingDevmode(pCell, query.pDevMode, pWork);
         answer = AnswerFromDevmode(pCell, *pWork, iDevCap, pOutput);
     }
-    FreeLockedBlock(pWork);
     CloseResModule(pCell);
     return answer;
 }
@@ -261,13 +261,12 @@ DWORD AnswerCapability(const CapabilityQuery& query, WORD iDevCap, PVOID pOutput
 DWORD AnswerStaple(HANDLE hPrinter)
 {
     RES_MODULE_CELL* pCell = OpenResModule();
-    auto* pdm = static_cast<DRIVER_DEVMODE*>(AllocLockedBlock(sizeof(DRIVER_DEVMODE)));
+    LockedBlock printerWide(sizeof(DRIVER_DEVMODE));
     DWORD answer = kAnswerError;
-    if (pCell != nullptr && pdm != nullptr) {
-        LoadPrinterDevmode(hPrinter, pdm, nullptr, pCell);
-        answer = pdm->dmPrivate.env.lpOutputUnit != kNoOutputUnit ? 1 : 0;
+    if (pCell != nullptr && printerWide) {
+        LoadPrinterDevmode(hPrinter, printerWide.as<DRIVER_DEVMODE>(), nullptr, pCell);
+        answer = printerWide.as<DRIVER_DEVMODE>()->dmPrivate.env.lpOutputUnit != kNoOutputUnit ? 1 : 0;
     }
-    FreeLockedBlock(pdm);
     CloseResModule(pCell);
     return answer;
 }

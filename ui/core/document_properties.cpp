@@ -21,16 +21,17 @@ static LONG BuildIntoOutput(HANDLE hPrinter, LPCWSTR pDeviceName, PDEVMODEW pdmO
         SetLastError(ERROR_INVALID_PARAMETER);
         return -1;
     }
-    auto* pBuilt = static_cast<DRIVER_DEVMODE*>(AllocLockedBlock(sizeof(DRIVER_DEVMODE)));
-    if (pBuilt == nullptr)
+    LockedBlock built(sizeof(DRIVER_DEVMODE));
+    if (!built)
         return -1;
     RES_MODULE_CELL* pCell = OpenResModule();
-    const BOOL built = BuildDocumentDevmode(pCell, hPrinter, pDeviceName, pdmInput, pBuilt);
+    const BOOL ok = BuildDocumentDevmode(pCell, hPrinter, pDeviceName, pdmInput, built.as<DRIVER_DEVMODE>());
     CloseResModule(pCell);
-    if (built && pdmOutput != nullptr)
-        std::memcpy(pdmOutput, pBuilt, kDriverDevmodeSize);
-    FreeLockedBlock(pBuilt);
-    return built ? kClosedWithOk : -1;
+    if (!ok)
+        return -1;
+    if (pdmOutput != nullptr)
+        std::memcpy(pdmOutput, built.get(), kDriverDevmodeSize);
+    return kClosedWithOk;
 }
 
 LONG DocumentPropertiesImpl(HWND, HANDLE hPrinter, LPWSTR pDeviceName, PDEVMODEW pdmOutput, PDEVMODEW pdmInput,

@@ -1,5 +1,6 @@
 // device_capabilities_test.cpp - DrvDeviceCapabilities through the loaded module: the counts and lists with
 // and without an output buffer, the paper filter, user-defined papers, and the fixed answers.
+#include "host/faults.h"
 #include "ui/core/interface_module_fixture.h"
 
 #include <algorithm>
@@ -183,6 +184,29 @@ TEST_F(DeviceCapabilities, TracesTheGeneralAnswersOnly)
     host::ClearDebugTrace();
     Ask(DC_NUP);
     EXPECT_EQ(TraceCount(u"DrvDeviceCapabilities"), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DeviceCapabilities, AFailedAllocationGivesNoListAndLeaksNothing)
+{
+    std::vector<WCHAR> names(kOfferedPapers * 64);
+    ASSERT_EQ(Ask(DC_PAPERNAMES, names.data()), kOfferedPapers);
+    const unsigned liveBefore = host::LiveGlobalBlocks();
+    for (unsigned nth = 1; nth <= 12; ++nth) {
+        SCOPED_TRACE(testing::Message() << "allocation " << nth << " fails");
+        std::fill(names.begin(), names.end(), u'\0');
+        host::InjectFault(host::Fault::GlobalAlloc, nth);
+        const DWORD answer = Ask(DC_PAPERNAMES, names.data());
+        host::ClearFaults();
+        EXPECT_TRUE(answer == kOfferedPapers || answer == 0) << answer;
+        if (answer == kOfferedPapers) {
+            EXPECT_FALSE(std::u16string(&names[0]).empty()) << "a list answered is a list filled";
+        }
+        EXPECT_EQ(host::LiveGlobalBlocks(), liveBefore);
+    }
 }
 
 } // namespace

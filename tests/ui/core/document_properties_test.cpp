@@ -1,5 +1,6 @@
 // document_properties_test.cpp - the document devmode through DrvDocumentProperties,
 // DrvAdvancedDocumentProperties and the devmode query of DrvDocumentPropertySheets.
+#include "host/faults.h"
 #include "host/printers.h"
 #include "host/world.h"
 #include "settings/devmode_identity.h"
@@ -195,6 +196,34 @@ TEST_F(DocumentProperties, AllowsEveryJobAndShowsNoPrinterProperties)
     EXPECT_TRUE(PrinterProperties(nullptr, m_hPrinter));
     EXPECT_EQ(DrvDocumentEvent(m_hPrinter, nullptr, DOCUMENTEVENT_STARTDOC, 0, nullptr, 0, nullptr),
               DOCUMENTEVENT_SUCCESS);
+}
+
+} // namespace
+
+namespace {
+
+// Every allocation the build makes may fail: the call then fails whole, writes nothing and leaks nothing.
+TEST_F(DocumentProperties, AFailedAllocationFailsTheCallWithoutLeaks)
+{
+    std::vector<BYTE> reference(2615);
+    ASSERT_EQ(DrvDocumentProperties(nullptr, m_hPrinter, nullptr, Dm(reference), nullptr, DM_COPY), 1);
+    const unsigned liveBefore = host::LiveGlobalBlocks();
+    int failures = 0;
+    for (unsigned nth = 1; nth <= 12; ++nth) {
+        SCOPED_TRACE(testing::Message() << "allocation " << nth << " fails");
+        std::vector<BYTE> out(2615, 0xCC);
+        host::InjectFault(host::Fault::GlobalAlloc, nth);
+        const LONG result = DrvDocumentProperties(nullptr, m_hPrinter, nullptr, Dm(out), nullptr, DM_COPY);
+        host::ClearFaults();
+        if (result == -1) {
+            ++failures;
+            EXPECT_EQ(out[0], 0xCC);
+        } else {
+            EXPECT_EQ(result, 1);
+        }
+        EXPECT_EQ(host::LiveGlobalBlocks(), liveBefore);
+    }
+    EXPECT_GT(failures, 0);
 }
 
 } // namespace
