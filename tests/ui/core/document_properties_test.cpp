@@ -227,3 +227,20 @@ TEST_F(DocumentProperties, AFailedAllocationFailsTheCallWithoutLeaks)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DocumentProperties, PutsTheCompanionLibraryValueRightBeforeAnswering)
+{
+    std::u16string wrong = u"OTHER.DLL";
+    ASSERT_EQ(SetPrinterDataW(m_hPrinter, const_cast<LPWSTR>(u"SPLUserModePrinterDriver"), REG_SZ,
+                              reinterpret_cast<LPBYTE>(wrong.data()), DWORD((wrong.size() + 1) * sizeof(WCHAR))),
+              ERROR_SUCCESS);
+    DOCUMENTPROPERTYHEADER header = Header(nullptr, nullptr, 0);
+    EXPECT_EQ(DrvDocumentPropertySheets(nullptr, reinterpret_cast<LPARAM>(&header)), 2615);
+    const std::vector<BYTE> value = PrinterData(u"SPLUserModePrinterDriver");
+    ASSERT_EQ(value.size(), sizeof(u"Q73MZRF1.DLL"));
+    EXPECT_EQ(std::u16string(reinterpret_cast<const WCHAR*>(value.data())), u"Q73MZRF1.DLL");
+}
+
+} // namespace
