@@ -41,6 +41,24 @@ static_assert(kPatterns[0][0] == 0x00 && kPatterns[0][7] == 0x00, "level 0 is bl
 static_assert(kPatterns[kDitherLevels - 1][0] == 0xFF && kPatterns[kDitherLevels - 1][7] == 0xFF,
               "the last level is white");
 
+constexpr unsigned CountWhitePixels(const std::array<BYTE, 8>& pattern)
+{
+    unsigned count = 0;
+    for (BYTE row : pattern)
+        for (unsigned bit = 0; bit < 8; ++bit)
+            count += (row >> bit) & 1;
+    return count;
+}
+
+constexpr bool GrowsWithTheLevel()
+{
+    for (unsigned level = 1; level < kDitherLevels; ++level)
+        if (CountWhitePixels(kPatterns[level]) <= CountWhitePixels(kPatterns[level - 1]))
+            return false;
+    return true;
+}
+static_assert(GrowsWithTheLevel(), "each level is lighter than the one below it");
+
 } // namespace
 
 BYTE DitherRow(unsigned level, unsigned row)

@@ -90,15 +90,23 @@ BOOL RasterCopyBits(SURFOBJ* psoDest, SURFOBJ* psoSrc, CLIPOBJ* pco, XLATEOBJ* p
     return EngStretchBlt(psoDest, psoSrc, nullptr, pco, pxlo, &ca, nullptr, &dest, &source, nullptr, HALFTONE);
 }
 
-// Cuts [start, start + total) into n consecutive pieces, the first total mod n one longer.
-LONG PieceStart(LONG start, LONG total, LONG n, LONG i)
+} // namespace
+
+LONG StretchStripCount(LONG w, LONG h)
 {
-    const LONG base = total / n;
-    const LONG extra = total % n;
-    return start + i * base + std::min(i, extra);
+    if (w <= 0 || h <= 0 || static_cast<LONGLONG>(w) * h <= kStretchStripPixels)
+        return 1;
+    // A destination wider than a strip still goes one row at a time.
+    const LONG rowsPerStrip = std::max<LONG>(1, kStretchStripPixels / w);
+    return (h + rowsPerStrip - 1) / rowsPerStrip;
 }
 
-} // namespace
+LONG StretchStripStart(LONG start, LONG total, LONG count, LONG i)
+{
+    const LONG base = total / count;
+    const LONG extra = total % count;
+    return start + i * base + std::min(i, extra);
+}
 
 BOOL CopyBitsImpl(SURFOBJ* psoDest, SURFOBJ* psoSrc, CLIPOBJ* pco, XLATEOBJ* pxlo, RECTL* prclDest,
                   POINTL* pptlSrc)
@@ -160,22 +168,18 @@ BOOL StretchBltROPImpl(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIP
     }
     const RECTL dest = *prclDest;
     const RECTL src = *prclSrc;
-    const LONG w = std::abs(Width(dest));
-    const LONG h = std::abs(Height(dest));
-    if (static_cast<LONGLONG>(w) * h <= kStretchStripPixels)
+    const LONG strips = StretchStripCount(std::abs(Width(dest)), std::abs(Height(dest)));
+    if (strips == 1)
         return EngStretchBltROP(psoDest, psoSrc, psoMask, pco, pxlo, pca, pptlHTOrg, prclDest, prclSrc, pptlMask,
                                 iMode, pbo, rop4);
-    // A destination wider than a strip still goes one row at a time.
-    const LONG rowsPerStrip = std::max<LONG>(1, kStretchStripPixels / w);
-    const LONG strips = (h + rowsPerStrip - 1) / rowsPerStrip;
     BOOL result = FALSE;
     for (LONG i = 0; i < strips; ++i) {
         RECTL destStrip = dest;
-        destStrip.top = PieceStart(dest.top, Height(dest), strips, i);
-        destStrip.bottom = PieceStart(dest.top, Height(dest), strips, i + 1);
+        destStrip.top = StretchStripStart(dest.top, Height(dest), strips, i);
+        destStrip.bottom = StretchStripStart(dest.top, Height(dest), strips, i + 1);
         RECTL srcStrip = src;
-        srcStrip.top = PieceStart(src.top, Height(src), strips, i);
-        srcStrip.bottom = PieceStart(src.top, Height(src), strips, i + 1);
+        srcStrip.top = StretchStripStart(src.top, Height(src), strips, i);
+        srcStrip.bottom = StretchStripStart(src.top, Height(src), strips, i + 1);
         result = EngStretchBltROP(psoDest, psoSrc, psoMask, pco, pxlo, pca, pptlHTOrg, &destStrip, &srcStrip,
                                   pptlMask, iMode, pbo, rop4);
     }

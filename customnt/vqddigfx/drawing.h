@@ -19,6 +19,12 @@ BOOL StretchBltImpl(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ
                     COLORADJUSTMENT* pca, POINTL* pptlHTOrg, RECTL* prclDest, RECTL* prclSrc, POINTL* pptlMask,
                     ULONG iMode);
 
+// The strips of a stretch: their number for a destination of w x h pixels (1 when it fits in one), and where
+// strip i starts within [start, start + total) when total rows are cut into count strips, the first
+// total mod count strips one row longer.
+LONG StretchStripCount(LONG w, LONG h);
+LONG StretchStripStart(LONG start, LONG total, LONG count, LONG i);
+
 // EngStretchBltROP, in horizontal strips of at most kStretchStripPixels destination pixels; the last strip's
 // answer.
 BOOL StretchBltROPImpl(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo,

@@ -15,6 +15,7 @@
 #include "settings/devmode_validate.h"
 #include "settings/global_memory.h"
 #include "settings/printer_data.h"
+#include "settings/printer_devmode.h"
 #include "settings/res_library.h"
 #include "win/winspool.h"
 
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr WCHAR kPrinterWideValue[] = u"ZTORQ NT";
 constexpr BYTE kOutputModeBooklet = 4;
 
 // The layouts that put two or six pages on a sheet turned against the document: the sheet's orientation is
@@ -115,7 +115,7 @@ BOOL SettleJobDevmode(const RES_MODULE_CELL* pCell, const DEVMODEW* pdm, LPWSTR 
         MergePublicDevmodeFields(pCell, pdm, pWork);
     DWORD cbNeeded = 0;
     // A printer-wide value that is short, long or not the driver's own contributes nothing.
-    if (GetPrinterDataValue(hPrinter, nullptr, kPrinterWideValue, pPrinterWide, sizeof(DRIVER_DEVMODE),
+    if (GetPrinterDataValue(hPrinter, nullptr, kPrinterDevmodeValue, pPrinterWide, sizeof(DRIVER_DEVMODE),
                             &cbNeeded) == ERROR_SUCCESS &&
         cbNeeded == sizeof(DRIVER_DEVMODE) && IsOwnDevmode(&pPrinterWide->dmPublic))
         CopyPrinterWideFields(pPrinterWide, pWork);

@@ -3,18 +3,30 @@
 // to the stream.
 
 #include "customnt/vqddigfx/pdev.h"
+#include "customnt/vqddigfx/stream.h"
 
 // The PDEV's write callback: buffers the writer's bytes and sends them as write packets of at most
 // kPacketCapacity bytes. FALSE when the output has failed (or fails now); TRUE without sending on a skipped
 // page.
 BOOL EngineWriteOutput(PDEV* pdev, const BYTE* pData, WORD cb);
 
-// Sends the command named by the PDEV's packet type (kCmd...): open builds the output stream first; write
-// sends the buffered bytes, if any, and empties the buffer. FALSE when the stream refuses; a refused write
-// or replay also sets PDEVF_OUTPUT_FAILED.
+// Room for any packet but a write one, which is sent from the PDEV's own buffer.
+union STREAM_PACKET_SCRATCH {
+    STREAM_OPEN_PACKET open;
+    STREAM_SECTION_PACKET section;
+    STREAM_PACKET_HEAD head;
+};
+
+// The bytes of the packet named by the PDEV's packet type (kCmd...): for a write packet the buffered bytes
+// behind their head in the PDEV, for the others a packet built in scratch. *pcb gets its size.
+const BYTE* BuildStreamPacket(PDEV* pdev, STREAM_PACKET_SCRATCH* pScratch, DWORD* pcb);
+
+// Sends the packet named by the PDEV's packet type: open makes the output stream first; write sends the
+// buffered bytes, if any, and empties the buffer. FALSE when the stream refuses; a refused write or replay
+// also sets PDEVF_OUTPUT_FAILED, and after that no write is sent.
 BOOL SendStreamPacket(PDEV* pdev);
 
-// The packet type set and sent, then the type set back to write, as the engine's page steps use them.
+// The packet type set and sent through the PDEV's packet sender, then the type set back to write.
 BOOL SendStreamCommand(PDEV* pdev, BYTE bCommand);
 
 // Sends the buffered bytes.
