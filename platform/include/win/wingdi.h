@@ -398,33 +398,3 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 
 #define CLIP_DEFAULT_PRECIS   0
 #define CLIP_CHARACTER_PRECIS 1
-
-// ---- memory device contexts, stock objects and paths ---------------------------------------------------------
-#define WHITE_BRUSH  0
-#define BLACK_BRUSH  4
-#define NULL_BRUSH   5
-#define WHITE_PEN    6
-#define BLACK_PEN    7
-#define NULL_PEN     8
-
-#define ALTERNATE 1
-#define WINDING   2
-
-#define OBJ_PEN    1
-#define OBJ_BRUSH  2
-#define OBJ_BITMAP 7
-
-PLATFORM_API HDC     WINAPI CreateCompatibleDC(HDC hdc);
-PLATFORM_API HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy);
-PLATFORM_API HGDIOBJ WINAPI GetStockObject(int i);
-PLATFORM_API HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
-PLATFORM_API HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
-PLATFORM_API int     WINAPI SetPolyFillMode(HDC hdc, int mode);
-PLATFORM_API BOOL    WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
-PLATFORM_API BOOL    WINAPI BeginPath(HDC hdc);
-PLATFORM_API BOOL    WINAPI EndPath(HDC hdc);
-PLATFORM_API BOOL    WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
-PLATFORM_API BOOL    WINAPI PolylineTo(HDC hdc, const POINT* apt, DWORD cpt);
-PLATFORM_API BOOL    WINAPI PolyBezierTo(HDC hdc, const POINT* apt, DWORD cpt);
-PLATFORM_API BOOL    WINAPI CloseFigure(HDC hdc);
-PLATFORM_API BOOL    WINAPI StrokeAndFillPath(HDC hdc);
