@@ -11,11 +11,33 @@
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace {
 
 constexpr BYTE kOutputModeBooklet = 4;
+
+struct LAYOUT_CELLS_ROW {
+    BYTE  lpLayout;   // 0 ends the table
+    DWORD cells;      // pages on one sheet
+};
+
+constexpr LAYOUT_CELLS_ROW kLayoutCells[] = {
+    { 3,  2},
+    { 4,  4},
+    { 5,  6},
+    { 6,  9},
+    { 7, 16},
+    { 8,  2},   // booklet
+    { 9,  2},   // booklet
+    {10,  4},
+    {11,  4},
+    {12,  4},
+    {13,  4},
+    { 0,  1},   // terminator: layouts 1 and 2, and any other, put one page on a sheet
+};
+static_assert(kLayoutCells[std::size(kLayoutCells) - 1].lpLayout == 0, "terminator must be last");
 
 PDEV* ValidPdev(SURFOBJ* pso)
 {
@@ -161,20 +183,10 @@ void EngineEndPage(PDEV* pdev)
 
 DWORD CellsPerSheet(BYTE lpLayout)
 {
-    switch (lpLayout) {
-    case 3: case 8: case 9:
-        return 2;
-    case 4: case 10: case 11: case 12: case 13:
-        return 4;
-    case 5:
-        return 6;
-    case 6:
-        return 9;
-    case 7:
-        return 16;
-    default:
-        return 1;
-    }
+    const LAYOUT_CELLS_ROW* row = kLayoutCells;
+    while (row->lpLayout != 0 && row->lpLayout != lpLayout)
+        ++row;
+    return row->cells;
 }
 
 BOOL EngineStartDoc(SURFOBJ* pso, LPWSTR pwszDocName, DWORD /*dwJobId*/)
