@@ -251,6 +251,9 @@ TEST_F(EnablePdev, ResetCarriesAStartedJobAndItsFontListToTheNewPdev)
     pOld->devmode.dmPrivate.fontSubstitutionList = pList;
     PdlGetContext(pOld)->bHeaderWritten = 1;
     PdlGetContext(pOld)->bDocumentOpen = 1;
+    pOld->devmode.dmPrivate.env.SaveToner = 1;       // a job setting: stays the old one mid-document
+    pNew->devmode.dmPrivate.lpOutputPaper = 13;      // the new page's own: kept
+    pNew->devmode.dmPrivate.dmPublicCopy.dmOrientation = DMORIENT_LANDSCAPE;
 
     ASSERT_TRUE(ResetPDEVImpl(reinterpret_cast<DHPDEV>(pOld), reinterpret_cast<DHPDEV>(pNew)));
     EXPECT_EQ(Copy(pNew->dwFlags), PDEVF_DOC_STARTED | PDEVF_PAGE_OPEN | PDEVF_JOB_CARRIED);
@@ -262,6 +265,9 @@ TEST_F(EnablePdev, ResetCarriesAStartedJobAndItsFontListToTheNewPdev)
     EXPECT_EQ(Copy(pOld->devmode.dmPrivate.fontSubstitutionList), nullptr);
     EXPECT_EQ(Copy(PdlGetContext(pNew)->bHeaderWritten), 1u);
     EXPECT_EQ(Copy(PdlGetContext(pNew)->dwContextOffset), 9075u);
+    EXPECT_EQ(Copy(pNew->devmode.dmPrivate.env.SaveToner), 1);
+    EXPECT_EQ(Copy(pNew->devmode.dmPrivate.lpOutputPaper), 13);
+    EXPECT_EQ(Copy(pNew->devmode.dmPrivate.dmPublicCopy.dmOrientation), DMORIENT_LANDSCAPE);
 
     // The old PDEV goes first, as GDI disables it; the list lives on in the new one's blocks.
     DisablePDEVImpl(reinterpret_cast<DHPDEV>(pOld));
