@@ -14,7 +14,8 @@ constexpr FLONG kHooksDrawing = 0x24EB;   // what every surface finally hooks
 // The lines are the system's own, in the ANSI code page: "EngAssociateSurface()" followed by "error" and by
 // "retry error" in Japanese.
 constexpr char kAssociateError[] = "EngAssociateSurface()\x83\x47\x83\x89\x81\x5B\n";
-constexpr char kAssociateRetryError[] = "EngAssociateSurface()\x8D\xC4\x83\x67\x83\x89\x83\x43\x83\x47\x83\x89\x81\x5B\n";
+constexpr char kAssociateRetryError[] =
+    "EngAssociateSurface()\x8D\xC4\x83\x67\x83\x89\x83\x43\x83\x47\x83\x89\x81\x5B\n";
 
 // The page in pixels: the printable area, turned for a landscape page.
 SIZEL PageSize(PDEV* pdev)
