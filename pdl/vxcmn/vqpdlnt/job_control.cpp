@@ -102,6 +102,20 @@ void PdlMarkJobEnded(PDEV* pdev)
     PdlGetContext(pdev)->bEndedNormally = 1;
 }
 
+void PdlBeginPageAdditions(PDEV* pdev, BYTE bMode)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    pContext->bPageAdditions = 1;
+    pContext->dwAdditionsMode = bMode;
+    pdev->bToneMappingOff = 1;
+}
+
+void PdlEndPageAdditions(PDEV* pdev)
+{
+    PdlGetContext(pdev)->bPageAdditions = 0;
+    pdev->bToneMappingOff = 0;
+}
+
 void OpenJobDocument(PDEV* pdev)
 {
     JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
@@ -130,8 +144,7 @@ void OpenJobDocument(PDEV* pdev)
         pContext->pPaperlessBuffer = static_cast<BYTE*>(AllocListAlloc(pdev->pAllocList, kPaperlessBufferSize));
 
     std::memset(pContext->dateStamp, 0, sizeof pContext->dateStamp);
-    pdev->bToneMappingOff = 0;
-    pContext->bPageAdditions = 0;
+    PdlEndPageAdditions(pdev);
     pContext->dwAdditionsMode = 1;
 
     PlanBeginDocument(pdev);

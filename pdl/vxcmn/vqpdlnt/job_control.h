@@ -21,6 +21,11 @@ void PdlSuppressJobFraming(PDEV* pdev);
 // The document events ended the job normally: its end may write the closing UEL.
 void PdlMarkJobEnded(PDEV* pdev);
 
+// Page additions (the interface module's watermarks and tab texts): while they are drawn, tone mapping is
+// off and drawing does not mark the sheet; bMode (1 or 2) is how they are drawn.
+void PdlBeginPageAdditions(PDEV* pdev, BYTE bMode);
+void PdlEndPageAdditions(PDEV* pdev);
+
 // The core of PdlStartDoc, PdlStartPage and PdlEndDoc.
 void OpenJobDocument(PDEV* pdev);
 void OpenJobPage(PDEV* pdev, BOOL backSide, BOOL creatingForm);

@@ -67,11 +67,11 @@ TEST_F(Paperless, WhiteDrawingAndPageAdditionsLeaveASheetBlank)
                    0xF0F0);
         BitBltImpl(&m_surface, nullptr, nullptr, nullptr, nullptr, &rect, nullptr, nullptr, nullptr, nullptr,
                    0xFFFF);   // WHITENESS
-        PdlGetContext(m_pdev)->bPageAdditions = 1;   // the interface module's own additions
+        PdlBeginPageAdditions(m_pdev, 1);   // the interface module's own additions
         BRUSHOBJ black = {0, nullptr, 0};
         BitBltImpl(&m_surface, nullptr, nullptr, nullptr, nullptr, &rect, nullptr, nullptr, &black, nullptr,
                    0xF0F0);
-        PdlGetContext(m_pdev)->bPageAdditions = 0;
+        PdlEndPageAdditions(m_pdev);
     }));
     ASSERT_TRUE(MarkedPage(2, /*ink=*/true));
     ASSERT_TRUE(EndDocument(/*endOfJob=*/true));
