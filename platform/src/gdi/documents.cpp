@@ -8,11 +8,13 @@
 namespace platform {
 namespace {
 
-// A banded page ends in bands: the driver answers the next band's origin until it answers (-1, -1). No page
-// has more bands than this; a driver that never ends its page fails it.
+// A banded page ends in bands: the driver answers the first band's origin, GDI draws the page's journal into
+// the band, and the driver answers the next band's origin, until it answers (-1, -1). No page has more bands
+// than this; a driver that never ends its page fails it. False when the driver failed the banding; drawn
+// turns false when a drawing failed in a band.
 constexpr unsigned kMaxBands = 1u << 20;
 
-bool CallBands(PrinterDc& dc)
+bool CallBands(PrinterDc& dc, bool& drawn)
 {
     SURFOBJ* pso = &dc.surface->so;
     POINTL origin = {0, 0};
@@ -23,9 +25,8 @@ bool CallBands(PrinterDc& dc)
     RecordCall(dc, "DrvStartBanding");
     if (!startBanding(pso, &origin))
         return false;
-    // GDI would play the page's drawing into each band here; the drawing of this GDI goes straight to the
-    // driver's hooks, so each band is only handed on.
     for (unsigned band = 0; band < kMaxBands; ++band) {
+        drawn = PlayJournal(dc, origin) && drawn;
         RecordCall(dc, "DrvNextBand");
         if (!nextBand(pso, &origin))
             return false;
@@ -66,11 +67,15 @@ std::shared_ptr<PrinterDc> PageCallDc(HDC hdc, DocState needed, int event)
 bool FinishPage(PrinterDc& dc)
 {
     dc.state = DocState::Document;
-    if (dc.surface->banding && !CallBands(dc))
+    bool drawn = true;
+    const bool banded = !dc.surface->banding || CallBands(dc, drawn);
+    dc.journal.clear();
+    if (!banded)
         return false;
     RecordCall(dc, "DrvSendPage");
     const auto sendPage = Hook<PFN_DrvSendPage>(dc, INDEX_DrvSendPage);
-    return sendPage == nullptr || sendPage(&dc.surface->so);
+    const bool sent = sendPage == nullptr || sendPage(&dc.surface->so);
+    return sent && drawn;
 }
 
 void AbortDocument(PrinterDc& dc)
@@ -83,6 +88,7 @@ void AbortDocument(PrinterDc& dc)
     AbortPrinter(dc.hPrinter);
     dc.state = DocState::None;
     dc.jobId = 0;
+    dc.journal.clear();
 }
 
 } // namespace platform
@@ -132,6 +138,7 @@ int WINAPI StartPage(HDC hdc)
     const auto dc = platform::PageCallDc(hdc, DocState::Document, DOCUMENTEVENT_STARTPAGE);
     if (dc == nullptr)
         return SP_ERROR;
+    dc->journal.clear();
     platform::RecordCall(*dc, "DrvStartPage");
     const auto startPage = platform::Hook<PFN_DrvStartPage>(*dc, INDEX_DrvStartPage);
     if (startPage != nullptr && !startPage(&dc->surface->so)) {
