@@ -4,6 +4,7 @@
 #include "gdi/bitmaps.h"
 #include "gdi/drawing.h"
 #include "gdi/memory_dc.h"
+#include "win/winuser.h"
 
 #include <algorithm>
 

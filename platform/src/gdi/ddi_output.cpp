@@ -270,21 +270,29 @@ BOOL StrokeAndFill(const DrawTarget& t, PathObject& path, CLIPOBJ* clip, XFORMOB
            Stroke(t, path, clip, xform, strokeBrush, origin, la, strokeMix);
 }
 
-// The pixels a path drawing may touch, on the surface: its points' box, widened by the pen.
+// The pixels a path drawing may touch, on the surface: those whose centres its fill may hold, those its
+// points round to for a one-pixel outline, and half a wide pen's reach (a miter's limit) around them.
 RECTL PathBounds(const PathObject& path, const GdiPen* pen, bool stroke)
 {
     const RECTFX box = path.Bounds();
-    double margin = 1;
-    if (stroke && pen != nullptr && pen->geometric) {
-        // A miter may reach the miter limit times half the width from its corner; caps and joins less.
-        const double reach = (pen->style & PS_JOIN_MASK) == PS_JOIN_MITER ? kMiterLimit : 1.5;
-        margin += reach * std::max<DWORD>(pen->width, 1) / 2 + 1;
+    double left = std::floor(box.xLeft / 16.0), top = std::floor(box.yTop / 16.0);
+    double right = std::ceil(box.xRight / 16.0), bottom = std::ceil(box.yBottom / 16.0);
+    if (stroke) {
+        left = std::min(left, std::floor((box.xLeft + 8) / 16.0));
+        top = std::min(top, std::floor((box.yTop + 8) / 16.0));
+        right = std::max(right, std::floor((box.xRight + 8) / 16.0) + 1);
+        bottom = std::max(bottom, std::floor((box.yBottom + 8) / 16.0) + 1);
     }
-    const auto floorPixel = [](FIX v) { return std::floor(v / 16.0); };
-    const auto ceilPixel = [](FIX v) { return std::ceil(v / 16.0); };
+    if (stroke && pen != nullptr && pen->geometric) {
+        const double reach = (pen->style & PS_JOIN_MASK) == PS_JOIN_MITER ? kMiterLimit : 1.5;
+        const double margin = std::ceil(reach * std::max<DWORD>(pen->width, 1) / 2) + 1;
+        left -= margin;
+        top -= margin;
+        right += margin;
+        bottom += margin;
+    }
     const auto clamp = [](double v) { return static_cast<LONG>(std::clamp(v, -2147483647.0, 2147483647.0)); };
-    return {clamp(floorPixel(box.xLeft) - margin), clamp(floorPixel(box.yTop) - margin),
-            clamp(ceilPixel(box.xRight) + 1 + margin), clamp(ceilPixel(box.yBottom) + 1 + margin)};
+    return {clamp(left), clamp(top), clamp(right), clamp(bottom)};
 }
 
 BOOL DrawPath(const PathDrawing& p, const DrawAttributes& a, const DrawTarget& t)
