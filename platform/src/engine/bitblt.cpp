@@ -39,8 +39,8 @@ BOOL APIENTRY EngBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIP
     const RECTL r = ClipToSurface(given, psoTrg);
     if (r.right <= r.left || r.bottom <= r.top)
         return TRUE;
-    const LONG skipX = r.left - given.left;
-    const LONG skipY = r.top - given.top;
+    const int64_t skipX = int64_t{r.left} - given.left;
+    const int64_t skipY = int64_t{r.top} - given.top;
     RasterJob job;
     job.dest = psoTrg;
     job.destRect = r;

@@ -102,7 +102,8 @@ BOOL APIENTRY EngFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, BRUSHOBJ* pb
     if (path == nullptr || !Prepare(pso, pco, visible) || !painter.Init(pso, pbo, pptlBrushOrg, mix))
         return Refuse();
     const FillRule rule = (flOptions & FP_WINDINGMODE) ? FillRule::Winding : FillRule::Alternate;
-    FillFigures(FlattenPath(*path), rule, visible, [&](LONG y, LONG left, LONG right) { painter.Span(y, left, right); });
+    FillFigures(FlattenPath(*path), rule, visible,
+                [&](LONG y, LONG left, LONG right) { painter.Span(y, left, right); });
     return TRUE;
 }
 

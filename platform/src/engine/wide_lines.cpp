@@ -161,7 +161,8 @@ private:
         Figure figure;
         figure.closed = true;
         for (const Vec& p : points)
-            figure.points.push_back({static_cast<FIX>(std::lround(p.x * 16)), static_cast<FIX>(std::lround(p.y * 16))});
+            figure.points.push_back(
+                {static_cast<FIX>(std::lround(p.x * 16)), static_cast<FIX>(std::lround(p.y * 16))});
         m_pieces.push_back(std::move(figure));
     }
 

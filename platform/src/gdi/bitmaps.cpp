@@ -255,8 +255,8 @@ bool ReadDibHeader(const BITMAPINFO* pbmi, UINT usage, DibLayout& layout)
     std::memcpy(&h, pbmi, sizeof h);
     const WORD bits = h.biBitCount;
     const bool bitfields = h.biCompression == BI_BITFIELDS;
-    if (h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes != 1 || !IsBitmapDepth(bits) || (h.biCompression != BI_RGB && !bitfields) ||
-        (bitfields && bits != 16 && bits != 32))
+    if (h.biWidth <= 0 || h.biHeight == 0 || h.biPlanes != 1 || !IsBitmapDepth(bits) ||
+        (h.biCompression != BI_RGB && !bitfields) || (bitfields && bits != 16 && bits != 32))
         return Fail(ERROR_INVALID_PARAMETER);
     const uint64_t colors = bits <= 8 ? (h.biClrUsed != 0 ? h.biClrUsed : (1u << bits)) : 0;
     const uint64_t stride = DibStride(static_cast<uint64_t>(h.biWidth), bits);
@@ -324,7 +324,12 @@ HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCoun
     }
     // An empty bitmap is a 1-by-1 monochrome one; depths between those of the formats round up to the next.
     const bool empty = nWidth == 0 || nHeight == 0;
-    const WORD bits = empty || depth == 1 ? 1 : depth <= 4 ? 4 : depth <= 8 ? 8 : depth <= 16 ? 16 : depth <= 24 ? 24 : 32;
+    const WORD bits = empty || depth == 1 ? 1
+                      : depth <= 4        ? 4
+                      : depth <= 8        ? 8
+                      : depth <= 16       ? 16
+                      : depth <= 24       ? 24
+                                          : 32;
     auto bitmap = platform::MakeDdb(empty ? 1 : nWidth, empty ? 1 : nHeight, bits, platform::DefaultColorTable(bits));
     if (bitmap == nullptr)
         return nullptr;

@@ -237,7 +237,8 @@ BOOL Stroke(const DrawTarget& t, PathObject& path, CLIPOBJ* clip, XFORMOBJ* xfor
     }
     if (geometric) {
         // A wide line is the area it covers, filled.
-        auto widened = engine::PathOfFigures(engine::WidenFigures(engine::FlattenPath(path), engine::WideStyleOf(*la, 1)));
+        const engine::WideStyle style = engine::WideStyleOf(*la, /*scale=*/1);
+        auto widened = engine::PathOfFigures(engine::WidenFigures(engine::FlattenPath(path), style));
         return widened != nullptr && Fill(t, *widened, clip, brush, origin, mix, FP_WINDINGMODE);
     }
     if (IsBitmapSurface(t.so))
@@ -318,17 +319,17 @@ BOOL DrawPath(const PathDrawing& p, const DrawAttributes& a, const DrawTarget& t
     POINTL origin = {-t.origin.x, -t.origin.y};
     const FLONG options = a.fillMode == WINDING ? FP_WINDINGMODE : FP_ALTERNATEMODE;
     const auto fillBrush = fill ? Realize(p.brush, a, t) : nullptr;
-    if (!stroke)
-        return fillBrush == nullptr || Fill(t, *path, clip->get(), fillBrush->get(), &origin, MixOf(a, p.brush), options);
-    const auto strokeBrush = Realize(p.pen->brush, a, t);
-    if (strokeBrush == nullptr)   // a pen of a null brush draws nothing
-        return fillBrush == nullptr || Fill(t, *path, clip->get(), fillBrush->get(), &origin, MixOf(a, p.brush), options);
+    const auto strokeBrush = stroke ? Realize(p.pen->brush, a, t) : nullptr;   // a pen of a null brush: nothing
+    const MIX fillMix = MixOf(a, p.brush);
+    if (strokeBrush == nullptr)
+        return fillBrush == nullptr || Fill(t, *path, clip->get(), fillBrush->get(), &origin, fillMix, options);
     LineAttrs la(*p.pen);
     engine::XformObject xform(XFORML{1, 0, 0, 1, 0, 0});   // paths arrive in device coordinates already
+    const MIX strokeMix = MixOf(a, p.pen->brush);
     if (fillBrush == nullptr)
-        return Stroke(t, *path, clip->get(), xform.get(), strokeBrush->get(), &origin, la.get(), MixOf(a, p.pen->brush));
+        return Stroke(t, *path, clip->get(), xform.get(), strokeBrush->get(), &origin, la.get(), strokeMix);
     return StrokeAndFill(t, *path, clip->get(), xform.get(), strokeBrush->get(), la.get(), fillBrush->get(), &origin,
-                         MixOf(a, p.brush), MixOf(a, p.pen->brush), options);
+                         fillMix, strokeMix, options);
 }
 
 // The colour adjustment GDI passes when the application set none: no change to any colour.
@@ -409,7 +410,8 @@ BOOL DrawBlit(const BlitDrawing& b, const DrawAttributes& a, const DrawTarget& t
     engine::XlateObject xlate(twoColours ? TwoColours(a.textColor, a.bkColor) : source->Palette(), t.palette);
 
     RECTL from = b.source;
-    const bool scaled = dest.right - dest.left != from.right - from.left || dest.bottom - dest.top != from.bottom - from.top;
+    const bool scaled =
+        dest.right - dest.left != from.right - from.left || dest.bottom - dest.top != from.bottom - from.top;
     if (!scaled)
         return BlitUnscaled(t, source->so(), clip->get(), xlate.get(), bounds,
                             {std::min(from.left, from.right), std::min(from.top, from.bottom)}, pbo, &origin, rop4);

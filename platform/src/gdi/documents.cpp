@@ -14,6 +14,13 @@ namespace {
 // turns false when a drawing failed in a band.
 constexpr unsigned kMaxBands = 1u << 20;
 
+// A band's origin is a point of the page; anything else from a driver fails the page rather than moving the
+// drawing out of the range its coordinates are kept in.
+bool IsBandOrigin(const POINTL& origin)
+{
+    return origin.x >= 0 && origin.y >= 0 && origin.x < kDeviceLimit && origin.y < kDeviceLimit;
+}
+
 bool CallBands(PrinterDc& dc, bool& drawn)
 {
     SURFOBJ* pso = &dc.surface->so;
@@ -26,6 +33,8 @@ bool CallBands(PrinterDc& dc, bool& drawn)
     if (!startBanding(pso, &origin))
         return false;
     for (unsigned band = 0; band < kMaxBands; ++band) {
+        if (!IsBandOrigin(origin))
+            return false;
         drawn = PlayJournal(dc, origin) && drawn;
         RecordCall(dc, "DrvNextBand");
         if (!nextBand(pso, &origin))

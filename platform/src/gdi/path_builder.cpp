@@ -27,7 +27,8 @@ bool FrameOf(const DeviceContext& dc, int left, int top, int right, int bottom, 
     frame = {a.x * 16.0, a.y * 16.0, std::max(a.x, b.x - 1) * 16.0, std::max(a.y, b.y - 1) * 16.0};
     const auto* pen = static_cast<const GdiPen*>(dc.attrs.pen.object.get());
     if (pen->Kind() == PS_INSIDEFRAME && pen->geometric && pen->width > 1) {
-        const double inset = std::min({pen->width * 8.0, (frame.right - frame.left) / 2, (frame.bottom - frame.top) / 2});
+        const double inset =
+            std::min({pen->width * 8.0, (frame.right - frame.left) / 2, (frame.bottom - frame.top) / 2});
         frame = {frame.left + inset, frame.top + inset, frame.right - inset, frame.bottom - inset};
     }
     return true;

@@ -68,7 +68,8 @@ std::u16string PathText(PATHOBJ* ppo)
     do {
         more = PATHOBJ_bEnum(ppo, &pd);
         for (ULONG i = 0; i < pd.count; ++i) {
-            const char16_t* kind = (i == 0 && (pd.flags & PD_BEGINSUBPATH)) ? u" M" : (pd.flags & PD_BEZIERS) ? u" C" : u" L";
+            const bool begins = i == 0 && (pd.flags & PD_BEGINSUBPATH);
+            const char16_t* kind = begins ? u" M" : (pd.flags & PD_BEZIERS) ? u" C" : u" L";
             text += kind + Number(pd.pptfx[i].x) + u"," + Number(pd.pptfx[i].y);
         }
         if (pd.flags & PD_CLOSEFIGURE)
@@ -320,7 +321,8 @@ BOOL APIENTRY TestStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XF
 }
 
 BOOL APIENTRY TestBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo,
-                         RECTL* prclTrg, POINTL* pptlSrc, POINTL* pptlMask, BRUSHOBJ* pbo, POINTL* pptlBrush, ROP4 rop4)
+                         RECTL* prclTrg, POINTL* pptlSrc, POINTL* pptlMask, BRUSHOBJ* pbo, POINTL* pptlBrush,
+                         ROP4 rop4)
 {
     Report(u"DrvBitBlt " + ClipText(pco) + u" dest " + Rect(*prclTrg) + u" src " +
            (pptlSrc != nullptr ? Number(pptlSrc->x) + u"," + Number(pptlSrc->y) : u"none") + u" rop " + Hex(rop4) +
