@@ -176,22 +176,40 @@ Outcome TryPath(const DrawTarget& t, PathObject& path, const char* name, Call ca
     return OutcomeOf(call(flat->get()));
 }
 
-// Paints the pixels (rectangles on the surface) with the brush in one DrvBitBlt whose clip is those pixels:
-// how GDI draws a fill or a line on a device surface whose driver would not take the path.
-BOOL BlitCoverage(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ* brush, POINTL* origin, MIX mix)
+// Paints the pixels (rectangles on the surface) with the brush in one DrvBitBlt whose clip is those pixels, by
+// the rop of one half of the mix: how GDI draws a fill or a line on a device surface whose driver would not
+// take the path.
+BOOL BlitPixels(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ* brush, POINTL* origin, ULONG rop2)
 {
-    if (pixels.empty())
+    if (pixels.empty() || rop2 == R2_NOP)
         return TRUE;
     if (!Hooked(t, HOOK_BITBLT, INDEX_DrvBitBlt))
         return NotSupported();
     auto coverage = ClipObject::FromRectangles(pixels);
     RECTL bounds = coverage->get()->rclBounds;
-    const BYTE rop3 = engine::Rop3FromRop2(mix & 0xFF);
+    const BYTE rop3 = engine::Rop3FromRop2(rop2);
     Note(t, "DrvBitBlt");
     return OutcomeOf(HookOf<PFN_DrvBitBlt>(t, INDEX_DrvBitBlt)(
                t.so, nullptr, nullptr, coverage->get(), nullptr, &bounds, nullptr, nullptr,
                engine::Rop3UsesPattern(rop3) ? brush : nullptr, origin, rop3 | static_cast<ROP4>(rop3) << 8)) ==
            Outcome::Done;
+}
+
+// The same for the whole mix: where the mix treats a hatch's background apart from its lines, the pixels on
+// the background go in a blit of their own (none when the background is left alone).
+BOOL BlitCoverage(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ* brush, POINTL* origin, MIX mix)
+{
+    const ULONG fore = mix & 0xFF;
+    const ULONG back = (mix >> 8) & 0xFF;
+    engine::PatternReader pattern;
+    if (back == 0 || back == fore || !pattern.Init(brush, *origin))
+        return BlitPixels(t, pixels, brush, origin, fore);
+    std::vector<RECTL> lines, background;
+    for (const RECTL& r : pixels)
+        for (LONG y = r.top; y < r.bottom; ++y)
+            for (LONG x = r.left; x < r.right; ++x)
+                (pattern.IsBackground(x, y) ? background : lines).push_back({x, y, x + 1, y + 1});
+    return BlitPixels(t, lines, brush, origin, fore) && BlitPixels(t, background, brush, origin, back);
 }
 
 // The visible rectangles of a clip object, on the surface.

@@ -254,11 +254,21 @@ TEST_F(PrinterDrawing, OnADeviceSurfaceFillsAndLinesBecomeBlitsThroughTheirPixel
     SelectObject(hdc, GetStockObject(BLACK_PEN));
     MoveToEx(hdc, 0, 0, nullptr);
     EXPECT_TRUE(LineTo(hdc, 3, 3));
+    // A hatch in the transparent background mode: its lines only.
+    HBRUSH hatch = CreateHatchBrush(HS_HORIZONTAL, RGB(0, 0, 0));
+    SelectObject(hdc, hatch);
+    SelectObject(hdc, GetStockObject(NULL_PEN));
+    SetBkMode(hdc, TRANSPARENT);
+    EXPECT_TRUE(Rectangle(hdc, 0, 0, 5, 5));
     const std::vector<std::string> expected = {
         "DrvBitBlt clip 1 2,3,9,7 dest 2,3,9,7 src none rop f0f0 brush 0",
         "DrvBitBlt clip 3 0,0,3,3 rects 3 dest 0,0,3,3 src none rop f0f0 brush 0",
+        "DrvRealizeBrush hatch 0 size 8x8 colors 0,1",
+        "DrvBitBlt clip 1 0,0,4,1 dest 0,0,4,1 src none rop f0f0 brush pattern 0",
     };
     EXPECT_EQ(DriverLines(), expected);
+    SelectObject(hdc, GetStockObject(WHITE_BRUSH));
+    DeleteObject(hatch);
     ClosePage(hdc);
 
     // Without a hook that could take it, a device surface cannot be drawn on.

@@ -34,6 +34,10 @@ TEST_F(Lines, DrawEachLineAsGdiDoes)
         std::function<void(HDC)> draw;
         std::vector<std::string> expected;
     };
+    const auto corner = [](HDC dc) {
+        const POINT points[] = {{1, 5}, {5, 5}, {5, 1}};
+        Polyline(dc, points, 3);
+    };
     const Case cases[] = {
         {"a line leaves out its last pixel", [] { return CreatePen(PS_SOLID, 1, RGB(0, 0, 0)); },
          [](HDC dc) { MoveToEx(dc, 1, 1, nullptr); LineTo(dc, 6, 1); },
@@ -81,11 +85,7 @@ TEST_F(Lines, DrawEachLineAsGdiDoes)
           "#########.",
           "#########.",
           ".........."}},
-        {"a miter join fills the outer corner", [] { return WidePen(PS_ENDCAP_FLAT | PS_JOIN_MITER, 3); },
-         [](HDC dc) {
-             const POINT corner[] = {{1, 5}, {5, 5}, {5, 1}};
-             Polyline(dc, corner, 3);
-         },
+        {"a miter join fills the outer corner", [] { return WidePen(PS_ENDCAP_FLAT | PS_JOIN_MITER, 3); }, corner,
          {"..........",
           "....###...",
           "....###...",
@@ -94,11 +94,7 @@ TEST_F(Lines, DrawEachLineAsGdiDoes)
           ".######...",
           ".######...",
           ".........."}},
-        {"a bevel join cuts it", [] { return WidePen(PS_ENDCAP_FLAT | PS_JOIN_BEVEL, 3); },
-         [](HDC dc) {
-             const POINT corner[] = {{1, 5}, {5, 5}, {5, 1}};
-             Polyline(dc, corner, 3);
-         },
+        {"a bevel join cuts it", [] { return WidePen(PS_ENDCAP_FLAT | PS_JOIN_BEVEL, 3); }, corner,
          {"..........",
           "....###...",
           "....###...",
