@@ -1,9 +1,9 @@
 #pragma once
 // ddi_output.h - draws one drawing on a surface as GDI does: through the driver's hooks where the driver took
-// them (DrvStrokePath, DrvFillPath, DrvStrokeAndFillPath, DrvBitBlt, DrvCopyBits, DrvStretchBlt), with the
-// SURFOBJ, CLIPOBJ, PATHOBJ, BRUSHOBJ, XLATEOBJ and LINEATTRS the documentation describes, and otherwise, or
-// when the driver declines, through simpler calls: flattened curves, widened lines filled, fills and lines
-// turned into a blit through a clip of their pixels, and on bitmap surfaces the engine's own rendering.
+// them (DrvStrokePath, DrvFillPath, DrvStrokeAndFillPath, DrvBitBlt, DrvCopyBits, DrvStretchBlt) with the
+// SURFOBJ, CLIPOBJ, PATHOBJ, BRUSHOBJ, XLATEOBJ and LINEATTRS a driver expects, and otherwise, or when the
+// driver declines, through simpler calls: flattened curves, widened lines filled, fills and lines turned into a
+// blit through a clip of their pixels, and on bitmap surfaces the engine's own rendering.
 
 #include <array>
 #include <functional>

@@ -8,10 +8,7 @@
 namespace platform {
 namespace {
 
-// A banded page ends in bands: the driver answers the first band's origin, GDI draws the page's journal into
-// the band, and the driver answers the next band's origin, until it answers (-1, -1). No page has more bands
-// than this; a driver that never ends its page fails it. False when the driver failed the banding; drawn
-// turns false when a drawing failed in a band.
+// No page has more bands than this; a driver that never ends its page fails it.
 constexpr unsigned kMaxBands = 1u << 20;
 
 // A band's origin is a point of the page; anything else from a driver fails the page rather than moving the
@@ -21,6 +18,9 @@ bool IsBandOrigin(const POINTL& origin)
     return origin.x >= 0 && origin.y >= 0 && origin.x < kDeviceLimit && origin.y < kDeviceLimit;
 }
 
+// A banded page ends in bands: the driver answers the first band's origin, GDI draws the page's journal into
+// the band, and the driver answers the next band's origin, until it answers (-1, -1). False when the driver
+// failed the banding; drawn turns false when a drawing failed in a band.
 bool CallBands(PrinterDc& dc, bool& drawn)
 {
     SURFOBJ* pso = &dc.surface->so;
