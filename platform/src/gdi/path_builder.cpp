@@ -13,7 +13,9 @@ namespace {
 constexpr double kQuarterArc = 0.5522847498307936;
 
 // The corners of a shape in 28.4 device coordinates: the logical rectangle ordered, its right and bottom
-// edges one pixel in, and shrunk by half the pen's width for a geometric pen drawn inside the frame.
+// edges one pixel in, where a one-pixel outline lies on the last pixels inside. A geometric pen drawn inside
+// the frame instead has its figure half its width inside the rectangle's edges, so that all of the wide
+// outline lies on the pixels of the rectangle.
 struct Frame {
     double left, top, right, bottom;
 };
@@ -24,13 +26,15 @@ bool FrameOf(const DeviceContext& dc, int left, int top, int right, int bottom, 
     if (!ToDevice(dc.attrs, std::min(left, right), std::min(top, bottom), a) ||
         !ToDevice(dc.attrs, std::max(left, right), std::max(top, bottom), b))
         return false;
-    frame = {a.x * 16.0, a.y * 16.0, std::max(a.x, b.x - 1) * 16.0, std::max(a.y, b.y - 1) * 16.0};
     const auto* pen = static_cast<const GdiPen*>(dc.attrs.pen.object.get());
     if (pen->Kind() == PS_INSIDEFRAME && pen->geometric && pen->width > 1) {
+        frame = {a.x * 16.0, a.y * 16.0, b.x * 16.0, b.y * 16.0};
         const double inset =
             std::min({pen->width * 8.0, (frame.right - frame.left) / 2, (frame.bottom - frame.top) / 2});
         frame = {frame.left + inset, frame.top + inset, frame.right - inset, frame.bottom - inset};
+        return true;
     }
+    frame = {a.x * 16.0, a.y * 16.0, std::max(a.x, b.x - 1) * 16.0, std::max(a.y, b.y - 1) * 16.0};
     return true;
 }
 
