@@ -41,7 +41,7 @@ const LogicalBrush& SelectedBrush(const DeviceContext& dc)
 
 BOOL Submit(DeviceContext& dc, BlitDrawing blit)
 {
-    return SubmitDrawing(dc, {AttributesOf(dc.attrs), std::move(blit)});
+    return SubmitDrawing(dc, {dc.attrs.draw, std::move(blit)});
 }
 
 // A blit of the DC's brush alone over the rectangle.
@@ -73,7 +73,7 @@ BOOL SourceBlit(DeviceContext& dc, int x, int y, int width, int height, HDC hdcS
         !DeviceRect(source->attrs, xSrc, ySrc, widthSrc, heightSrc, blit.source))
         return FALSE;
     blit.bitmap = std::static_pointer_cast<const GdiBitmap>(source->attrs.bitmap.object);
-    blit.sourceBkColor = source->attrs.bkColor;
+    blit.sourceBkColor = source->attrs.draw.bkColor;
     blit.brush = SelectedBrush(dc);
     blit.rop = rop;
     return Submit(dc, std::move(blit));

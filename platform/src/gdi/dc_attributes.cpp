@@ -8,8 +8,20 @@
 namespace platform {
 namespace {
 
+// The int attribute the member names, of the DC's drawing attributes or of the DC's own.
+int& ModeOf(DeviceContext& dc, int DrawAttributes::*field)
+{
+    return dc.attrs.draw.*field;
+}
+
+int& ModeOf(DeviceContext& dc, int DcAttributes::*field)
+{
+    return dc.attrs.*field;
+}
+
 // Sets one int attribute when the value is allowed: the previous value, or 0 with ERROR_INVALID_PARAMETER.
-int SetMode(HDC hdc, int DcAttributes::*field, int value, bool allowed)
+template <typename Field>
+int SetMode(HDC hdc, Field field, int value, bool allowed)
 {
     const auto dc = DcOrFail(hdc);
     if (dc == nullptr)
@@ -18,27 +30,28 @@ int SetMode(HDC hdc, int DcAttributes::*field, int value, bool allowed)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    return std::exchange(dc->attrs.*field, value);
+    return std::exchange(ModeOf(*dc, field), value);
 }
 
-int GetMode(HDC hdc, int DcAttributes::*field)
+template <typename Field>
+int GetMode(HDC hdc, Field field)
 {
     const auto dc = DcOrFail(hdc);
-    return dc != nullptr ? dc->attrs.*field : 0;
+    return dc != nullptr ? ModeOf(*dc, field) : 0;
 }
 
-COLORREF SetColor(HDC hdc, COLORREF DcAttributes::*field, COLORREF color)
+COLORREF SetColor(HDC hdc, COLORREF DrawAttributes::*field, COLORREF color)
 {
     const auto dc = DcOrFail(hdc);
     if (dc == nullptr)
         return CLR_INVALID;
-    return std::exchange(dc->attrs.*field, color & 0x00FFFFFF);
+    return std::exchange(dc->attrs.draw.*field, color & 0x00FFFFFF);
 }
 
-COLORREF GetColor(HDC hdc, COLORREF DcAttributes::*field)
+COLORREF GetColor(HDC hdc, COLORREF DrawAttributes::*field)
 {
     const auto dc = DcOrFail(hdc);
-    return dc != nullptr ? dc->attrs.*field : CLR_INVALID;
+    return dc != nullptr ? dc->attrs.draw.*field : CLR_INVALID;
 }
 
 // Moves a point attribute (an origin or the current position), answering the old one in lppt.
@@ -57,65 +70,67 @@ BOOL SetPoint(HDC hdc, POINT DcAttributes::*field, int x, int y, LPPOINT lppt)
 } // namespace platform
 
 using platform::DcAttributes;
+using platform::DrawAttributes;
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color)
 {
-    return platform::SetColor(hdc, &DcAttributes::textColor, color);
+    return platform::SetColor(hdc, &DrawAttributes::textColor, color);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc)
 {
-    return platform::GetColor(hdc, &DcAttributes::textColor);
+    return platform::GetColor(hdc, &DrawAttributes::textColor);
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color)
 {
-    return platform::SetColor(hdc, &DcAttributes::bkColor, color);
+    return platform::SetColor(hdc, &DrawAttributes::bkColor, color);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc)
 {
-    return platform::GetColor(hdc, &DcAttributes::bkColor);
+    return platform::GetColor(hdc, &DrawAttributes::bkColor);
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode)
 {
-    return platform::SetMode(hdc, &DcAttributes::bkMode, mode, mode == TRANSPARENT || mode == OPAQUE);
+    return platform::SetMode(hdc, &DrawAttributes::bkMode, mode, mode == TRANSPARENT || mode == OPAQUE);
 }
 
 int WINAPI GetBkMode(HDC hdc)
 {
-    return platform::GetMode(hdc, &DcAttributes::bkMode);
+    return platform::GetMode(hdc, &DrawAttributes::bkMode);
 }
 
 int WINAPI SetROP2(HDC hdc, int rop2)
 {
-    return platform::SetMode(hdc, &DcAttributes::rop2, rop2, rop2 >= R2_BLACK && rop2 <= R2_LAST);
+    return platform::SetMode(hdc, &DrawAttributes::rop2, rop2, rop2 >= R2_BLACK && rop2 <= R2_LAST);
 }
 
 int WINAPI GetROP2(HDC hdc)
 {
-    return platform::GetMode(hdc, &DcAttributes::rop2);
+    return platform::GetMode(hdc, &DrawAttributes::rop2);
 }
 
 int WINAPI SetPolyFillMode(HDC hdc, int mode)
 {
-    return platform::SetMode(hdc, &DcAttributes::polyFillMode, mode, mode == ALTERNATE || mode == WINDING);
+    return platform::SetMode(hdc, &DrawAttributes::fillMode, mode, mode == ALTERNATE || mode == WINDING);
 }
 
 int WINAPI GetPolyFillMode(HDC hdc)
 {
-    return platform::GetMode(hdc, &DcAttributes::polyFillMode);
+    return platform::GetMode(hdc, &DrawAttributes::fillMode);
 }
 
 int WINAPI SetStretchBltMode(HDC hdc, int mode)
 {
-    return platform::SetMode(hdc, &DcAttributes::stretchMode, mode, mode >= BLACKONWHITE && mode <= MAXSTRETCHBLTMODE);
+    const bool known = mode >= BLACKONWHITE && mode <= MAXSTRETCHBLTMODE;
+    return platform::SetMode(hdc, &DrawAttributes::stretchMode, mode, known);
 }
 
 int WINAPI GetStretchBltMode(HDC hdc)
 {
-    return platform::GetMode(hdc, &DcAttributes::stretchMode);
+    return platform::GetMode(hdc, &DrawAttributes::stretchMode);
 }
 
 int WINAPI SetMapMode(HDC hdc, int iMode)

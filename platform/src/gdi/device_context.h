@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <vector>
+#include "gdi/drawing.h"
 #include "gdi/objects.h"
 
 namespace platform {
@@ -30,17 +31,11 @@ struct DcAttributes {
     Selection pen;
     Selection brush;
     Selection bitmap;              // memory DCs only
-    COLORREF textColor = 0x000000;
-    COLORREF bkColor = 0xFFFFFF;
-    int bkMode = OPAQUE;
-    int rop2 = R2_COPYPEN;
-    int polyFillMode = ALTERNATE;
-    int stretchMode = BLACKONWHITE;
+    DrawAttributes draw;           // colours, modes and the clip region: what every drawing takes along
     int mapMode = MM_TEXT;
     POINT position = {0, 0};       // the current position, logical
     POINT viewportOrg = {0, 0};
     POINT windowOrg = {0, 0};
-    std::optional<std::vector<RECTL>> clip;   // the clip region, device coordinates; none: the whole device
     PathRecord path;
 };
 

@@ -37,19 +37,6 @@ DrawTarget PrinterTarget(PrinterDc& dc, POINTL bandOrigin)
 
 } // namespace
 
-DrawAttributes AttributesOf(const DcAttributes& attrs)
-{
-    DrawAttributes a;
-    a.textColor = attrs.textColor;
-    a.bkColor = attrs.bkColor;
-    a.bkMode = attrs.bkMode;
-    a.rop2 = attrs.rop2;
-    a.fillMode = attrs.polyFillMode;
-    a.stretchMode = attrs.stretchMode;
-    a.clip = attrs.clip;
-    return a;
-}
-
 BOOL SubmitDrawing(DeviceContext& dc, Drawing drawing)
 {
     if (dc.kind == DcKind::Memory)

@@ -12,10 +12,10 @@
 namespace platform {
 
 struct DeviceContext;
-struct DcAttributes;
 struct PrinterDc;
 
-// The DC attributes a drawing depends on, as they were when it was made.
+// The DC attributes a drawing depends on, kept by the DC and copied into each drawing as they are when it is
+// made.
 struct DrawAttributes {
     COLORREF textColor = 0;
     COLORREF bkColor = 0xFFFFFF;
@@ -51,9 +51,6 @@ struct Drawing {
     DrawAttributes attrs;
     std::variant<PathDrawing, BlitDrawing> what;
 };
-
-// The attributes of a drawing made on a DC now.
-DrawAttributes AttributesOf(const DcAttributes& attrs);
 
 // Draws on the DC, or keeps the drawing for its bands; FALSE (with the last error set) when the DC cannot
 // draw (a printer DC outside a page, a memory DC with no bitmap to draw on) or a call it needed failed.

@@ -113,7 +113,7 @@ BOOL EmitFigures(DeviceContext& dc, const PathPoints& figures, FigureUse use, bo
     path.fill = use == FigureUse::Shape;
     path.pen = std::static_pointer_cast<const GdiPen>(dc.attrs.pen.object);
     path.brush = static_cast<const GdiBrush&>(*dc.attrs.brush.object).brush;
-    return SubmitDrawing(dc, {AttributesOf(dc.attrs), std::move(path)});
+    return SubmitDrawing(dc, {dc.attrs.draw, std::move(path)});
 }
 
 bool RectangleFigure(const DeviceContext& dc, int left, int top, int right, int bottom, PathPoints& out)

@@ -39,7 +39,7 @@ BOOL DrawPath(HDC hdc, bool fill, bool stroke)
     path.stroke = stroke;
     path.pen = std::static_pointer_cast<const GdiPen>(dc->attrs.pen.object);
     path.brush = static_cast<const GdiBrush&>(*dc->attrs.brush.object).brush;
-    return SubmitDrawing(*dc, {AttributesOf(dc->attrs), std::move(path)});
+    return SubmitDrawing(*dc, {dc->attrs.draw, std::move(path)});
 }
 
 } // namespace
@@ -123,7 +123,7 @@ BOOL WINAPI SelectClipPath(HDC hdc, int mode)
     }
     // The region is the pixels the path would fill, by the DC's fill mode, on the device.
     std::vector<RECTL> region;
-    const auto rule = dc->attrs.polyFillMode == WINDING ? platform::engine::FillRule::Winding
+    const auto rule = dc->attrs.draw.fillMode == WINDING ? platform::engine::FillRule::Winding
                                                         : platform::engine::FillRule::Alternate;
     platform::engine::FillFigures(platform::engine::FlattenPath(*path), rule, {dc->Extent()},
                                   [&](LONG y, LONG left, LONG right) { region.push_back({left, y, right, y + 1}); });

@@ -17,9 +17,9 @@ bool VisiblePoint(const DeviceContext& dc, int x, int y, POINTL& device)
     };
     if (!inside(dc.Extent()))
         return false;
-    if (!dc.attrs.clip)
+    if (!dc.attrs.draw.clip)
         return true;
-    for (const RECTL& r : *dc.attrs.clip)
+    for (const RECTL& r : *dc.attrs.draw.clip)
         if (inside(r))
             return true;
     return false;
@@ -47,7 +47,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color)
     blit.dest = {device.x, device.y, device.x + 1, device.y + 1};
     blit.brush.color = color & 0x00FFFFFF;
     blit.rop = PATCOPY;
-    if (!platform::SubmitDrawing(*dc, {platform::AttributesOf(dc->attrs), std::move(blit)}))
+    if (!platform::SubmitDrawing(*dc, {dc->attrs.draw, std::move(blit)}))
         return static_cast<COLORREF>(-1);
     // The colour the device shows for it: the nearest it has.
     const platform::engine::Palette palette = platform::PaletteOf(*dc);

@@ -55,17 +55,17 @@ int RegionComplexity(const std::vector<RECTL>& rects)
 int CombineClip(DeviceContext& dc, const std::vector<RECTL>& region, int mode)
 {
     if (mode == RGN_COPY) {
-        dc.attrs.clip = engine::NormaliseRegion(region);
-        return RegionComplexity(*dc.attrs.clip);
+        dc.attrs.draw.clip = engine::NormaliseRegion(region);
+        return RegionComplexity(*dc.attrs.draw.clip);
     }
     engine::RegionOp op;
     if (!OpOf(mode, op)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return ERROR;
     }
-    const std::vector<RECTL> current = dc.attrs.clip ? *dc.attrs.clip : std::vector<RECTL>{dc.Extent()};
-    dc.attrs.clip = engine::CombineRegions(current, region, op);
-    return RegionComplexity(*dc.attrs.clip);
+    const std::vector<RECTL> current = dc.attrs.draw.clip ? *dc.attrs.draw.clip : std::vector<RECTL>{dc.Extent()};
+    dc.attrs.draw.clip = engine::CombineRegions(current, region, op);
+    return RegionComplexity(*dc.attrs.draw.clip);
 }
 
 } // namespace platform
@@ -114,7 +114,7 @@ int WINAPI SelectClipRgn(HDC hdc, HRGN hrgn)
     if (dc == nullptr)
         return ERROR;
     if (hrgn == nullptr) {   // no clip region: the whole device
-        dc->attrs.clip.reset();
+        dc->attrs.draw.clip.reset();
         return SIMPLEREGION;
     }
     const auto region = platform::FindRegion(hrgn);
@@ -150,10 +150,11 @@ int WINAPI GetClipBox(HDC hdc, LPRECT lprect)
         SetLastError(ERROR_INVALID_PARAMETER);
         return ERROR;
     }
+    using platform::engine::RegionOp;
     const std::vector<RECTL> device = {dc->Extent()};
-    const std::vector<RECTL> visible =
-        dc->attrs.clip ? platform::engine::CombineRegions(*dc->attrs.clip, device, platform::engine::RegionOp::And)
-                       : platform::engine::NormaliseRegion(device);
+    const auto& clip = dc->attrs.draw.clip;
+    const std::vector<RECTL> visible = clip ? platform::engine::CombineRegions(*clip, device, RegionOp::And)
+                                            : platform::engine::NormaliseRegion(device);
     if (visible.empty()) {
         *lprect = {0, 0, 0, 0};
         return NULLREGION;
