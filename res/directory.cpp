@@ -12,6 +12,7 @@
 static const StringTablePart* const kStringParts[] = {
     &kGeneralStrings,
     &kOptionStrings,
+    &kPaperStrings,
 };
 
 // Every part's rows in one table sorted by id; false (naming the id) when an id is defined twice.

@@ -13,3 +13,4 @@ struct StringTablePart {
 // Each table file defines one of these.
 extern const StringTablePart kGeneralStrings;
 extern const StringTablePart kOptionStrings;
+extern const StringTablePart kPaperStrings;

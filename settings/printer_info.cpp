@@ -1,6 +1,7 @@
 // printer_info.cpp - printer queries through the spooler.
 #include "settings/printer_info.h"
 #include "settings/global_memory.h"
+#include "settings/text_copy.h"
 
 BOOL GetPrinterName(HANDLE hPrinter, LPWSTR pOut, DWORD cchOut)
 {
@@ -23,4 +24,34 @@ BOOL GetPrinterName(HANDLE hPrinter, LPWSTR pOut, DWORD cchOut)
     }
     FreeLockedBlock(pInfo);
     return result;
+}
+
+LPWSTR GetDriverDirectory(HANDLE hPrinter)
+{
+    if (hPrinter == nullptr)
+        return nullptr;
+    DWORD cbNeeded = 0;
+    GetPrinterDriverW(hPrinter, nullptr, 2, nullptr, 0, &cbNeeded);
+    if (cbNeeded < sizeof(DRIVER_INFO_2W))
+        return nullptr;
+    LockedBlock info(cbNeeded);
+    if (!info || !GetPrinterDriverW(hPrinter, nullptr, 2, info.as<BYTE>(), cbNeeded, &cbNeeded))
+        return nullptr;
+    const LPCWSTR dataFile = info.as<DRIVER_INFO_2W>()->pDataFile;
+    if (dataFile == nullptr)
+        return nullptr;
+
+    // The folder is everything up to and including the last backslash.
+    std::size_t cchFolder = 0;
+    for (std::size_t i = 0; dataFile[i] != u'\0'; ++i) {
+        if (dataFile[i] == u'\\')
+            cchFolder = i + 1;
+    }
+    if (cchFolder == 0 || cchFolder >= kDriverDirectoryChars)
+        return nullptr;
+    LockedBlock folder(kDriverDirectoryChars * sizeof(WCHAR));
+    if (!folder)
+        return nullptr;
+    CopyTextCut(folder.as<WCHAR>(), cchFolder + 1, dataFile);
+    return static_cast<LPWSTR>(folder.release());
 }

@@ -1,5 +1,6 @@
-// printer_info_test.cpp - asking the spooler for the printer's name.
+// printer_info_test.cpp - asking the spooler for the printer's name and its driver directory.
 #include "settings/printer_info.h"
+#include "settings/global_memory.h"
 #include "support/printer_fixture.h"
 
 using PrinterName = PrinterWorldTest;
@@ -34,4 +35,17 @@ TEST_F(PrinterName, FailsWithoutAPrinterOrABuffer)
     ClosePrinter(hClosed);
     EXPECT_FALSE(GetPrinterName(hClosed, name, 32)) << "a closed handle";
     EXPECT_EQ(std::u16string(name), u"stale");
+}
+
+using DriverDirectory = PrinterWorldTest;
+
+TEST_F(DriverDirectory, IsTheFolderOfTheDataFile)
+{
+    LPWSTR folder = GetDriverDirectory(m_hPrinter);
+    ASSERT_NE(folder, nullptr);
+    const std::u16string text(folder);
+    FreeLockedBlock(folder);
+    EXPECT_EQ(text, u"C:\\WINDOWS\\system32\\spool\\drivers\\w32x86\\3\\");
+
+    EXPECT_EQ(GetDriverDirectory(nullptr), nullptr);
 }
