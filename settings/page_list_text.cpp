@@ -1,6 +1,7 @@
 // page_list_text.cpp - page numbers to text and back, and the keyed text form of the page lists.
 #include "settings/page_list_text.h"
 #include "settings/page_list_keys.h"
+#include "settings/text_copy.h"
 
 #include <algorithm>
 #include <charconv>
@@ -35,11 +36,6 @@ struct TextOut {
         const auto result = std::to_chars(digits, std::end(digits), value);
         for (const char* p = digits; p != result.ptr; ++p)
             Put(static_cast<WCHAR>(*p));
-    }
-    void PutText(const WCHAR* s)
-    {
-        for (; *s != u'\0'; ++s)
-            Put(*s);
     }
 };
 
@@ -248,7 +244,6 @@ BOOL WritePageListsText(const PAGE_SLOT_RECORD* pRecord, WCHAR* pText, std::size
     if (pRecord == nullptr)
         return FALSE;
 
-    TextOut out{pText, cchText, 0, true};
     for (const PAGE_LIST_KEY_ROW* row = GetPageListKeyRows(); row->slot != 0; ++row) {
         WORD pages[kPageSlotCapacity] = {};
         BYTE count = 0;
@@ -257,12 +252,10 @@ BOOL WritePageListsText(const PAGE_SLOT_RECORD* pRecord, WCHAR* pText, std::size
         const std::size_t cchPageText = std::min<std::size_t>(row->cchText, std::size(pageText));
         if (PageNumbersToText(pages, count, pageText, cchPageText) == 0)
             continue;
-        out.PutText(row->key);
-        out.PutText(pageText);
-    }
-    if (!out.fits) {
-        pText[0] = u'\0';
-        return FALSE;
+        if (!AppendText(pText, cchText, row->key) || !AppendText(pText, cchText, pageText)) {
+            pText[0] = u'\0';
+            return FALSE;
+        }
     }
     return TRUE;
 }

@@ -1,6 +1,7 @@
 // pjl_job_texts.cpp - bounded, converted and cleaned texts for the PJL lines of the job header.
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 
+#include "settings/text_copy.h"
 #include "win/ntddk.h"
 
 #include <cstring>
@@ -51,9 +52,7 @@ void WideToAnsiText(char* pOut, std::size_t cbOut, const WCHAR* pField, std::siz
     if (pOut == nullptr || cbOut == 0)
         return;
     std::memset(pOut, 0, cbOut);
-    std::size_t cch = 0;
-    while (pField != nullptr && cch < cchField && pField[cch] != u'\0')
-        ++cch;
+    const std::size_t cch = BoundedTextLength(pField, cchField);
     if (cch == 0)
         return;
     ULONG written = 0;
