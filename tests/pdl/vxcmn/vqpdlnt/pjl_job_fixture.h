@@ -11,6 +11,17 @@
 #include <string>
 #include <vector>
 
+// Fills a wide text field of the env part, whole when the text is as long as the field (then without a
+// terminator); scrambled as the job password is stored.
+template <std::size_t N>
+void SetField(WCHAR (*field)[N], const std::u16string& text, bool scrambled = false)
+{
+    WCHAR units[N] = {};
+    for (std::size_t i = 0; i < text.size() && i < N; ++i)
+        units[i] = scrambled ? static_cast<WCHAR>(text[i] ^ 0xFFFF) : text[i];
+    std::memcpy(field, units, sizeof units);
+}
+
 class PjlJobTest : public ResModuleTest {
 protected:
     void SetUp() override
@@ -63,16 +74,6 @@ protected:
     {
         std::memset(m_userName, 0, sizeof m_userName);
         std::memcpy(m_userName, name.data(), std::min(name.size(), std::size(m_userName)) * sizeof(WCHAR));
-    }
-
-    // An 11-unit text field of the env part, filled whole when the text has 11 units.
-    template <std::size_t N>
-    static void SetField(WCHAR (*field)[N], const std::u16string& text, bool scrambled = false)
-    {
-        WCHAR units[N] = {};
-        for (std::size_t i = 0; i < text.size() && i < N; ++i)
-            units[i] = scrambled ? static_cast<WCHAR>(text[i] ^ 0xFFFF) : text[i];
-        std::memcpy(field, units, sizeof units);
     }
 
     static void Capture(void* pTarget, const char* pData, DWORD cbData)

@@ -1,24 +1,12 @@
 // pjl_job_texts_test.cpp - the texts of PJL lines: stored fields read within their bounds, code page 932
 // kept whole, and nothing that could end a value or a line.
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
+#include "pjl_job_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
-
-namespace {
-
-template <std::size_t N>
-void SetField(WCHAR (*field)[N], const std::u16string& text, bool scrambled)
-{
-    WCHAR units[N] = {};
-    for (std::size_t i = 0; i < text.size() && i < N; ++i)
-        units[i] = scrambled ? static_cast<WCHAR>(text[i] ^ 0xFFFF) : text[i];
-    std::memcpy(field, units, sizeof units);
-}
-
-} // namespace
 
 TEST(PjlJobTexts, StoredTextsAreReadWithinTheirElevenUnits)
 {
