@@ -55,3 +55,19 @@ LPWSTR GetDriverDirectory(HANDLE hPrinter)
     CopyTextCut(folder.as<WCHAR>(), cchFolder + 1, dataFile);
     return static_cast<LPWSTR>(folder.release());
 }
+
+PRINTER_INFO_2W* GetPrinterInfo2(HANDLE hPrinter, DWORD* pcbInfo)
+{
+    if (hPrinter == nullptr)
+        return nullptr;
+    DWORD cbNeeded = 0;
+    GetPrinterW(hPrinter, 2, nullptr, 0, &cbNeeded);
+    if (cbNeeded < sizeof(PRINTER_INFO_2W))
+        return nullptr;
+    LockedBlock info(cbNeeded);
+    if (!info || !GetPrinterW(hPrinter, 2, info.as<BYTE>(), cbNeeded, &cbNeeded))
+        return nullptr;
+    if (pcbInfo != nullptr)
+        *pcbInfo = cbNeeded;
+    return static_cast<PRINTER_INFO_2W*>(info.release());
+}

@@ -1,6 +1,7 @@
 // main.cpp - qnprint: sets up a world with the printer QN-804C and shows what the driver sees of it.
 // The world lives in a folder (out/world for `make demo`); its registry is kept in a file there, so
 // settings made by one run are there for the next.
+#include "driver_answers.h"
 #include "host/inspect.h"
 #include "host/printers.h"
 #include "host/text.h"
@@ -129,5 +130,6 @@ int main(int argc, char** argv)
     std::printf("world      %s\n", std::filesystem::absolute(world).c_str());
     ShowInstalledPrinter(u"QN-804C");
     ShowDefaultDevmode(u"QN-804C");
+    ShowInterfaceModuleAnswers(u"QN-804C");
     return 0;
 }
