@@ -1,9 +1,10 @@
 #pragma once
-// pjl_job_fixture.h - a job for the PJL job options: the printer's default devmode, a job context with a
-// document and a user name, and the header lines the options write, captured as text.
+// pjl_job_fixture.h - a job for the PJL job options: the printer's default devmode, validated, a job context
+// with a document and a user name, and the header lines the options write, captured as text.
 
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
 #include "settings/devmode_defaults.h"
+#include "settings/devmode_validate.h"
 #include "settings/page_slots.h"
 #include "settings/res_library_fixture.h"
 
@@ -31,9 +32,7 @@ protected:
             return;
         std::memset(&m_dm, 0xCC, sizeof m_dm);
         ASSERT_TRUE(BuildDefaultDevmodeGfx(m_cell, &m_dm, kPrinterName));
-        // TODO: validate the devmode as a print job does once validation is in the settings core; until then
-        // the one thing it does that the options read, the private copy of the public part, is done here.
-        std::memcpy(&m_dm.dmPrivate.dmPublicCopy, &m_dm.dmPublic, sizeof m_dm.dmPublic);
+        ASSERT_TRUE(ValidateDevmode(m_cell, &m_dm, m_hPrinter));   // as a print job settles its devmode
         SetJobName("Report.txt");
         SetUserName(u"suzuki");
         m_job = PjlJob{nullptr, &m_dm, m_jobName, sizeof m_jobName, m_userName, std::size(m_userName),
