@@ -16,7 +16,8 @@ struct PjlJob {
     DRIVER_DEVMODE* pdm;         // the job's devmode; a fax run changes its copies while the rows run
     const char* pJobName;        // the context's ANSI job name field of cbJobName bytes, maybe unterminated
     std::size_t cbJobName;
-    const WCHAR* pUserName;      // the context's user name field of cchUserName units, maybe unterminated
+    const WCHAR* pUserName;      // the context's user name, cchUserName units, maybe unterminated; an aligned
+                                 // copy, as the context's own field may sit at an odd address
     std::size_t cchUserName;
     bool userIdFlag;             // the stored-name escape found the user's identity: user ID and private hold
     bool jobStorageFlag;         // the same escape's flag for storing the job
