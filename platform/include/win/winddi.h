@@ -785,3 +785,11 @@ PLATFORM_API BOOL APIENTRY EngGradientFill(SURFOBJ* psoDest, CLIPOBJ* pco, XLATE
 
 // The text services (EngTextOut, STROBJ_*, FONTOBJ_*) come with the engine's text rendering; only their records
 // are declared so far.
+
+// Paths drawn in software on bitmap surfaces: a driver's fall-back for its path and line hooks.
+PLATFORM_API BOOL APIENTRY EngFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, BRUSHOBJ* pbo,
+                                       POINTL* pptlBrushOrg, MIX mix, FLONG flOptions);
+PLATFORM_API BOOL APIENTRY EngStrokePath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* pxo, BRUSHOBJ* pbo,
+                                         POINTL* pptlBrushOrg, LINEATTRS* plineattrs, MIX mix);
+PLATFORM_API BOOL APIENTRY EngLineTo(SURFOBJ* pso, CLIPOBJ* pco, BRUSHOBJ* pbo, LONG x1, LONG y1, LONG x2, LONG y2,
+                                     RECTL* prclBounds, MIX mix);

@@ -373,3 +373,280 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 #define DC_PRINTRATEPPM      31
 #define DC_COLORDEVICE       32
 #define DC_NUP               33
+
+// ---- drawing: objects, attributes, lines, shapes, paths, bitmaps and blits ------------------------------------
+#define CLR_INVALID 0xFFFFFFFF
+#define GDI_ERROR   (0xFFFFFFFFL)
+#define HGDI_ERROR  ((HANDLE)(LONG_PTR)-1)
+
+// pen styles
+#define PS_SOLID        0
+#define PS_DASH         1
+#define PS_DOT          2
+#define PS_DASHDOT      3
+#define PS_DASHDOTDOT   4
+#define PS_NULL         5
+#define PS_INSIDEFRAME  6
+#define PS_USERSTYLE    7
+#define PS_ALTERNATE    8
+#define PS_STYLE_MASK   0x0000000F
+#define PS_ENDCAP_ROUND 0x00000000
+#define PS_ENDCAP_SQUARE 0x00000100
+#define PS_ENDCAP_FLAT  0x00000200
+#define PS_ENDCAP_MASK  0x00000F00
+#define PS_JOIN_ROUND   0x00000000
+#define PS_JOIN_BEVEL   0x00001000
+#define PS_JOIN_MITER   0x00002000
+#define PS_JOIN_MASK    0x0000F000
+#define PS_COSMETIC     0x00000000
+#define PS_GEOMETRIC    0x00010000
+#define PS_TYPE_MASK    0x000F0000
+
+// brush styles and hatches
+#define BS_SOLID         0
+#define BS_NULL          1
+#define BS_HOLLOW        BS_NULL
+#define BS_HATCHED       2
+#define BS_PATTERN       3
+#define BS_INDEXED       4
+#define BS_DIBPATTERN    5
+#define BS_DIBPATTERNPT  6
+#define BS_PATTERN8X8    7
+#define BS_DIBPATTERN8X8 8
+
+#define HS_HORIZONTAL 0
+#define HS_VERTICAL   1
+#define HS_FDIAGONAL  2
+#define HS_BDIAGONAL  3
+#define HS_CROSS      4
+#define HS_DIAGCROSS  5
+
+// binary raster operations (SetROP2, and the two halves of a DDI mix)
+#define R2_BLACK       1
+#define R2_NOTMERGEPEN 2
+#define R2_MASKNOTPEN  3
+#define R2_NOTCOPYPEN  4
+#define R2_MASKPENNOT  5
+#define R2_NOT         6
+#define R2_XORPEN      7
+#define R2_NOTMASKPEN  8
+#define R2_MASKPEN     9
+#define R2_NOTXORPEN   10
+#define R2_NOP         11
+#define R2_MERGENOTPEN 12
+#define R2_COPYPEN     13
+#define R2_MERGEPENNOT 14
+#define R2_MERGEPEN    15
+#define R2_WHITE       16
+#define R2_LAST        16
+
+// stock objects
+#define WHITE_BRUSH  0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH   2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH  4
+#define NULL_BRUSH   5
+#define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN    6
+#define BLACK_PEN    7
+#define NULL_PEN     8
+
+// object types (GetCurrentObject)
+#define OBJ_PEN    1
+#define OBJ_BRUSH  2
+#define OBJ_DC     3
+#define OBJ_PAL    5
+#define OBJ_FONT   6
+#define OBJ_BITMAP 7
+#define OBJ_REGION 8
+#define OBJ_MEMDC  10
+#define OBJ_EXTPEN 11
+
+// regions
+#define RGN_AND  1
+#define RGN_OR   2
+#define RGN_XOR  3
+#define RGN_DIFF 4
+#define RGN_COPY 5
+
+#define ERROR         0
+#define NULLREGION    1
+#define SIMPLEREGION  2
+#define COMPLEXREGION 3
+#define RGN_ERROR     ERROR
+
+// fill, background and mapping modes
+#define ALTERNATE   1
+#define WINDING     2
+#define TRANSPARENT 1
+#define OPAQUE      2
+#define MM_TEXT        1
+#define MM_LOMETRIC    2
+#define MM_HIMETRIC    3
+#define MM_LOENGLISH   4
+#define MM_HIENGLISH   5
+#define MM_TWIPS       6
+#define MM_ISOTROPIC   7
+#define MM_ANISOTROPIC 8
+
+// device-independent bitmaps
+#define DIB_RGB_COLORS 0
+#define DIB_PAL_COLORS 1
+#define BI_RGB       0
+#define BI_RLE8      1
+#define BI_RLE4      2
+#define BI_BITFIELDS 3
+
+typedef struct tagLOGPEN {         // 16 bytes
+    UINT     lopnStyle;
+    POINT    lopnWidth;            // x is the width; y is unused
+    COLORREF lopnColor;
+} LOGPEN, *PLOGPEN, *LPLOGPEN;
+static_assert(sizeof(LOGPEN) == 16);
+
+typedef struct tagLOGBRUSH {       // 12 bytes
+    UINT      lbStyle;
+    COLORREF  lbColor;
+    ULONG_PTR lbHatch;
+} LOGBRUSH, *PLOGBRUSH, *LPLOGBRUSH;
+static_assert(sizeof(LOGBRUSH) == 12);
+
+typedef struct tagEXTLOGPEN {      // 28 bytes with one style entry
+    DWORD     elpPenStyle;
+    DWORD     elpWidth;
+    UINT      elpBrushStyle;
+    COLORREF  elpColor;
+    ULONG_PTR elpHatch;
+    DWORD     elpNumEntries;
+    DWORD     elpStyleEntry[1];
+} EXTLOGPEN, *PEXTLOGPEN, *LPEXTLOGPEN;
+static_assert(sizeof(EXTLOGPEN) == 28);
+
+typedef struct tagRGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+} RGBQUAD, *LPRGBQUAD;
+
+typedef struct tagBITMAPINFOHEADER {   // 40 bytes
+    DWORD biSize;
+    LONG  biWidth;
+    LONG  biHeight;                    // positive: bottom-up rows; negative: top-down
+    WORD  biPlanes;
+    WORD  biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG  biXPelsPerMeter;
+    LONG  biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+} BITMAPINFOHEADER, *PBITMAPINFOHEADER, *LPBITMAPINFOHEADER;
+static_assert(sizeof(BITMAPINFOHEADER) == 40);
+
+typedef struct tagBITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD          bmiColors[1];
+} BITMAPINFO, *PBITMAPINFO, *LPBITMAPINFO;
+static_assert(sizeof(BITMAPINFO) == 44);
+
+typedef struct tagDIBSECTION {     // 84 bytes
+    BITMAP           dsBm;
+    BITMAPINFOHEADER dsBmih;
+    DWORD            dsBitfields[3];
+    HANDLE           dshSection;
+    DWORD            dsOffset;
+} DIBSECTION, *PDIBSECTION, *LPDIBSECTION;
+static_assert(sizeof(DIBSECTION) == 84);
+static_assert(offsetof(DIBSECTION, dsBmih) == 24);
+static_assert(offsetof(DIBSECTION, dsBitfields) == 64);
+
+// objects
+PLATFORM_API HPEN    WINAPI CreatePen(int iStyle, int cWidth, COLORREF color);
+PLATFORM_API HPEN    WINAPI CreatePenIndirect(const LOGPEN* plpen);
+PLATFORM_API HPEN    WINAPI ExtCreatePen(DWORD iPenStyle, DWORD cWidth, const LOGBRUSH* plbrush, DWORD cStyle,
+                                         const DWORD* pstyle);
+PLATFORM_API HBRUSH  WINAPI CreateSolidBrush(COLORREF color);
+PLATFORM_API HBRUSH  WINAPI CreateHatchBrush(int iHatch, COLORREF color);
+PLATFORM_API HBRUSH  WINAPI CreatePatternBrush(HBITMAP hbm);
+PLATFORM_API HBRUSH  WINAPI CreateDIBPatternBrushPt(const VOID* lpPackedDIB, UINT iUsage);
+PLATFORM_API HBRUSH  WINAPI CreateBrushIndirect(const LOGBRUSH* plbrush);
+PLATFORM_API HGDIOBJ WINAPI GetStockObject(int i);
+PLATFORM_API HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h);
+PLATFORM_API HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
+
+// regions and clipping
+PLATFORM_API HRGN WINAPI CreateRectRgn(int x1, int y1, int x2, int y2);
+PLATFORM_API HRGN WINAPI CreateRectRgnIndirect(const RECT* lprect);
+PLATFORM_API int  WINAPI CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode);
+PLATFORM_API int  WINAPI SelectClipRgn(HDC hdc, HRGN hrgn);
+PLATFORM_API int  WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
+PLATFORM_API int  WINAPI ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
+PLATFORM_API int  WINAPI GetClipBox(HDC hdc, LPRECT lprect);
+
+// attributes
+PLATFORM_API COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color);
+PLATFORM_API COLORREF WINAPI GetTextColor(HDC hdc);
+PLATFORM_API COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color);
+PLATFORM_API COLORREF WINAPI GetBkColor(HDC hdc);
+PLATFORM_API int  WINAPI SetBkMode(HDC hdc, int mode);
+PLATFORM_API int  WINAPI GetBkMode(HDC hdc);
+PLATFORM_API int  WINAPI SetROP2(HDC hdc, int rop2);
+PLATFORM_API int  WINAPI GetROP2(HDC hdc);
+PLATFORM_API int  WINAPI SetPolyFillMode(HDC hdc, int mode);
+PLATFORM_API int  WINAPI GetPolyFillMode(HDC hdc);
+PLATFORM_API int  WINAPI SetStretchBltMode(HDC hdc, int mode);
+PLATFORM_API int  WINAPI GetStretchBltMode(HDC hdc);
+PLATFORM_API int  WINAPI SetMapMode(HDC hdc, int iMode);
+PLATFORM_API int  WINAPI GetMapMode(HDC hdc);
+PLATFORM_API BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
+PLATFORM_API BOOL WINAPI SetViewportOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+PLATFORM_API BOOL WINAPI SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
+PLATFORM_API int  WINAPI SaveDC(HDC hdc);
+PLATFORM_API BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC);
+
+// lines and shapes
+PLATFORM_API BOOL WINAPI LineTo(HDC hdc, int x, int y);
+PLATFORM_API BOOL WINAPI Polyline(HDC hdc, const POINT* apt, int cpt);
+PLATFORM_API BOOL WINAPI PolylineTo(HDC hdc, const POINT* apt, DWORD cpt);
+PLATFORM_API BOOL WINAPI PolyBezier(HDC hdc, const POINT* apt, DWORD cpt);
+PLATFORM_API BOOL WINAPI PolyBezierTo(HDC hdc, const POINT* apt, DWORD cpt);
+PLATFORM_API BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt);
+PLATFORM_API BOOL WINAPI PolyPolygon(HDC hdc, const POINT* apt, const INT* asz, int csz);
+PLATFORM_API BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
+PLATFORM_API BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);
+PLATFORM_API BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+
+// paths
+PLATFORM_API BOOL WINAPI BeginPath(HDC hdc);
+PLATFORM_API BOOL WINAPI EndPath(HDC hdc);
+PLATFORM_API BOOL WINAPI AbortPath(HDC hdc);
+PLATFORM_API BOOL WINAPI CloseFigure(HDC hdc);
+PLATFORM_API BOOL WINAPI FillPath(HDC hdc);
+PLATFORM_API BOOL WINAPI StrokePath(HDC hdc);
+PLATFORM_API BOOL WINAPI StrokeAndFillPath(HDC hdc);
+PLATFORM_API BOOL WINAPI SelectClipPath(HDC hdc, int mode);
+
+// bitmaps, memory device contexts and blits
+PLATFORM_API HDC     WINAPI CreateCompatibleDC(HDC hdc);
+PLATFORM_API HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+PLATFORM_API HBITMAP WINAPI CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const VOID* lpBits);
+PLATFORM_API HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO* pbmi, UINT usage, VOID** ppvBits,
+                                             HANDLE hSection, DWORD offset);
+PLATFORM_API int      WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits,
+                                       LPBITMAPINFO lpbmi, UINT usage);
+PLATFORM_API int      WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const VOID* lpBits,
+                                       const BITMAPINFO* lpbmi, UINT ColorUse);
+PLATFORM_API COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
+PLATFORM_API COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
+PLATFORM_API BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop);
+PLATFORM_API BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
+PLATFORM_API BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc,
+                                    int ySrc, int wSrc, int hSrc, DWORD rop);
+PLATFORM_API int  WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestHeight, int xSrc,
+                                       int ySrc, int SrcWidth, int SrcHeight, const VOID* lpBits,
+                                       const BITMAPINFO* lpbmi, UINT iUsage, DWORD rop);
+PLATFORM_API int  WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc,
+                                           UINT StartScan, UINT cLines, const VOID* lpvBits,
+                                           const BITMAPINFO* lpbmi, UINT ColorUse);

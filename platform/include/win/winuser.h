@@ -16,3 +16,6 @@ PLATFORM_API int    wsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, ...);
 PLATFORM_API int    WINAPI wvsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, va_list arglist);
 PLATFORM_API LPWSTR WINAPI CharUpperW(LPWSTR lpsz);
 PLATFORM_API LPWSTR WINAPI CharLowerW(LPWSTR lpsz);
+
+// Drawing with a brush on a device context (the window manager's own helpers).
+PLATFORM_API int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr);

@@ -2,15 +2,20 @@
 #include "engine/raster.h"
 #include "engine/surfaces.h"
 
+#include <cstdint>
+
 namespace platform::engine {
 namespace {
 
-// Column or row positions start, start + 1, ... for count destination pixels.
-std::vector<LONG> Straight(LONG start, LONG count)
+// Column or row positions start, start + 1, ... for count destination pixels; -1 (no pixel) where a position
+// would leave the LONG range.
+std::vector<LONG> Straight(int64_t start, LONG count)
 {
     std::vector<LONG> positions(static_cast<size_t>(count));
-    for (LONG i = 0; i < count; ++i)
-        positions[static_cast<size_t>(i)] = start + i;
+    for (LONG i = 0; i < count; ++i) {
+        const int64_t position = start + i;
+        positions[static_cast<size_t>(i)] = position > 0x7FFFFFFF ? -1 : static_cast<LONG>(position);
+    }
     return positions;
 }
 
@@ -26,9 +31,16 @@ BOOL APIENTRY EngBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIP
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const RECTL r = *prclTrg;
-    if (r.right <= r.left || r.bottom <= r.top)
+    const RECTL given = *prclTrg;
+    if (given.right <= given.left || given.bottom <= given.top)
         return TRUE;   // nothing to draw
+    // Only the part on the surface is worked on, so a rectangle far larger than the surface costs nothing more;
+    // the source and mask points move with its top left corner.
+    const RECTL r = ClipToSurface(given, psoTrg);
+    if (r.right <= r.left || r.bottom <= r.top)
+        return TRUE;
+    const int64_t skipX = int64_t{r.left} - given.left;
+    const int64_t skipY = int64_t{r.top} - given.top;
     RasterJob job;
     job.dest = psoTrg;
     job.destRect = r;
@@ -45,14 +57,14 @@ BOOL APIENTRY EngBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIP
         }
         job.source = psoSrc;
         job.xlate = pxlo;
-        job.sourceX = Straight(pptlSrc->x, width);
-        job.sourceY = Straight(pptlSrc->y, height);
+        job.sourceX = Straight(int64_t{pptlSrc->x} + skipX, width);
+        job.sourceY = Straight(int64_t{pptlSrc->y} + skipY, height);
     }
     if (fore != back && psoMask != nullptr) {
         const POINTL origin = pptlMask != nullptr ? *pptlMask : POINTL{0, 0};
         job.mask = psoMask;
-        job.maskX = Straight(origin.x, width);
-        job.maskY = Straight(origin.y, height);
+        job.maskX = Straight(int64_t{origin.x} + skipX, width);
+        job.maskY = Straight(int64_t{origin.y} + skipY, height);
     }
     job.brush = pbo;
     job.brushOrigin = pptlBrush != nullptr ? *pptlBrush : POINTL{0, 0};

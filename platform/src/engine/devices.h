@@ -11,6 +11,15 @@ namespace platform::engine {
 struct Device {
     std::array<PFN, INDEX_LAST + 1> hooks{};   // by DDI index; null where the driver has no hook
     DHPDEV dhpdev = nullptr;                   // set once DrvEnablePDEV answered
+    // How far one pixel of a styled cosmetic line moves along its style (GDIINFO's style steps): xStyleStep /
+    // denStyleStep style units along a flat line, yStyleStep / denStyleStep along a steep one.
+    ULONG xStyleStep = kDefaultStyleStep;
+    ULONG yStyleStep = kDefaultStyleStep;
+    ULONG denStyleStep = kDefaultStyleDenominator;
+
+    // A surface without a device (a bitmap of a memory DC) styles its lines one unit per three pixels.
+    static constexpr ULONG kDefaultStyleStep = 1;
+    static constexpr ULONG kDefaultStyleDenominator = 3;
 };
 
 // Gives the device its HDEV; it lives until UnregisterDevice.

@@ -32,6 +32,7 @@ public:
     void StartEnumeration() { m_next = 0; }
     bool Enumerate(PATHDATA* ppd);
     RECTFX Bounds() const;
+    const std::vector<Record>& Records() const { return m_records; }
 
     // True for a path the engine handed to a driver to delete with EngDeletePath.
     bool ownedByDriver = false;

@@ -9,49 +9,46 @@
 #include <algorithm>
 
 namespace platform::engine {
-namespace {
 
-// The brush's colour at a destination pixel, as a destination value.
-class PatternReader {
-public:
-    bool Init(BRUSHOBJ* pbo, POINTL origin)
-    {
-        if (pbo == nullptr)
-            return false;
-        m_origin = origin;
-        if (pbo->iSolidColor != 0xFFFFFFFF) {
-            m_solid = pbo->iSolidColor;
-            return true;
-        }
-        const BrushObject* brush = FindBrush(pbo);
-        if (brush == nullptr)
-            return false;
-        m_pattern = PixelAccess(brush->PatternSurface());
-        m_xlate = brush->PatternXlate();
-        return m_pattern.Valid();
+bool PatternReader::Init(BRUSHOBJ* pbo, POINTL origin)
+{
+    if (pbo == nullptr)
+        return false;
+    m_origin = origin;
+    if (pbo->iSolidColor != 0xFFFFFFFF) {
+        m_solid = pbo->iSolidColor;
+        return true;
     }
+    const BrushObject* brush = FindBrush(pbo);
+    if (brush == nullptr)
+        return false;
+    m_pattern = PixelAccess(brush->PatternSurface());
+    m_xlate = brush->PatternXlate();
+    return m_pattern.Valid();
+}
 
-    ULONG At(LONG x, LONG y) const
-    {
-        if (!m_pattern.Valid())
-            return m_solid;
-        LONG px = (x - m_origin.x) % m_pattern.Width();
-        LONG py = (y - m_origin.y) % m_pattern.Height();
-        if (px < 0)
-            px += m_pattern.Width();
-        if (py < 0)
-            py += m_pattern.Height();
-        return TranslateValue(m_xlate, m_pattern.Get(px, py));
-    }
+ULONG PatternReader::Raw(LONG x, LONG y) const
+{
+    LONG px = (x - m_origin.x) % m_pattern.Width();
+    LONG py = (y - m_origin.y) % m_pattern.Height();
+    if (px < 0)
+        px += m_pattern.Width();
+    if (py < 0)
+        py += m_pattern.Height();
+    return m_pattern.Get(px, py);
+}
 
-private:
-    ULONG m_solid = 0;
-    PixelAccess m_pattern{nullptr};
-    XLATEOBJ* m_xlate = nullptr;
-    POINTL m_origin = {0, 0};
-};
+ULONG PatternReader::At(LONG x, LONG y) const
+{
+    if (!m_pattern.Valid())
+        return m_solid;
+    return TranslateValue(m_xlate, Raw(x, y));
+}
 
-} // namespace
+bool PatternReader::IsBackground(LONG x, LONG y) const
+{
+    return m_pattern.Valid() && m_pattern.Format() == BMF_1BPP && Raw(x, y) == 1;
+}
 
 RECTL ClipToSurface(const RECTL& r, const SURFOBJ* pso)
 {

@@ -9,22 +9,28 @@
 namespace platform::engine {
 namespace {
 
-// For count destination pixels spanning the destination from d0 to d1 (either order), the source position
-// under each pixel's centre, the source spanning s0 to s1 (either order); mirrored when exactly one of the
-// two runs backwards. Positions outside the source run are -1.
-std::vector<LONG> Sampling(LONG d0, LONG d1, LONG s0, LONG s1)
+// Rectangles whose sides are longer than this are refused: the sampling arithmetic stays within 64 bits.
+constexpr int64_t kMaxExtent = int64_t{1} << 30;
+
+// For the destination pixels from..to - 1 of a destination spanning d0 to d1 (either order), the source
+// position under each pixel's centre, the source spanning s0 to s1 (either order); mirrored when exactly one
+// of the two runs backwards. Positions outside the source run are -1.
+std::vector<LONG> Sampling(LONG d0, LONG d1, LONG s0, LONG s1, LONG from, LONG to)
 {
     const int64_t dn = std::abs(static_cast<int64_t>(d1) - d0);
     const int64_t sn = std::abs(static_cast<int64_t>(s1) - s0);
+    const LONG destStart = std::min(d0, d1);
     const LONG sourceStart = std::min(s0, s1);
     const bool mirrored = (d1 < d0) != (s1 < s0);
-    std::vector<LONG> positions(static_cast<size_t>(dn), -1);
+    std::vector<LONG> positions(static_cast<size_t>(to - from), -1);
     if (sn == 0)
         return positions;
-    for (int64_t i = 0; i < dn; ++i) {
+    for (LONG pixel = from; pixel < to; ++pixel) {
+        const int64_t i = int64_t{pixel} - destStart;
         const int64_t k = mirrored ? dn - 1 - i : i;
         const int64_t offset = (2 * k + 1) * sn / (2 * dn);
-        positions[static_cast<size_t>(i)] = sourceStart + static_cast<LONG>(offset);
+        const int64_t position = sourceStart + offset;
+        positions[static_cast<size_t>(pixel - from)] = position > 0x7FFFFFFF ? -1 : static_cast<LONG>(position);
     }
     return positions;
 }
@@ -38,12 +44,24 @@ BOOL Stretch(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, 
         return FALSE;
     }
     const RECTL d = *prclDest;
+    const auto extent = [](LONG a, LONG b) { return std::abs(static_cast<int64_t>(b) - a); };
+    if (extent(d.left, d.right) > kMaxExtent || extent(d.top, d.bottom) > kMaxExtent ||
+        (prclSrc != nullptr && (extent(prclSrc->left, prclSrc->right) > kMaxExtent ||
+                                extent(prclSrc->top, prclSrc->bottom) > kMaxExtent))) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
     if (d.left == d.right || d.top == d.bottom)
         return TRUE;   // nothing to draw
+    // Only the part of the destination on the surface is sampled, however large the whole.
+    const RECTL ordered = {std::min(d.left, d.right), std::min(d.top, d.bottom), std::max(d.left, d.right),
+                           std::max(d.top, d.bottom)};
+    const RECTL window = ClipToSurface(ordered, psoDest);
+    if (window.right <= window.left || window.bottom <= window.top)
+        return TRUE;
     RasterJob job;
     job.dest = psoDest;
-    job.destRect = {std::min(d.left, d.right), std::min(d.top, d.bottom), std::max(d.left, d.right),
-                    std::max(d.top, d.bottom)};
+    job.destRect = window;
     job.clip = pco;
     job.rop4 = rop4 & 0xFFFF;
     const BYTE fore = static_cast<BYTE>(rop4);
@@ -56,8 +74,8 @@ BOOL Stretch(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, 
         const RECTL s = *prclSrc;
         job.source = psoSrc;
         job.xlate = pxlo;
-        job.sourceX = Sampling(d.left, d.right, s.left, s.right);
-        job.sourceY = Sampling(d.top, d.bottom, s.top, s.bottom);
+        job.sourceX = Sampling(d.left, d.right, s.left, s.right, window.left, window.right);
+        job.sourceY = Sampling(d.top, d.bottom, s.top, s.bottom, window.top, window.bottom);
         if (fore != back && psoMask != nullptr) {
             // The mask lies over the source: its point pptlMask matches the source rectangle's top left.
             const POINTL origin = pptlMask != nullptr ? *pptlMask : POINTL{0, 0};

@@ -2,7 +2,9 @@
 // A printer device context is made as GDI makes one: the printer is opened, its driver found, the interface
 // module told (CREATEDCPRE), the graphics module loaded and enabled, a PDEV and its surface enabled, and the
 // interface module told again (CREATEDCPOST).
+#include "gdi/memory_dc.h"
 #include "gdi/printer_dc.h"
+#include "gdi/selection.h"
 #include "win/winspool.h"
 
 #include <cstring>
@@ -70,6 +72,7 @@ HDC CreatePrinterDc(LPCWSTR pwszDevice, const DEVMODEW* pdm)
         return nullptr;
     }
     auto dc = std::make_shared<PrinterDc>();
+    InitialiseAttributes(dc->attrs);
     dc->deviceName = pwszDevice;
     if (!OpenPrinterW(dc->deviceName.data(), &dc->hPrinter, nullptr)) {
         dc->hPrinter = nullptr;
@@ -244,11 +247,12 @@ HDC WINAPI ResetDCW(HDC hdc, const DEVMODEW* lpdm)
 
 BOOL WINAPI DeleteDC(HDC hdc)
 {
-    const auto dc = platform::FindPrinterDc(hdc);
-    if (dc == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
+    const auto any = platform::DcOrFail(hdc);
+    if (any == nullptr)
         return FALSE;
-    }
+    if (any->kind == platform::DcKind::Memory)
+        return platform::DeleteMemoryDc(any);
+    const auto dc = std::static_pointer_cast<PrinterDc>(any);
     platform::SendDocumentEvent(*dc, hdc, DOCUMENTEVENT_DELETEDC, 0, nullptr, 0, nullptr);
     // A document still open is abandoned, so its job does not stay in the spooler half written.
     if (dc->state != platform::DocState::None)
@@ -263,6 +267,7 @@ BOOL WINAPI DeleteDC(HDC hdc)
         FreeLibrary(dc->interfaceModule);
     ClosePrinter(dc->hPrinter);
     platform::RemovePrinterDc(hdc);
+    platform::ReleaseSelections(*dc);
     return TRUE;
 }
 

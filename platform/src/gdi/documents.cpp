@@ -8,11 +8,20 @@
 namespace platform {
 namespace {
 
-// A banded page ends in bands: the driver answers the next band's origin until it answers (-1, -1). No page
-// has more bands than this; a driver that never ends its page fails it.
+// No page has more bands than this; a driver that never ends its page fails it.
 constexpr unsigned kMaxBands = 1u << 20;
 
-bool CallBands(PrinterDc& dc)
+// A band's origin is a point of the page; anything else from a driver fails the page rather than moving the
+// drawing out of the range its coordinates are kept in.
+bool IsBandOrigin(const POINTL& origin)
+{
+    return origin.x >= 0 && origin.y >= 0 && origin.x < kDeviceLimit && origin.y < kDeviceLimit;
+}
+
+// A banded page ends in bands: the driver answers the first band's origin, GDI draws the page's journal into
+// the band, and the driver answers the next band's origin, until it answers (-1, -1). False when the driver
+// failed the banding; drawn turns false when a drawing failed in a band.
+bool CallBands(PrinterDc& dc, bool& drawn)
 {
     SURFOBJ* pso = &dc.surface->so;
     POINTL origin = {0, 0};
@@ -23,9 +32,10 @@ bool CallBands(PrinterDc& dc)
     RecordCall(dc, "DrvStartBanding");
     if (!startBanding(pso, &origin))
         return false;
-    // GDI would play the page's drawing into each band here; the drawing of this GDI goes straight to the
-    // driver's hooks, so each band is only handed on.
     for (unsigned band = 0; band < kMaxBands; ++band) {
+        if (!IsBandOrigin(origin))
+            return false;
+        drawn = PlayJournal(dc, origin) && drawn;
         RecordCall(dc, "DrvNextBand");
         if (!nextBand(pso, &origin))
             return false;
@@ -66,11 +76,15 @@ std::shared_ptr<PrinterDc> PageCallDc(HDC hdc, DocState needed, int event)
 bool FinishPage(PrinterDc& dc)
 {
     dc.state = DocState::Document;
-    if (dc.surface->banding && !CallBands(dc))
+    bool drawn = true;
+    const bool banded = !dc.surface->banding || CallBands(dc, drawn);
+    dc.journal.clear();
+    if (!banded)
         return false;
     RecordCall(dc, "DrvSendPage");
     const auto sendPage = Hook<PFN_DrvSendPage>(dc, INDEX_DrvSendPage);
-    return sendPage == nullptr || sendPage(&dc.surface->so);
+    const bool sent = sendPage == nullptr || sendPage(&dc.surface->so);
+    return sent && drawn;
 }
 
 void AbortDocument(PrinterDc& dc)
@@ -83,6 +97,7 @@ void AbortDocument(PrinterDc& dc)
     AbortPrinter(dc.hPrinter);
     dc.state = DocState::None;
     dc.jobId = 0;
+    dc.journal.clear();
 }
 
 } // namespace platform
@@ -132,6 +147,7 @@ int WINAPI StartPage(HDC hdc)
     const auto dc = platform::PageCallDc(hdc, DocState::Document, DOCUMENTEVENT_STARTPAGE);
     if (dc == nullptr)
         return SP_ERROR;
+    dc->journal.clear();
     platform::RecordCall(*dc, "DrvStartPage");
     const auto startPage = platform::Hook<PFN_DrvStartPage>(*dc, INDEX_DrvStartPage);
     if (startPage != nullptr && !startPage(&dc->surface->so)) {

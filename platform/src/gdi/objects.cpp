@@ -2,8 +2,9 @@
 #include "gdi/objects.h"
 #include "common/handles.h"
 #include "common/world_state.h"
+#include "gdi/bitmaps.h"
+#include "gdi/device_context.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace platform {
@@ -18,28 +19,95 @@ HandleTable<GdiObject>& TheObjects()
 // Objects belong to the process that made them; a new world is a new process.
 const bool kForgetsObjectsWithTheWorld = (OnWorldReset([] { TheObjects().Clear(); }), true);
 
-// GetObjectW's answer for a bitmap: its sizes and format only, as for every bitmap that is not a DIB section.
-int DescribeBitmap(const GdiBitmap& bitmap, int c, LPVOID pv)
+// Copies a record of size bytes to pv for GetObjectW: the size needed when pv is null; 0 with
+// ERROR_INVALID_PARAMETER when c is too small or pv is not aligned for the record.
+int AnswerRecord(const void* record, int size, int c, LPVOID pv)
 {
     if (pv == nullptr)
-        return static_cast<int>(sizeof(BITMAP));
-    if (c < static_cast<int>(sizeof(BITMAP)) || reinterpret_cast<uintptr_t>(pv) % 4 != 0) {
+        return size;
+    if (c < size || reinterpret_cast<uintptr_t>(pv) % 4 != 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    BITMAP record = {};
-    record.bmType = 0;
-    record.bmWidth = bitmap.width;
-    record.bmHeight = bitmap.height;
-    record.bmWidthBytes = bitmap.widthBytes;
-    record.bmPlanes = 1;
-    record.bmBitsPixel = bitmap.bitsPerPixel;
-    record.bmBits = nullptr;
-    std::memcpy(pv, &record, sizeof record);
-    return static_cast<int>(sizeof record);
+    std::memcpy(pv, record, static_cast<size_t>(size));
+    return size;
+}
+
+// A bitmap answers its sizes and format; a DIB section also its bits, and its whole DIBSECTION when the
+// buffer holds one.
+int DescribeBitmap(const GdiBitmap& bitmap, int c, LPVOID pv)
+{
+    DIBSECTION record = {};
+    record.dsBm.bmType = 0;
+    record.dsBm.bmWidth = bitmap.width;
+    record.dsBm.bmHeight = bitmap.height;
+    record.dsBm.bmWidthBytes = bitmap.widthBytes;
+    record.dsBm.bmPlanes = 1;
+    record.dsBm.bmBitsPixel = bitmap.bitsPerPixel;
+    record.dsBm.bmBits = bitmap.isDib ? bitmap.so()->pvBits : nullptr;
+    if (!bitmap.isDib)
+        return AnswerRecord(&record.dsBm, sizeof(BITMAP), c, pv);
+    record.dsBmih = bitmap.dibHeader;
+    std::memcpy(record.dsBitfields, bitmap.masks, sizeof record.dsBitfields);
+    if (pv == nullptr || c >= static_cast<int>(sizeof(DIBSECTION)))
+        return AnswerRecord(&record, sizeof(DIBSECTION), c, pv);
+    return AnswerRecord(&record.dsBm, sizeof(BITMAP), c, pv);
+}
+
+// A pen made by CreatePen answers a LOGPEN; one made by ExtCreatePen an EXTLOGPEN with its style entries.
+int DescribePen(const GdiPen& pen, int c, LPVOID pv)
+{
+    if (!pen.extended) {
+        const LOGPEN record = {pen.style, {static_cast<LONG>(pen.width), 0}, pen.brush.color};
+        return AnswerRecord(&record, sizeof record, c, pv);
+    }
+    const size_t entries = pen.userStyle.size();
+    std::vector<BYTE> record(offsetof(EXTLOGPEN, elpStyleEntry) + entries * sizeof(DWORD) +
+                             (entries == 0 ? sizeof(DWORD) : 0));
+    EXTLOGPEN head = {};
+    head.elpPenStyle = pen.style;
+    head.elpWidth = pen.width;
+    head.elpBrushStyle = pen.brush.style;
+    head.elpColor = pen.brush.color;
+    head.elpHatch = pen.hatchGiven;
+    head.elpNumEntries = static_cast<DWORD>(entries);
+    std::memcpy(record.data(), &head, offsetof(EXTLOGPEN, elpStyleEntry));
+    if (entries != 0)
+        std::memcpy(record.data() + offsetof(EXTLOGPEN, elpStyleEntry), pen.userStyle.data(),
+                    entries * sizeof(DWORD));
+    const int size = static_cast<int>(offsetof(EXTLOGPEN, elpStyleEntry) + entries * sizeof(DWORD));
+    return AnswerRecord(record.data(), size, c, pv);
 }
 
 } // namespace
+
+GdiBitmap::~GdiBitmap()
+{
+    // Only the surface this bitmap made: after a new world the handle may name another surface.
+    if (hsurf != nullptr && engine::FindSurface(hsurf) == surface)
+        EngDeleteSurface(hsurf);
+}
+
+engine::Palette GdiBitmap::Palette() const
+{
+    engine::Palette palette;
+    if (bitsPerPixel <= 8) {
+        palette.iMode = PAL_INDEXED;
+        for (const DWORD entry : colorTable)
+            palette.entries.push_back(SwapRedBlue(entry));
+        return palette;
+    }
+    if (masks[0] != 0 || bitsPerPixel == 16) {
+        const bool defaults = masks[0] == 0;
+        palette.iMode = PAL_BITFIELDS;
+        palette.masks[0] = defaults ? 0x7C00 : masks[0];
+        palette.masks[1] = defaults ? 0x03E0 : masks[1];
+        palette.masks[2] = defaults ? 0x001F : masks[2];
+        return palette;
+    }
+    palette.iMode = PAL_BGR;
+    return palette;
+}
 
 HGDIOBJ AddGdiObject(std::shared_ptr<GdiObject> object)
 {
@@ -51,30 +119,31 @@ std::shared_ptr<GdiObject> FindGdiObject(HGDIOBJ handle)
     return TheObjects().Find(handle);
 }
 
-HBITMAP CreateBitmapObject(LONG width, LONG height, WORD bitsPerPixel, const BYTE* rows, size_t sourceStride,
-                           const DWORD* colorTable, UINT colorCount)
+void FinishPendingDeletion(HGDIOBJ handle)
 {
-    auto bitmap = std::make_shared<GdiBitmap>();
-    bitmap->width = width;
-    bitmap->height = height;
-    bitmap->bitsPerPixel = bitsPerPixel;
-    bitmap->widthBytes = static_cast<LONG>((static_cast<size_t>(width) * bitsPerPixel + 15) / 16 * 2);
-    bitmap->colorTable.assign(colorTable, colorTable + (colorTable != nullptr ? colorCount : 0));
-    bitmap->bits.resize(static_cast<size_t>(bitmap->widthBytes) * static_cast<size_t>(height));
-    const size_t rowBytes = std::min(static_cast<size_t>(bitmap->widthBytes), sourceStride);
-    for (LONG y = 0; y < height; ++y)
-        std::memcpy(&bitmap->bits[static_cast<size_t>(y) * bitmap->widthBytes], rows + y * sourceStride, rowBytes);
-    return reinterpret_cast<HBITMAP>(AddGdiObject(std::move(bitmap)));
+    const auto object = FindGdiObject(handle);
+    if (object != nullptr && object->deletePending && !IsSelectedAnywhere(object.get()))
+        TheObjects().Remove(handle);
 }
 
 } // namespace platform
 
 BOOL WINAPI DeleteObject(HGDIOBJ ho)
 {
-    if (platform::TheObjects().Remove(ho) == nullptr) {
+    const auto object = platform::FindGdiObject(ho);
+    if (object == nullptr) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    if (object->stock)
+        return TRUE;   // deleting a stock object is allowed and does nothing
+    // A selected object answers FALSE and stays usable by the device contexts that hold it; it goes when the
+    // last of them deselects it.
+    if (platform::IsSelectedAnywhere(object.get())) {
+        object->deletePending = true;
+        return FALSE;
+    }
+    platform::TheObjects().Remove(ho);
     return TRUE;
 }
 
@@ -88,6 +157,14 @@ int WINAPI GetObjectW(HANDLE h, int c, LPVOID pv)
     switch (object->kind) {
     case platform::GdiObjectKind::Bitmap:
         return platform::DescribeBitmap(static_cast<const platform::GdiBitmap&>(*object), c, pv);
+    case platform::GdiObjectKind::Pen:
+        return platform::DescribePen(static_cast<const platform::GdiPen&>(*object), c, pv);
+    case platform::GdiObjectKind::Brush: {
+        const LOGBRUSH record = static_cast<const platform::GdiBrush&>(*object).described;
+        return platform::AnswerRecord(&record, sizeof record, c, pv);
+    }
+    case platform::GdiObjectKind::Region:
+        break;   // a region has no record to answer
     }
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;

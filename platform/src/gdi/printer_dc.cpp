@@ -1,22 +1,16 @@
 // printer_dc.cpp - the table of printer device contexts, their call records, document events, and the
 // enabling and disabling of their PDEVs.
 #include "gdi/printer_dc.h"
-#include "common/handles.h"
 #include "common/world_state.h"
 #include "host/gdi.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <mutex>
 
 namespace platform {
 namespace {
-
-HandleTable<PrinterDc>& Dcs()
-{
-    static auto* table = new HandleTable<PrinterDc>(kDcHandleBase);
-    return *table;
-}
 
 // Every device context's record, kept after DeleteDC; a failed CreateDCW's record lies under the null key.
 struct Records {
@@ -30,8 +24,7 @@ Records& TheRecords()
     return *records;
 }
 
-const bool kForgetsDcsWithTheWorld = (OnWorldReset([] {
-    Dcs().Clear();
+const bool kForgetsRecordsWithTheWorld = (OnWorldReset([] {
     std::lock_guard lock(TheRecords().mutex);
     TheRecords().byDc.clear();
 }), true);
@@ -72,15 +65,29 @@ constexpr WORD kMinDevmodeSize = offsetof(DEVMODEW, dmFields) + sizeof(DWORD);
 
 } // namespace
 
+RECTL PrinterDc::Extent() const
+{
+    LONG width = static_cast<LONG>(gdiInfo.ulHorzRes);
+    LONG height = static_cast<LONG>(gdiInfo.ulVertRes);
+    if ((width <= 0 || height <= 0) && surface != nullptr) {
+        width = surface->so.sizlBitmap.cx;
+        height = surface->so.sizlBitmap.cy;
+    }
+    return {0, 0, std::max(width, 0L), std::max(height, 0L)};
+}
+
 std::shared_ptr<PrinterDc> FindPrinterDc(HDC hdc)
 {
-    return Dcs().Find(hdc);
+    auto dc = FindDc(hdc);
+    if (dc == nullptr || dc->kind != DcKind::Printer)
+        return nullptr;
+    return std::static_pointer_cast<PrinterDc>(dc);
 }
 
 HDC AddPrinterDc(std::shared_ptr<PrinterDc> dc)
 {
     PrinterDc& record = *dc;
-    record.hdc = Dcs().Add<HDC>(std::move(dc));
+    AddDc(std::move(dc));
     std::lock_guard lock(TheRecords().mutex);
     TheRecords().byDc[record.hdc] = record.calls;
     return record.hdc;
@@ -88,7 +95,7 @@ HDC AddPrinterDc(std::shared_ptr<PrinterDc> dc)
 
 void RemovePrinterDc(HDC hdc)
 {
-    Dcs().Remove(hdc);
+    RemoveDc(hdc);
 }
 
 void RecordCall(PrinterDc& dc, std::string name)
@@ -149,6 +156,12 @@ bool EnablePdev(PrinterDc& dc, const std::vector<BYTE>& devmode, std::shared_ptr
         return false;
     }
     device->dhpdev = dhpdev;
+    // The style steps of the device's cosmetic lines; a driver that gives none keeps the engine's.
+    if (gdiInfo.denStyleStep > 0 && gdiInfo.xStyleStep > 0 && gdiInfo.yStyleStep > 0) {
+        device->xStyleStep = static_cast<ULONG>(gdiInfo.xStyleStep);
+        device->yStyleStep = static_cast<ULONG>(gdiInfo.yStyleStep);
+        device->denStyleStep = static_cast<ULONG>(gdiInfo.denStyleStep);
+    }
     RecordCall(dc, "DrvCompletePDEV");
     Hook<PFN_DrvCompletePDEV>(dc, INDEX_DrvCompletePDEV)(dhpdev, hdev);
     return true;

@@ -8,6 +8,8 @@
 #include <vector>
 #include "engine/devices.h"
 #include "engine/surfaces.h"
+#include "gdi/device_context.h"
+#include "gdi/drawing.h"
 #include "gdi/driver_modules.h"
 #include "win/winddi.h"
 #include "win/winddiui.h"
@@ -16,8 +18,11 @@ namespace platform {
 
 enum class DocState { None, Document, Page };
 
-struct PrinterDc {
-    HDC hdc = nullptr;
+struct PrinterDc final : DeviceContext {
+    PrinterDc() : DeviceContext(DcKind::Printer) {}
+    // The page: GDIINFO's resolution (or the surface's size where the driver gave none).
+    RECTL Extent() const override;
+
     HANDLE hPrinter = nullptr;
     std::u16string deviceName;
     std::shared_ptr<GraphicsModule> graphics;
@@ -33,8 +38,10 @@ struct PrinterDc {
     DocState state = DocState::None;
     DWORD jobId = 0;
     std::vector<std::string> calls;            // what this device context called, in order
+    std::vector<Drawing> journal;              // a banded page's drawing, played into each band at its end
 };
 
+// The printer DC behind hdc; null for an unknown handle or another kind of device context.
 std::shared_ptr<PrinterDc> FindPrinterDc(HDC hdc);
 HDC AddPrinterDc(std::shared_ptr<PrinterDc> dc);
 void RemovePrinterDc(HDC hdc);

@@ -2,7 +2,7 @@
 // directory the module exports (checked when it was loaded).
 #include "common/handles.h"
 #include "common/world_state.h"
-#include "gdi/objects.h"
+#include "gdi/bitmaps.h"
 #include "modules/module_table.h"
 #include "win/winuser.h"
 

@@ -175,3 +175,20 @@ TEST(EngBitBlt, RefusesWhatItCannotDraw)
     EngUnlockSurface(deviceSo);
     EngDeleteSurface(device);
 }
+
+TEST(EngBitBlt, ARectangleReachingFarOffTheSurfaceTakesItsSourceFromItsOwnCorner)
+{
+    TestBitmap source(8, 1, BMF_8BPP);
+    for (LONG x = 0; x < 8; ++x)
+        source.Set(x, 0, 10 + x);
+    TestBitmap dest(3, 1, BMF_8BPP);
+    RECTL r = {-5, 0, 3, 1};   // its first five columns lie left of the surface
+    POINTL src = {0, 0};
+    ASSERT_TRUE(EngCopyBits(dest.so(), source.so(), nullptr, nullptr, &r, &src));
+    EXPECT_EQ(dest.Pixels(), (std::vector<ULONG>{15, 16, 17}));
+    // However far it reaches, only the surface's pixels are worked on.
+    RECTL huge = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    ASSERT_TRUE(EngBitBlt(dest.so(), nullptr, nullptr, nullptr, nullptr, &huge, nullptr, nullptr, nullptr, nullptr,
+                          0x0000));
+    EXPECT_EQ(dest.Pixels(), (std::vector<ULONG>{0, 0, 0}));
+}

@@ -80,3 +80,21 @@ TEST(EngStretchBltROP, CombinesTheStretchedSourceWithTheBrushAndDestination)
                                  COLORONCOLOR, white->get(), 0xF0F0));
     EXPECT_EQ(dest.Pixels(), (std::vector<ULONG>{1, 1, 0, 1, 1, 0}));
 }
+
+TEST(EngStretchBlt, SamplesOnlyTheDestinationOnTheSurfaceAndRefusesExtentsBeyondTwoToThe30)
+{
+    TestBitmap source(2, 1, BMF_8BPP);
+    source.Set(0, 0, 5);
+    source.Set(1, 0, 6);
+    TestBitmap dest(4, 1, BMF_8BPP);
+    // A destination a billion pixels wide, of which the surface shows the first four of the left half.
+    RECTL d = {0, 0, 1 << 30, 1};
+    RECTL s = {0, 0, 2, 1};
+    ASSERT_TRUE(EngStretchBlt(dest.so(), source.so(), nullptr, nullptr, nullptr, nullptr, nullptr, &d, &s, nullptr,
+                              COLORONCOLOR));
+    EXPECT_EQ(dest.Pixels(), (std::vector<ULONG>{5, 5, 5, 5}));
+    RECTL tooWide = {-1, 0, 1 << 30, 1};
+    EXPECT_FALSE(EngStretchBlt(dest.so(), source.so(), nullptr, nullptr, nullptr, nullptr, nullptr, &tooWide, &s,
+                               nullptr, COLORONCOLOR));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}

@@ -1,10 +1,12 @@
 // test_driver.cpp - TESTDRV.DLL, a graphics module for the printer device context's tests: it enables a PDEV
-// with a small monochrome page, a bitmap surface (banded when asked), answers one escape, and reports every
-// hook it is called with through the debug output.
+// with a small monochrome page, a bitmap surface (banded when asked) or a device surface, answers one escape,
+// and reports every hook it is called with, and the arguments of its drawing hooks, through the debug output.
+// On a bitmap surface its drawing hooks draw through the engine, so the page shows what GDI asked for.
 #include "test_modules.h"
 #include "win/winddi.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -31,6 +33,87 @@ std::u16string Number(long long value)
 {
     const std::string digits = std::to_string(value);
     return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string Hex(ULONG value)
+{
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%lx", value);
+    return std::u16string(digits, digits + std::strlen(digits));
+}
+
+std::u16string Rect(const RECTL& r)
+{
+    return Number(r.left) + u"," + Number(r.top) + u"," + Number(r.right) + u"," + Number(r.bottom);
+}
+
+// "clip <complexity> <bounds>", with the count of rectangles of a complex clip.
+std::u16string ClipText(CLIPOBJ* pco)
+{
+    if (pco == nullptr)
+        return u"clip none";
+    std::u16string text = u"clip " + Number(pco->iDComplexity) + u" " + Rect(pco->rclBounds);
+    if (pco->iDComplexity == DC_COMPLEX)
+        text += u" rects " + Number(CLIPOBJ_cEnumStart(pco, TRUE, CT_RECTANGLES, CD_ANY, 1000));
+    return text;
+}
+
+// The path's points in 28.4: M starts a figure, L is a line's end, C a curve's point, Z closes the figure.
+std::u16string PathText(PATHOBJ* ppo)
+{
+    std::u16string text = u"path";
+    PATHOBJ_vEnumStart(ppo);
+    PATHDATA pd;
+    BOOL more;
+    do {
+        more = PATHOBJ_bEnum(ppo, &pd);
+        for (ULONG i = 0; i < pd.count; ++i) {
+            const bool begins = i == 0 && (pd.flags & PD_BEGINSUBPATH);
+            const char16_t* kind = begins ? u" M" : (pd.flags & PD_BEZIERS) ? u" C" : u" L";
+            text += kind + Number(pd.pptfx[i].x) + u"," + Number(pd.pptfx[i].y);
+        }
+        if (pd.flags & PD_CLOSEFIGURE)
+            text += u" Z";
+    } while (more);
+    return text;
+}
+
+// A solid brush by its colour value; a pattern by the hatch its realization (DrvRealizeBrush) was given.
+std::u16string BrushText(BRUSHOBJ* pbo)
+{
+    if (pbo == nullptr)
+        return u"brush none";
+    if (pbo->iSolidColor != 0xFFFFFFFF)
+        return u"brush " + Hex(pbo->iSolidColor);
+    const auto* realized = static_cast<const ULONG*>(BRUSHOBJ_pvGetRbrush(pbo));
+    return u"brush pattern " + (realized != nullptr ? Number(*realized) : u"unrealized");
+}
+
+std::u16string LineText(const LINEATTRS* la)
+{
+    if (la->fl & LA_GEOMETRIC)
+        return u"geometric " + Number(static_cast<long long>(la->elWidth.e)) + u" join " + Number(la->iJoin) +
+               u" cap " + Number(la->iEndCap) + u" style " + Number(la->cstyle);
+    return u"cosmetic style " + Number(la->cstyle) + u" fl " + Hex(la->fl);
+}
+
+bool OnBitmap(SURFOBJ* pso)
+{
+    return pso->iType == STYPE_BITMAP;
+}
+
+// The rows of the surface, each "#" (black, 0) or "." (white, 1) per pixel, as page rows from pageTop.
+void ReportPixels(SURFOBJ* pso, LONG pageTop)
+{
+    for (LONG y = 0; y < pso->sizlBitmap.cy && pageTop + y < kPageHeight; ++y) {
+        const BYTE* line = static_cast<const BYTE*>(pso->pvScan0) + y * pso->lDelta;
+        std::u16string row;
+        for (LONG x = 0; x < pso->sizlBitmap.cx; ++x)
+            row += ((line[x / 8] >> (7 - x % 8)) & 1) ? u'.' : u'#';
+        Report(u"rows " + Number(pageTop + y) + u" " + row);
+    }
+    RECTL all = {0, 0, pso->sizlBitmap.cx, pso->sizlBitmap.cy};
+    EngEraseSurface(pso, &all, 1);
 }
 
 TestPdev* PdevOf(SURFOBJ* pso)
@@ -72,6 +155,7 @@ DHPDEV APIENTRY TestEnablePDEV(DEVMODEW* pdm, LPWSTR, ULONG cPat, HSURF* phsurfP
     pdev->palette = EngCreatePalette(PAL_INDEXED, 2, mono, 0, 0, 0);
     devinfo.iDitherFormat = BMF_1BPP;
     devinfo.hpalDefault = pdev->palette;
+    devinfo.flGraphicsCaps = g_options.graphicsCaps;
     std::memcpy(pdi, &devinfo, std::min<ULONG>(cjDevInfo, sizeof devinfo));
     for (ULONG i = 0; i < cPat; ++i)
         phsurfPatterns[i] = nullptr;
@@ -103,13 +187,15 @@ HSURF APIENTRY TestEnableSurface(DHPDEV dhpdev)
     Report(u"DrvEnableSurface");
     auto* pdev = reinterpret_cast<TestPdev*>(dhpdev);
     const LONG stride = (kPageWidth + 7) / 8;
-    const HSURF hsurf = reinterpret_cast<HSURF>(
-        EngCreateBitmap(SIZEL{kPageWidth, BandHeight()}, stride, BMF_1BPP, BMF_TOPDOWN, nullptr));
+    const SIZEL size = {kPageWidth, BandHeight()};
+    const HSURF hsurf = g_options.deviceSurface
+                            ? EngCreateDeviceSurface(reinterpret_cast<DHSURF>(pdev), size, BMF_1BPP)
+                            : reinterpret_cast<HSURF>(EngCreateBitmap(size, stride, BMF_1BPP, BMF_TOPDOWN, nullptr));
     if (hsurf == nullptr)
         return nullptr;
     if (g_options.bands > 0)
         EngMarkBandingSurface(hsurf);
-    if (!EngAssociateSurface(hsurf, pdev->hdev, HOOK_BITBLT | HOOK_COPYBITS)) {
+    if (!EngAssociateSurface(hsurf, pdev->hdev, g_options.hooks)) {
         EngDeleteSurface(hsurf);
         return nullptr;
     }
@@ -141,12 +227,16 @@ BOOL APIENTRY TestEndDoc(SURFOBJ*, FLONG fl)
 BOOL APIENTRY TestStartPage(SURFOBJ* pso)
 {
     Report(u"DrvStartPage");
+    if (!OnBitmap(pso))
+        return TRUE;
     RECTL all = {0, 0, pso->sizlBitmap.cx, pso->sizlBitmap.cy};
     return EngEraseSurface(pso, &all, 1);   // a white page: the engine works for the driver
 }
 
-BOOL APIENTRY TestSendPage(SURFOBJ*)
+BOOL APIENTRY TestSendPage(SURFOBJ* pso)
 {
+    if (g_options.reportPixels && OnBitmap(pso) && g_options.bands == 0)
+        ReportPixels(pso, 0);
     Report(u"DrvSendPage");
     return TRUE;
 }
@@ -162,6 +252,8 @@ BOOL APIENTRY TestStartBanding(SURFOBJ* pso, POINTL* pptl)
 BOOL APIENTRY TestNextBand(SURFOBJ* pso, POINTL* pptl)
 {
     TestPdev* pdev = PdevOf(pso);
+    if (g_options.reportPixels && OnBitmap(pso))
+        ReportPixels(pso, pdev->band * BandHeight());
     ++pdev->band;
     if (pdev->band < g_options.bands)
         *pptl = {0, pdev->band * BandHeight()};
@@ -181,6 +273,80 @@ ULONG APIENTRY TestEscape(SURFOBJ*, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cj
     for (ULONG i = 0; i < cjIn && i < cjOut; ++i)
         out[i] = in[cjIn - 1 - i];
     return cjIn + 1;
+}
+
+BOOL APIENTRY TestRealizeBrush(BRUSHOBJ* pbo, SURFOBJ*, SURFOBJ* psoPattern, SURFOBJ*, XLATEOBJ* pxlo, ULONG iHatch)
+{
+    Report(u"DrvRealizeBrush hatch " + Number(iHatch) + u" size " + Number(psoPattern->sizlBitmap.cx) + u"x" +
+           Number(psoPattern->sizlBitmap.cy) + u" colors " + Hex(XLATEOBJ_iXlate(pxlo, 0)) + u"," +
+           Hex(XLATEOBJ_iXlate(pxlo, 1)));
+    auto* block = static_cast<ULONG*>(BRUSHOBJ_pvAllocRbrush(pbo, sizeof(ULONG)));
+    if (block == nullptr)
+        return FALSE;
+    *block = iHatch;
+    return TRUE;
+}
+
+BOOL APIENTRY TestFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, BRUSHOBJ* pbo, POINTL* pptlBrushOrg, MIX mix,
+                           FLONG flOptions)
+{
+    Report(u"DrvFillPath " + ClipText(pco) + u" " + BrushText(pbo) + u" mix " + Hex(mix) + u" mode " +
+           Number(flOptions) + u" " + PathText(ppo));
+    if (g_options.declinePaths)
+        return FALSE;
+    return !OnBitmap(pso) || EngFillPath(pso, ppo, pco, pbo, pptlBrushOrg, mix, flOptions);
+}
+
+BOOL APIENTRY TestStrokePath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* pxo, BRUSHOBJ* pbo,
+                             POINTL* pptlBrushOrg, LINEATTRS* plineattrs, MIX mix)
+{
+    Report(u"DrvStrokePath " + ClipText(pco) + u" " + BrushText(pbo) + u" mix " + Hex(mix) + u" " +
+           LineText(plineattrs) + u" " + PathText(ppo));
+    if (g_options.declinePaths)
+        return FALSE;
+    return !OnBitmap(pso) || EngStrokePath(pso, ppo, pco, pxo, pbo, pptlBrushOrg, plineattrs, mix);
+}
+
+BOOL APIENTRY TestStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* pxo, BRUSHOBJ* pboStroke,
+                                    LINEATTRS* plineattrs, BRUSHOBJ* pboFill, POINTL* pptlBrushOrg, MIX mixFill,
+                                    FLONG flOptions)
+{
+    Report(u"DrvStrokeAndFillPath " + ClipText(pco) + u" stroke " + BrushText(pboStroke) + u" fill " +
+           BrushText(pboFill) + u" mix " + Hex(mixFill) + u" mode " + Number(flOptions) + u" " +
+           LineText(plineattrs) + u" " + PathText(ppo));
+    if (g_options.declinePaths)
+        return FALSE;
+    return !OnBitmap(pso) || (EngFillPath(pso, ppo, pco, pboFill, pptlBrushOrg, mixFill, flOptions) &&
+                              EngStrokePath(pso, ppo, pco, pxo, pboStroke, pptlBrushOrg, plineattrs, mixFill));
+}
+
+BOOL APIENTRY TestBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo,
+                         RECTL* prclTrg, POINTL* pptlSrc, POINTL* pptlMask, BRUSHOBJ* pbo, POINTL* pptlBrush,
+                         ROP4 rop4)
+{
+    Report(u"DrvBitBlt " + ClipText(pco) + u" dest " + Rect(*prclTrg) + u" src " +
+           (pptlSrc != nullptr ? Number(pptlSrc->x) + u"," + Number(pptlSrc->y) : u"none") + u" rop " + Hex(rop4) +
+           u" " + BrushText(pbo));
+    return !OnBitmap(psoTrg) ||
+           EngBitBlt(psoTrg, psoSrc, psoMask, pco, pxlo, prclTrg, pptlSrc, pptlMask, pbo, pptlBrush, rop4);
+}
+
+BOOL APIENTRY TestCopyBits(SURFOBJ* psoDest, SURFOBJ* psoSrc, CLIPOBJ* pco, XLATEOBJ* pxlo, RECTL* prclDest,
+                           POINTL* pptlSrc)
+{
+    Report(u"DrvCopyBits " + ClipText(pco) + u" dest " + Rect(*prclDest) + u" src " + Number(pptlSrc->x) + u"," +
+           Number(pptlSrc->y));
+    return !OnBitmap(psoDest) || EngCopyBits(psoDest, psoSrc, pco, pxlo, prclDest, pptlSrc);
+}
+
+BOOL APIENTRY TestStretchBlt(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo,
+                             COLORADJUSTMENT* pca, POINTL* pptlHTOrg, RECTL* prclDest, RECTL* prclSrc,
+                             POINTL* pptlMask, ULONG iMode)
+{
+    Report(u"DrvStretchBlt " + ClipText(pco) + u" dest " + Rect(*prclDest) + u" src " + Rect(*prclSrc) + u" mode " +
+           Number(iMode));
+    return !OnBitmap(psoDest) ||
+           EngStretchBlt(psoDest, psoSrc, psoMask, pco, pxlo, pca, pptlHTOrg, prclDest, prclSrc, pptlMask, iMode);
 }
 
 VOID APIENTRY TestDisableDriver(VOID)
@@ -204,6 +370,13 @@ DRVFN g_hooks[] = {
     HOOK(INDEX_DrvSendPage, TestSendPage),
     HOOK(INDEX_DrvStartBanding, TestStartBanding),
     HOOK(INDEX_DrvNextBand, TestNextBand),
+    HOOK(INDEX_DrvRealizeBrush, TestRealizeBrush),
+    HOOK(INDEX_DrvFillPath, TestFillPath),
+    HOOK(INDEX_DrvStrokePath, TestStrokePath),
+    HOOK(INDEX_DrvStrokeAndFillPath, TestStrokeAndFillPath),
+    HOOK(INDEX_DrvBitBlt, TestBitBlt),
+    HOOK(INDEX_DrvCopyBits, TestCopyBits),
+    HOOK(INDEX_DrvStretchBlt, TestStretchBlt),
     HOOK(500, TestSendPage),   // an index GDI does not know: ignored
     HOOK(INDEX_DrvEscape, TestEscape),   // last, so it can be left out
 };

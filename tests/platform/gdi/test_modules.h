@@ -4,6 +4,7 @@
 // ("TESTDRV DrvStartDoc Report 1", "TESTUI 5"), so the order of both modules' calls reads from the trace.
 
 #include "win/windows.h"
+#include "win/winddi.h"
 
 struct TestDriverOptions {
     LONG bands = 0;                // 0: a plain bitmap surface; n: a banded one of n bands per page
@@ -11,6 +12,15 @@ struct TestDriverOptions {
     bool failEnableDriver = false;
     bool failEnablePDEV = false;
     bool failStartDoc = false;
+    // Drawing: the calls asked for on the surface (EngAssociateSurface), the capabilities in DEVINFO, whether
+    // the path hooks decline (answer FALSE) instead of drawing, a device surface (no bits) instead of a bitmap.
+    FLONG hooks = HOOK_BITBLT | HOOK_COPYBITS;
+    FLONG graphicsCaps = 0;
+    bool declinePaths = false;
+    bool deviceSurface = false;
+    // Reports the page's pixels before DrvSendPage (each band's before DrvNextBand) as "TESTDRV rows <y> <row>"
+    // lines, '#' for black and '.' for white, and whitens each band once reported.
+    bool reportPixels = false;
 };
 
 struct TestUiOptions {
