@@ -35,3 +35,13 @@ function(qn_driver_module module core)
     qn_windows_dll(${module})
     target_link_libraries(${module} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${core}>" settings platform)
 endfunction()
+
+# Limits a module's dynamic symbols to the given entry points with a linker version script: template code the
+# module instantiates from the standard library (std::to_chars and the like) would otherwise be exported too.
+function(qn_module_exports module)
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${module}.exports)
+    list(JOIN ARGN "; " names)
+    file(WRITE ${script} "{\n  global: ${names};\n  local: *;\n};\n")
+    target_link_options(${module} PRIVATE -Wl,--version-script=${script})
+    set_property(TARGET ${module} APPEND PROPERTY LINK_DEPENDS ${script})
+endfunction()

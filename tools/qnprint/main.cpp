@@ -1,7 +1,9 @@
-// main.cpp - qnprint: sets up a world with the printer QN-804C and shows what the driver sees of it.
+// main.cpp - qnprint: sets up a world with the printer QN-804C, shows what the driver sees of it and prints a
+// sample document through it.
 // The world lives in a folder (out/world for `make demo`); its registry is kept in a file there, so
 // settings made by one run are there for the next.
 #include "driver_answers.h"
+#include "sample_document.h"
 #include "host/inspect.h"
 #include "host/printers.h"
 #include "host/text.h"
@@ -131,5 +133,5 @@ int main(int argc, char** argv)
     ShowInstalledPrinter(u"QN-804C");
     ShowDefaultDevmode(u"QN-804C");
     ShowInterfaceModuleAnswers(u"QN-804C");
-    return 0;
+    return PrintSampleDocument(u"QN-804C") ? 0 : 1;
 }

@@ -2,6 +2,9 @@
 // printer's vocabulary, byte for byte, misspelt error comments and odd blanks included: the controller and
 // the tools that read job logs match them exactly.
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
+#include "customnt/vqddigfx/pdev.h"
+#include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vxcmnnt.h"
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_tray.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
@@ -12,6 +15,7 @@
 #include <charconv>
 #include <cstring>
 #include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -688,6 +692,35 @@ void RunPjlOptionRows(PjlJob& job, DWORD phase)
     for (std::size_t index = 0; const PJL_OPTION_ENTRY* row = GetPjlOptionRow(index); ++index)
         if (IsPjlOptionRowActive(index, phase))
             row->pfnHandler(job);
+}
+
+static void WriteToJobStream(void* pTarget, const char* pData, DWORD cbData)
+{
+    PdlWrite(static_cast<PDEV*>(pTarget), pData, cbData);
+}
+
+void SetOptionPJL(PDEV* pdev)
+{
+    if (!bValidatePDEV(pdev))
+        return;
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    // The context sits right behind the env block, so its wide user name may start at an odd address.
+    WCHAR userName[std::extent_v<decltype(JOB_EXTRA_RECORD::szUserName)>];
+    std::memcpy(userName, &pContext->szUserName, sizeof userName);
+    DWORD nameMatch[std::extent_v<decltype(JOB_EXTRA_RECORD::dwNameMatch)>];
+    std::memcpy(nameMatch, &pContext->dwNameMatch, sizeof nameMatch);
+
+    PjlJob job{pdev,
+               &pdev->devmode,
+               pContext->szDocNameAnsi,
+               sizeof pContext->szDocNameAnsi,
+               userName,
+               std::size(userName),
+               /*userIdFlag=*/nameMatch[0] != 0,
+               /*jobStorageFlag=*/nameMatch[1] != 0,
+               &WriteToJobStream,
+               pdev};
+    SetOptionPJL(job);
 }
 
 void SetOptionPJL(PjlJob& job)

@@ -5,6 +5,10 @@
 #include "pdl/vxcmn/vqpdlnt/pjl_job.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_option_table.h"
 
+// Writes the option lines of the PDEV's job into the job stream: its devmode copy, the names and flags of its
+// writer context. Nothing for a PDEV that is not valid.
+void SetOptionPJL(PDEV* pdev);
+
 // Writes the option lines of the job: by lpOutput, the rows of a print job (2) or of a fax transmission (1,
 // whose COPIES line reads 1 whatever the devmode's copies; the devmode holds its own value again afterwards).
 // Any other lpOutput writes only an error comment. Nothing without a devmode or an output.

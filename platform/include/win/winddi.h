@@ -783,8 +783,12 @@ PLATFORM_API BOOL APIENTRY EngGradientFill(SURFOBJ* psoDest, CLIPOBJ* pco, XLATE
                                            ULONG nVertex, PVOID pMesh, ULONG nMesh, RECTL* prclExtents,
                                            POINTL* pptlDitherOrg, ULONG ulMode);
 
-// The text services (EngTextOut, STROBJ_*, FONTOBJ_*) come with the engine's text rendering; only their records
-// are declared so far.
+// Text on bitmap surfaces, the drivers' fall-back: the opaque rectangle in the opaque brush, then each glyph of
+// the string object's glyph list (pgp) that has a bitmap in the foreground brush, then the extra rectangles.
+// The other text services (STROBJ_*, FONTOBJ_*) come with the engine's text rendering.
+PLATFORM_API BOOL APIENTRY EngTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* prclExtra,
+                                      RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg,
+                                      MIX mix);
 
 // Paths drawn in software on bitmap surfaces: a driver's fall-back for its path and line hooks.
 PLATFORM_API BOOL APIENTRY EngFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, BRUSHOBJ* pbo,

@@ -62,6 +62,9 @@ typedef int (WINAPI* PFN_DrvDocumentEvent)(HANDLE hPrinter, HDC hdc, int iEsc, U
 #define CDM_CONVERT351     0x02
 #define CDM_DRIVER_DEFAULT 0x04
 
+typedef BOOL (WINAPI* PFN_DrvConvertDevMode)(LPWSTR pPrinterName, PDEVMODEW pdmIn, PDEVMODEW pdmOut,
+                                             PLONG pcbNeeded, DWORD fMode);
+
 // DrvPrinterEvent events and flags
 #define PRINTER_EVENT_CONFIGURATION_CHANGE 0
 #define PRINTER_EVENT_ADD_CONNECTION       1

@@ -316,6 +316,7 @@ static_assert(sizeof(DOCINFOW) == 20);
 #define SP_ERROR (-1)
 
 #define QUERYESCSUPPORT 8
+#define SETCOPYCOUNT    17
 
 PLATFORM_API HDC  WINAPI CreateDCW(LPCWSTR pwszDriver, LPCWSTR pwszDevice, LPCWSTR pszPort, const DEVMODEW* pdm);
 PLATFORM_API HDC  WINAPI ResetDCW(HDC hdc, const DEVMODEW* lpdm);
@@ -373,6 +374,30 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 #define DC_PRINTRATEPPM      31
 #define DC_COLORDEVICE       32
 #define DC_NUP               33
+
+// ---- logical fonts -----------------------------------------------------------------------------------------
+#define ANSI_CHARSET     0
+#define SHIFTJIS_CHARSET 128
+
+#define DEFAULT_PITCH  0
+#define FIXED_PITCH    1
+#define VARIABLE_PITCH 2
+
+#define FF_DONTCARE 0x00
+#define FF_ROMAN    0x10
+#define FF_SWISS    0x20
+#define FF_MODERN   0x30
+
+#define FW_DONTCARE 0
+#define FW_NORMAL   400
+#define FW_BOLD     700
+
+#define OUT_DEFAULT_PRECIS   0
+#define OUT_STRING_PRECIS    1
+#define OUT_CHARACTER_PRECIS 2
+
+#define CLIP_DEFAULT_PRECIS   0
+#define CLIP_CHARACTER_PRECIS 1
 
 // ---- drawing: objects, attributes, lines, shapes, paths, bitmaps and blits ------------------------------------
 #define CLR_INVALID 0xFFFFFFFF

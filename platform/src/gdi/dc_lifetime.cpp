@@ -39,6 +39,25 @@ std::vector<BYTE> PrinterDefaultDevmode(HANDLE hPrinter)
     return CopyDevmode(pi.pDevMode);
 }
 
+// The driver's own default devmode, as the spooler asks the interface module for it when a printer has none
+// stored yet (DrvConvertDevMode with CDM_DRIVER_DEFAULT); none when the module cannot give one.
+std::vector<BYTE> DriverDefaultDevmode(HMODULE interfaceModule, std::u16string& printerName)
+{
+    const auto convert =
+        reinterpret_cast<PFN_DrvConvertDevMode>(GetProcAddress(interfaceModule, "DrvConvertDevMode"));
+    if (convert == nullptr)
+        return {};
+    LONG cbNeeded = 0;
+    convert(printerName.data(), nullptr, nullptr, &cbNeeded, CDM_DRIVER_DEFAULT);
+    if (cbNeeded < static_cast<LONG>(sizeof(DEVMODEW)))
+        return {};
+    std::vector<BYTE> buffer(static_cast<size_t>(cbNeeded));
+    if (!convert(printerName.data(), nullptr, reinterpret_cast<PDEVMODEW>(buffer.data()), &cbNeeded,
+                 CDM_DRIVER_DEFAULT))
+        return {};
+    return CopyDevmode(reinterpret_cast<const DEVMODEW*>(buffer.data()));
+}
+
 // Where the devmode an interface module answered in pvOut goes: taken when the module set it.
 void TakeReplacementDevmode(const DEVMODEW* replacement, std::vector<BYTE>& devmode)
 {
@@ -100,6 +119,8 @@ HDC CreatePrinterDc(LPCWSTR pwszDevice, const DEVMODEW* pdm)
     if (dc->interfaceModule != nullptr)
         dc->documentEvent =
             reinterpret_cast<PFN_DrvDocumentEvent>(GetProcAddress(dc->interfaceModule, "DrvDocumentEvent"));
+    if (pdm == nullptr && devmode.empty() && dc->interfaceModule != nullptr)
+        devmode = DriverDefaultDevmode(dc->interfaceModule, dc->deviceName);
 
     DOCEVENT_CREATEDCPRE pre = {nullptr, dc->deviceName.data(),
                                 devmode.empty() ? nullptr : reinterpret_cast<PDEVMODEW>(devmode.data()), FALSE};

@@ -1,0 +1,27 @@
+// trace.cpp - the graphics module's debug output: failed steps and a few fixed lines, through DbgPrint.
+#include "customnt/vqddigfx/trace.h"
+#include "win/ntddk.h"
+
+namespace {
+
+const char* FileName(const char* pszPath)
+{
+    const char* pszName = pszPath;
+    for (const char* p = pszPath; *p != '\0'; ++p)
+        if (*p == '\\' || *p == '/')
+            pszName = p + 1;
+    return pszName;
+}
+
+} // namespace
+
+void TraceFailed(const char* pszFile, int line, const char* pszStep)
+{
+    DbgPrint("%s (%d): %s failed.\n", FileName(pszFile != nullptr ? pszFile : ""), line,
+             pszStep != nullptr ? pszStep : "");
+}
+
+void TraceLine(const char* pszText)
+{
+    DbgPrint("%s", pszText != nullptr ? pszText : "");
+}

@@ -1,0 +1,14 @@
+#pragma once
+// trace.h - the graphics module's debug output, through DbgPrint.
+
+#include "win/windows.h"
+
+// Writes "<file> (<line>): <step> failed.\n" with the source file's name (its path up to the last slash or
+// backslash removed).
+void TraceFailed(const char* pszFile, int line, const char* pszStep);
+
+// Writes a fixed line of text as it is.
+void TraceLine(const char* pszText);
+
+// A failed step of the calling source file, at the calling line.
+#define TRACE_FAILED(step) TraceFailed(__FILE__, __LINE__, step)

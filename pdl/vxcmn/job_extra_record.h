@@ -1,0 +1,147 @@
+#pragma once
+// job_extra_record.h - JOB_EXTRA_RECORD, the VQPDL writer's per-job context. It lies inside the PDEV right
+// behind the devmode's env block, and escape 0x6FFFFF01 hands it whole to the interface module, so the
+// offsets of every field the escapes read or write are fixed. Gaps are the fields of later writer parts.
+//
+// All fields are unaligned; read and write them by value, arrays with memcpy.
+
+#include "win/windows.h"
+
+constexpr DWORD kVqpdlContextSize = 28108;
+constexpr DWORD kPaperlessBufferSize = 1024000;   // the paperless and the fax capture buffers alike
+constexpr DWORD kPhoneBookSize = 18004;
+
+// Object kinds of the drawing call being written (the writer's tone and colour rules depend on them).
+constexpr BYTE kObjectNone = 0;
+constexpr BYTE kObjectPage = 1;
+constexpr BYTE kObjectImage = 2;
+constexpr BYTE kObjectGraphics = 3;
+constexpr BYTE kObjectText = 4;
+
+#pragma pack(push, 1)
+struct JOB_EXTRA_RECORD {                    // 28,108 bytes
+    BYTE  reserved0[4];                      // 0
+    DWORD dwContextOffset;                   // 4      offset of this record from the PDEV start (9,075)
+    DWORD bHeaderWritten;                    // 8      1 once the PJL job header is written
+    DWORD bSheetBegun;                       // 12     1 while a sheet is begun
+    BYTE  bDocumentOpen;                     // 16
+    BYTE  bCancel;                           // 17     1 drops all further output
+    BYTE  bObjectKind;                       // 18     kObject...: what the current drawing call draws
+    BYTE  bToneMapping;                      // 19     1 while tone mapping applies to the current call
+    DWORD dwPageFlag;                        // 20     restored from its saved copy when a blank sheet is dropped
+    DWORD dwFirstSheet;                      // 24     set at the first sheet of a job and by escape 0x6FFFFF06
+    DWORD bNoFraming;                        // 28     1: no job header and no closing UEL (form files)
+    BYTE  bDrawKind;                         // 32     1 while nothing has been drawn on the current sheet
+    BYTE  bEndedNormally;                    // 33     1 after escape 0x6FFFFE15; the closing UEL needs it
+    BYTE  reserved34[2];                     // 34
+    BYTE  pageState[48];                     // 36     also the fax block of escapes 0x6FFFFE1C/0x6FFFFE1D
+    BYTE  bPaperless;                        // 84     paperless capture (blank-sheet suppression) on
+    BYTE  bPageBlank;                        // 85     the current sheet is blank-tracked and still blank
+    BYTE  bCaptureToFile;                    // 86     capture goes to the holding file
+    BYTE  reserved87;                        // 87
+    WCHAR szHoldingFile[260];                // 88     the holding file (escapes 0x6FFFFB00, 0x6FFFFB01)
+    DWORD cbHeld;                            // 608    bytes in the holding file
+    BYTE* pPaperlessBuffer;                  // 612    the paperless capture buffer (kPaperlessBufferSize)
+    DWORD cbPaperless;                       // 616    bytes in it
+    BYTE  savedPageState[48];                // 620
+    DWORD savedPageFlag;                     // 668
+    DWORD dwSheetCount;                      // 672    sheets ejected in the job
+    char  szDocNameAnsi[256];                // 676
+    WCHAR szAppName[32];                     // 932    escape 0x6FFFFF07
+    SHORT cxPage;                            // 996    page width in device pixels
+    SHORT cyPage;                            // 998    page length in device pixels
+    WCHAR szUserName[256];                   // 1000   escape 0x6FFFFF02
+    DWORD dwUserNameSum;                     // 1512   sum of the user name's UTF-16 units
+    BYTE  cchUserName;                       // 1516
+    BYTE  reserved1517;                      // 1517
+    SHORT sStoredNameResult;                 // 1518   escape 0x6FFFFC00
+    DWORD dwNameMatch[4];                    // 1520   set together by escape 0x6FFFFC00: 1 when the stored user
+                                             //        name matches; [0] lets the job carry the user ID and
+                                             //        a private hold, [1] lets it be stored
+    DWORD bPageAdditions;                    // 1536   1 while the interface module draws page additions
+    DWORD dwAdditionsMode;                   // 1540   1 or 2
+    WORD  dateStamp[5];                      // 1544   escape 0x6FFFFE18
+    BYTE  reserved1554[258];                 // 1554
+    DWORD dwTransmission;                    // 1812   cleared when a fax transmission starts
+    WCHAR szDocName[260];                    // 1816   escapes 0x6FFFFE0E, 0x6FFFFE0F
+    DWORD dwFaxValue2336;                    // 2336   escape 0x6FFFFE07
+    DWORD dwFaxRecipients;                   // 2340   escape 0x6FFFFE08: recipients of the transmission
+    DWORD dwFaxTempIndex;                    // 2344   escape 0x6FFFFE09: selects the fax temporary name
+    BYTE  reserved2348[200];                 // 2348
+    DWORD dwFaxValue2548;                    // 2548   escape 0x6FFFFE05
+    DWORD dwFaxValue2552;                    // 2552   escape 0x6FFFFE06
+    BYTE  bTransmissionKind;                 // 2556   1, 2 or 0 (escape 0x6FFFFE0C)
+    BYTE  reserved2557;                      // 2557
+    WORD  faxDateStamp[5];                   // 2558   escapes 0x6FFFFE11, 0x6FFFFE14
+    BYTE* pFaxCapture;                       // 2568   the fax capture buffer (kPaperlessBufferSize)
+    DWORD cbFaxCapture;                      // 2572
+    BYTE  phoneBook[kPhoneBookSize];         // 2576   u32 row count, then 100 rows of 180 bytes
+    WCHAR szFaxTempDir[260];                 // 20580  escape 0x6FFFFE19
+    WCHAR szExtraTempName[30];               // 21100  escape 0x6FFFFE1B
+    WCHAR szTempNames[100][30];              // 21160  escapes 0x6FFFFE1A, 0x6FFFFE16
+    BYTE  reserved27160[16];                 // 27160
+    BYTE  pagePlanA[24];                     // 27176  page-plan fields
+    DWORD bTabCapture;                       // 27200  1 while tab text is captured
+    BYTE  pagePlanB[20];                     // 27204
+    BYTE  trayPaperMap[80];                  // 27224  ten pairs of two u32 (escape 0x6FFFFF05)
+    DWORD bClipSave;                         // 27304  clip save flag of PdlEscape
+    BYTE  reserved27308[176];                // 27308
+    BYTE  drawingSlots[512];                 // 27484  32 entries of 16 bytes
+    BYTE  reserved27996[80];                 // 27996
+    DWORD bFontsWritten;                     // 28076  the font substitution commands went out this job
+    BYTE  reserved28080[28];                 // 28080
+};
+#pragma pack(pop)
+
+static_assert(sizeof(JOB_EXTRA_RECORD) == kVqpdlContextSize);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwContextOffset) == 4);
+static_assert(offsetof(JOB_EXTRA_RECORD, bHeaderWritten) == 8);
+static_assert(offsetof(JOB_EXTRA_RECORD, bSheetBegun) == 12);
+static_assert(offsetof(JOB_EXTRA_RECORD, bDocumentOpen) == 16);
+static_assert(offsetof(JOB_EXTRA_RECORD, bCancel) == 17);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwPageFlag) == 20);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwFirstSheet) == 24);
+static_assert(offsetof(JOB_EXTRA_RECORD, bNoFraming) == 28);
+static_assert(offsetof(JOB_EXTRA_RECORD, bDrawKind) == 32);
+static_assert(offsetof(JOB_EXTRA_RECORD, bEndedNormally) == 33);
+static_assert(offsetof(JOB_EXTRA_RECORD, pageState) == 36);
+static_assert(offsetof(JOB_EXTRA_RECORD, bPaperless) == 84);
+static_assert(offsetof(JOB_EXTRA_RECORD, bPageBlank) == 85);
+static_assert(offsetof(JOB_EXTRA_RECORD, bCaptureToFile) == 86);
+static_assert(offsetof(JOB_EXTRA_RECORD, szHoldingFile) == 88);
+static_assert(offsetof(JOB_EXTRA_RECORD, cbHeld) == 608);
+static_assert(offsetof(JOB_EXTRA_RECORD, savedPageState) == 620);
+static_assert(offsetof(JOB_EXTRA_RECORD, savedPageFlag) == 668);
+static_assert(offsetof(JOB_EXTRA_RECORD, szDocNameAnsi) == 676);
+static_assert(offsetof(JOB_EXTRA_RECORD, szAppName) == 932);
+static_assert(offsetof(JOB_EXTRA_RECORD, cxPage) == 996);
+static_assert(offsetof(JOB_EXTRA_RECORD, cyPage) == 998);
+static_assert(offsetof(JOB_EXTRA_RECORD, szUserName) == 1000);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwUserNameSum) == 1512);
+static_assert(offsetof(JOB_EXTRA_RECORD, cchUserName) == 1516);
+static_assert(offsetof(JOB_EXTRA_RECORD, sStoredNameResult) == 1518);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwNameMatch) == 1520);
+static_assert(offsetof(JOB_EXTRA_RECORD, bPageAdditions) == 1536);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwAdditionsMode) == 1540);
+static_assert(offsetof(JOB_EXTRA_RECORD, dateStamp) == 1544);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwTransmission) == 1812);
+static_assert(offsetof(JOB_EXTRA_RECORD, szDocName) == 1816);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxValue2336) == 2336);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxRecipients) == 2340);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxTempIndex) == 2344);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxValue2548) == 2548);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxValue2552) == 2552);
+static_assert(offsetof(JOB_EXTRA_RECORD, bTransmissionKind) == 2556);
+static_assert(offsetof(JOB_EXTRA_RECORD, faxDateStamp) == 2558);
+static_assert(offsetof(JOB_EXTRA_RECORD, pFaxCapture) == 2568);
+static_assert(offsetof(JOB_EXTRA_RECORD, cbFaxCapture) == 2572);
+static_assert(offsetof(JOB_EXTRA_RECORD, phoneBook) == 2576);
+static_assert(offsetof(JOB_EXTRA_RECORD, szFaxTempDir) == 20580);
+static_assert(offsetof(JOB_EXTRA_RECORD, szExtraTempName) == 21100);
+static_assert(offsetof(JOB_EXTRA_RECORD, szTempNames) == 21160);
+static_assert(offsetof(JOB_EXTRA_RECORD, pagePlanA) == 27176);
+static_assert(offsetof(JOB_EXTRA_RECORD, bTabCapture) == 27200);
+static_assert(offsetof(JOB_EXTRA_RECORD, trayPaperMap) == 27224);
+static_assert(offsetof(JOB_EXTRA_RECORD, bClipSave) == 27304);
+static_assert(offsetof(JOB_EXTRA_RECORD, drawingSlots) == 27484);
+static_assert(offsetof(JOB_EXTRA_RECORD, bFontsWritten) == 28076);

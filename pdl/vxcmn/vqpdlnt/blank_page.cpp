@@ -1,0 +1,64 @@
+// blank_page.cpp - the blank-page test.
+#include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vxcmnnt.h"
+
+namespace {
+
+constexpr ULONG kWhite = 0xFFFFFF;
+
+// The ROP3 codes that do not read the source: every one leaves the source bits out of its result.
+bool IsSourceFreeRop3(BYTE rop3)
+{
+    return ((rop3 >> 2) & 0x33) == (rop3 & 0x33);
+}
+
+// A call that can put ink marks the sheet; others leave it as it is. Only a tracked sheet on which nothing
+// has been drawn is still blank.
+void Apply(PDEV* pdev, bool keepsBlank)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    if (pContext->bPageBlank == 0)
+        return;
+    if (pContext->bPageAdditions != 0)
+        return;   // the interface module's page additions never make a sheet worth printing
+    if (pContext->bDrawKind != 1 || !keepsBlank)
+        pContext->bPageBlank = 0;
+}
+
+} // namespace
+
+BOOL IsWhiteBrush(BRUSHOBJ* pbo)
+{
+    if (pbo == nullptr)
+        return TRUE;
+    if (pbo->iSolidColor != 0xFFFFFFFF)
+        return (pbo->iSolidColor & kWhite) == kWhite;
+    // TODO: a pattern brush is white when its realized colours are; the realized brush comes with the brush
+    // writer. Until then a pattern brush marks the sheet, which never drops a sheet that has ink.
+    return FALSE;
+}
+
+void BlankTestBlt(PDEV* pdev, const SURFOBJ* psoSrc, BRUSHOBJ* pbo, ROP4 rop4)
+{
+    const BYTE foreground = static_cast<BYTE>(rop4 & 0xFF);
+    const BYTE background = static_cast<BYTE>((rop4 >> 8) & 0xFF);
+    bool keepsBlank = false;
+    if (psoSrc == nullptr && foreground == background && IsSourceFreeRop3(foreground))
+        keepsBlank = foreground == 0xFF || (foreground == 0xF0 && IsWhiteBrush(pbo));
+    Apply(pdev, keepsBlank);
+}
+
+void BlankTestText(PDEV* pdev, BRUSHOBJ* pboFore, const RECTL* prclOpaque, BRUSHOBJ* pboOpaque)
+{
+    Apply(pdev, IsWhiteBrush(pboFore) && (prclOpaque == nullptr || IsWhiteBrush(pboOpaque)));
+}
+
+void BlankTestPath(PDEV* pdev, BRUSHOBJ* pboStroke, BRUSHOBJ* pboFill)
+{
+    Apply(pdev, IsWhiteBrush(pboStroke) && IsWhiteBrush(pboFill));
+}
+
+void BlankTestImage(PDEV* pdev)
+{
+    Apply(pdev, false);
+}

@@ -1,0 +1,248 @@
+// vxientnt.cpp - the interface layer of the VQPDL writer.
+#include "pdl/vxcmn/vqpdlnt/vxientnt.h"
+#include "customnt/vqddigfx/device_caps.h"
+#include "customnt/vqddigfx/trace.h"
+#include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vqpdlnt/job_control.h"
+#include "pdl/vxcmn/vqpdlnt/page_setup.h"
+#include "pdl/vxcmn/vxcmnnt.h"
+
+namespace {
+
+constexpr ULONG kTextCapsVector = 0x19F7;
+constexpr FLONG kCapsVector = 0x253D;
+
+// The PDEV of a call, or null after the debug line and ERROR_INVALID_PARAMETER.
+PDEV* CheckedPdev(PDEV* pdev, int line)
+{
+    if (bValidatePDEV(pdev))
+        return pdev;
+    TraceFailed(__FILE__, line, "_bValidatePDEV");
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+}
+
+PDEV* CheckedPdev(SURFOBJ* pso, int line)
+{
+    return CheckedPdev(PdevFromSurface(pso), line);
+}
+
+bool IsOneBitVector(PDEV* pdev)
+{
+    const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
+    return pdev->devmode.dmPublic.dmDriverExtra == kDriverExtraSize && dm.env.f1Plane1Bit_Check == 1 &&
+           dm.lpGraphicsMode == 2;
+}
+
+// The end of every drawing entry: the call's object kind is over.
+BOOL EndDrawing(PDEV* pdev, BOOL result)
+{
+    PdlBeginDrawing(pdev, kObjectNone);
+    return result;
+}
+
+} // namespace
+
+BOOL PdlEnablePDEV(PDEV* pdev, GDIINFO* pGdiInfo, DEVINFO* pDevInfo)
+{
+    const bool oneBit = IsOneBitVector(pdev);
+    pGdiInfo->ulTechnology = DT_RASPRINTER;
+    pGdiInfo->flTextCaps = kTextCapsVector;
+    pGdiInfo->cPlanes = 1;
+    pDevInfo->flGraphicsCaps = kCapsVector;
+    if (!oneBit) {
+        pGdiInfo->cBitsPixel = 24;
+        pGdiInfo->ulNumColors = 8;
+        return TRUE;
+    }
+    pGdiInfo->cBitsPixel = 1;
+    pGdiInfo->ulNumColors = 2;
+    pGdiInfo->ciDevice.RedGamma = 0;
+    pGdiInfo->ciDevice.GreenGamma = 0;
+    pGdiInfo->ciDevice.BlueGamma = 0;
+    pGdiInfo->ulHTPatternSize = 7;
+    pDevInfo->iDitherFormat = BMF_1BPP;
+    pDevInfo->cxDither = 8;
+    pDevInfo->cyDither = 8;
+    const HPALETTE hpal = CreateMonochromePalette();
+    if (hpal == nullptr)
+        return FALSE;
+    if (pdev->hpalDefault != nullptr)
+        EngDeletePalette(pdev->hpalDefault);
+    pdev->hpalDefault = hpal;
+    pDevInfo->hpalDefault = hpal;
+    return TRUE;
+}
+
+void PdlDisablePDEV(PDEV* pdev)
+{
+    ReleaseJobBuffers(pdev);
+}
+
+void PdlResetPDEV(PDEV* pOld, PDEV* pNew)
+{
+    CopyJobContext(pOld, pNew);
+}
+
+BOOL PdlStartDoc(PDEV* pdev, LPCWSTR /*pDocumentName: kept by the engine for the job header*/)
+{
+    if (CheckedPdev(pdev, __LINE__) == nullptr)
+        return FALSE;
+    PdlGetContext(pdev)->bFontsWritten = 0;
+    PdlResetPageState(pdev);
+    OpenJobDocument(pdev);
+    return TRUE;
+}
+
+BOOL PdlEndDoc(PDEV* pdev)
+{
+    if (CheckedPdev(pdev, __LINE__) == nullptr)
+        return FALSE;
+    // TODO: the path, clip and brush resources are released here once their writers hold any.
+    CloseJobDocument(pdev);
+    return TRUE;
+}
+
+BOOL PdlStartPage(PDEV* pdev, BOOL backSide, BOOL creatingForm)
+{
+    if (CheckedPdev(pdev, __LINE__) == nullptr)
+        return FALSE;
+    // TODO: the font substitution commands go out here once per job, with the text writer.
+    OpenJobPage(pdev, backSide, creatingForm);
+    return TRUE;
+}
+
+BOOL PdlIsCapturingTabText(PDEV* pdev)
+{
+    return PdlGetContext(pdev)->bTabCapture != 0;
+}
+
+BOOL PdlCopyBits(SURFOBJ* psoDest, SURFOBJ* /*psoSrc*/, CLIPOBJ* /*pco*/, XLATEOBJ* /*pxlo*/, RECTL* /*prclDest*/,
+                 POINTL* /*pptlSrc*/)
+{
+    PDEV* pdev = CheckedPdev(psoDest, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    PdlBeginDrawing(pdev, kObjectImage);
+    BlankTestImage(pdev);
+    // TODO: the image commands come with the image writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* /*psoMask*/, CLIPOBJ* /*pco*/, XLATEOBJ* /*pxlo*/,
+               RECTL* /*prclTrg*/, POINTL* /*pptlSrc*/, POINTL* /*pptlMask*/, BRUSHOBJ* pbo, POINTL* /*pptlBrush*/,
+               ROP4 rop4)
+{
+    PDEV* pdev = CheckedPdev(psoTrg, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    PdlBeginDrawing(pdev, kObjectImage);
+    BlankTestBlt(pdev, psoSrc, pbo, rop4);
+    // TODO: the block transfer commands come with the image writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlStretchBlt(SURFOBJ* psoDest, SURFOBJ* /*psoSrc*/, SURFOBJ* /*psoMask*/, CLIPOBJ* /*pco*/,
+                   XLATEOBJ* /*pxlo*/, COLORADJUSTMENT* /*pca*/, POINTL* /*pptlHTOrg*/, RECTL* /*prclDest*/,
+                   RECTL* /*prclSrc*/, POINTL* /*pptlMask*/, ULONG /*iMode*/)
+{
+    PDEV* pdev = CheckedPdev(psoDest, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    PdlBeginDrawing(pdev, kObjectImage);
+    BlankTestImage(pdev);
+    // TODO: the scaled image commands come with the image writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlStrokePath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, XFORMOBJ* /*pxo*/, BRUSHOBJ* pbo,
+                   POINTL* /*pptlBrushOrg*/, LINEATTRS* /*plineattrs*/, MIX /*mix*/)
+{
+    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    PdlBeginDrawing(pdev, kObjectGraphics);
+    BlankTestPath(pdev, pbo, nullptr);
+    // TODO: the path commands come with the path writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlFillPath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, BRUSHOBJ* pbo, POINTL* /*pptlBrushOrg*/,
+                 MIX /*mix*/, FLONG /*flOptions*/)
+{
+    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    PdlBeginDrawing(pdev, kObjectGraphics);
+    BlankTestPath(pdev, nullptr, pbo);
+    // TODO: the path commands come with the path writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, XFORMOBJ* /*pxo*/, BRUSHOBJ* pboStroke,
+                          LINEATTRS* /*plineattrs*/, BRUSHOBJ* pboFill, POINTL* /*pptlBrushOrg*/, MIX /*mixFill*/,
+                          FLONG /*flOptions*/)
+{
+    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    PdlBeginDrawing(pdev, kObjectGraphics);
+    BlankTestPath(pdev, pboStroke, pboFill);
+    // TODO: the path commands come with the path writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* /*pco*/, RECTL* /*prclExtra*/,
+                RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* /*pptlOrg*/, MIX /*mix*/)
+{
+    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    if (pdev == nullptr)
+        return FALSE;
+    if (pstro == nullptr || pfo == nullptr) {
+        TRACE_FAILED("_PdlTextOut");
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    PdlBeginDrawing(pdev, kObjectText);
+    BlankTestText(pdev, pboFore, prclOpaque, pboOpaque);
+    // TODO: the text commands come with the text writer.
+    return EndDrawing(pdev, TRUE);
+}
+
+BOOL PdlRealizeBrush(BRUSHOBJ* /*pbo*/, SURFOBJ* psoTarget, SURFOBJ* /*psoPattern*/, SURFOBJ* /*psoMask*/,
+                     XLATEOBJ* /*pxlo*/, ULONG /*iHatch*/)
+{
+    if (CheckedPdev(psoTarget, __LINE__) == nullptr)
+        return FALSE;
+    return FALSE;   // TODO: the realized brush comes with the brush writer
+}
+
+ULONG PdlDitherColor(PDEV* pdev, ULONG /*iMode*/, ULONG /*rgb*/, ULONG* /*pul*/)
+{
+    if (CheckedPdev(pdev, __LINE__) == nullptr)
+        return 0;
+    return !IsRasterMode(pdev) && pdev->devmode.dmPrivate.env.f1Plane1Bit_Check == 1 ? DCR_HALFTONE : 0;
+}
+
+ULONG PdlGetGlyphMode(PDEV* /*pdev*/, FONTOBJ* /*pfo*/)
+{
+    return FO_GLYPHBITS;
+}
+
+BOOL PdlQueryDrawEscape(PDEV* /*pdev*/, ULONG /*iEsc*/)
+{
+    return FALSE;
+}
+
+ULONG PdlDrawEscape(PDEV* /*pdev*/, ULONG /*iEsc*/, CLIPOBJ* /*pco*/, RECTL* /*prcl*/, ULONG /*cjIn*/,
+                    PVOID /*pvIn*/)
+{
+    return 0;
+}
+
+ULONG PdlEscape(PDEV* pdev, ULONG /*iEsc*/, ULONG /*cjIn*/, PVOID /*pvIn*/, ULONG /*cjOut*/, PVOID /*pvOut*/)
+{
+    if (CheckedPdev(pdev, __LINE__) == nullptr)
+        return 0;
+    return 0;   // TODO: BEGIN_PATH, CLIP_TO_PATH and END_PATH come with the private escape handlers
+}

@@ -1,0 +1,123 @@
+// printer_dc_test.cpp - the graphics module driven through a printer device context on "QN-804C": created,
+// given documents and pages, reset and deleted, with its hooks called in GDI's order.
+#include "job_fixture.h"
+#include "settings/devmode_defaults.h"
+#include "settings/res_library.h"
+
+#include <algorithm>
+
+namespace {
+
+using PrinterDc = GraphicsJobTest;
+
+// The driver's default devmode for the printer, changed by the caller.
+DRIVER_DEVMODE DriverDevmode()
+{
+    DRIVER_DEVMODE dm = {};
+    RES_MODULE_CELL* pCell = OpenResModule();
+    BuildDefaultDevmodeGfx(pCell, &dm, u"QN-804C");
+    CloseResModule(pCell);
+    return dm;
+}
+
+TEST_F(PrinterDc, IsCreatedDrivenAndDeletedThroughTheHooksInOrder)
+{
+    HDC hdc = OpenDc();
+    ASSERT_NE(hdc, nullptr) << GetLastError();
+    ASSERT_GT(PrintEmptyPages(hdc, 2, /*endOfJob=*/true), 0);
+    ASSERT_TRUE(DeleteDC(hdc));
+    const std::vector<std::string> page = {"DOCUMENTEVENT_STARTPAGE", "DrvStartPage", "DOCUMENTEVENT_ENDPAGE",
+                                           "DrvSendPage"};
+    std::vector<std::string> expected = {"DOCUMENTEVENT_CREATEDCPRE", "DrvEnableDriver", "DrvEnablePDEV",
+                                         "DrvCompletePDEV", "DrvEnableSurface", "DOCUMENTEVENT_CREATEDCPOST",
+                                         "DOCUMENTEVENT_STARTDOC", "DrvStartDoc", "DOCUMENTEVENT_STARTDOCPOST"};
+    expected.insert(expected.end(), page.begin(), page.end());
+    expected.insert(expected.end(), page.begin(), page.end());
+    expected.insert(expected.end(), {"DOCUMENTEVENT_ESCAPE", "DrvEscape", "DOCUMENTEVENT_ENDDOC", "DrvEndDoc",
+                                     "DOCUMENTEVENT_ENDDOCPOST", "DOCUMENTEVENT_DELETEDC", "DrvDisableSurface",
+                                     "DrvDisablePDEV"});
+    // DrvDisableDriver is no hook of the table: GDI has nothing to call when the module goes.
+    EXPECT_EQ(host::DeviceContextCalls(hdc), expected);
+    m_hdc = nullptr;
+}
+
+TEST_F(PrinterDc, TheJobIsFramedAndClosesWithTheUelOnlyAfterTheEndOfJobEscape)
+{
+    struct Case { bool endOfJob; const char* tail; };
+    for (const Case c : {Case{true, "prn;\n\x1b%-12345X"}, Case{false, "prn;\n"}}) {
+        SCOPED_TRACE(c.endOfJob ? "ended normally" : "no end-of-job escape");
+        HDC hdc = OpenDc();
+        ASSERT_NE(hdc, nullptr);
+        ASSERT_GT(PrintEmptyPages(hdc, 1, c.endOfJob), 0);
+        DeleteDC(hdc);
+        m_hdc = nullptr;
+        const std::string job = JobBytes();
+        EXPECT_EQ(job.rfind("\x1b%-12345X@PJL\n@PJL COMMENT HEADER ORVANE TESSALY QN-804C VQPDL2 V\n"
+                            "@PJL COMMENT Title : Report ;\n@PJL COMMENT Driver version : 04.02\n"
+                            "@PJL SET JOBNAME = ",
+                            0),
+                  0u)
+            << job;
+        EXPECT_NE(job.find("@PJL SET TANDEM = OFF\n@PJL ENTER LANGUAGE = VQPDL\nini 600 1 S;\n"), std::string::npos)
+            << "the job options close the header before the language switch: " << job;
+        EXPECT_EQ(job.substr(job.size() - std::string(c.tail).size()), c.tail) << job;
+        for (const auto& file : host::JobFiles(u"QN-804C"))
+            std::filesystem::remove(file);
+    }
+}
+
+TEST_F(PrinterDc, ARasterColourPageWiderThanOneBandIsDrawnInBands)
+{
+    DRIVER_DEVMODE dm = DriverDevmode();
+    dm.dmPrivate.lpGraphicsMode = 1;
+    dm.dmPublic.dmColor = DMCOLOR_COLOR;
+    dm.dmPublic.dmFields |= DM_COLOR;
+    HDC hdc = OpenDc(&dm.dmPublic);
+    ASSERT_NE(hdc, nullptr);
+    ASSERT_NE(GetDeviceCaps(hdc, RASTERCAPS) & RC_BANDING, 0);
+    const LONG width = GetDeviceCaps(hdc, HORZRES);
+    const LONG height = GetDeviceCaps(hdc, VERTRES);
+    const LONG bandRows = 0x850000 / (3 * width);
+    const long bands = (height + bandRows - 1) / bandRows;
+    host::ClearDeviceContextCalls(hdc);
+    ASSERT_GT(PrintEmptyPages(hdc, 1, /*endOfJob=*/true), 0);
+    const auto calls = host::DeviceContextCalls(hdc);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DrvStartBanding"), 1);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DrvNextBand"), bands) << height << " rows of " << bandRows;
+}
+
+TEST_F(PrinterDc, AMonochromeRasterPageFitsOneBand)
+{
+    DRIVER_DEVMODE dm = DriverDevmode();
+    dm.dmPrivate.lpGraphicsMode = 1;
+    dm.dmPublic.dmColor = DMCOLOR_MONOCHROME;
+    dm.dmPublic.dmFields |= DM_COLOR;
+    HDC hdc = OpenDc(&dm.dmPublic);
+    ASSERT_NE(hdc, nullptr);
+    EXPECT_EQ(GetDeviceCaps(hdc, RASTERCAPS) & RC_BANDING, 0);
+    EXPECT_EQ(GetDeviceCaps(hdc, BITSPIXEL), 1);
+    ASSERT_GT(PrintEmptyPages(hdc, 2, /*endOfJob=*/true), 0);
+    EXPECT_NE(JobBytes().find("prn;\nprn;\n\x1b%-12345X"), std::string::npos);
+}
+
+TEST_F(PrinterDc, ResetBetweenPagesKeepsOneJob)
+{
+    HDC hdc = OpenDc();
+    ASSERT_NE(hdc, nullptr);
+    DOCINFOW di = {sizeof di, u"Report", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocW(hdc, &di), 0);
+    ASSERT_GT(StartPage(hdc), 0);
+    ASSERT_GT(EndPage(hdc), 0);
+    DRIVER_DEVMODE dm = DriverDevmode();
+    dm.dmPublic.dmOrientation = DMORIENT_LANDSCAPE;
+    ASSERT_EQ(ResetDCW(hdc, &dm.dmPublic), hdc);
+    ASSERT_GT(StartPage(hdc), 0);
+    ASSERT_GT(EndPage(hdc), 0);
+    ASSERT_EQ(ExtEscape(hdc, ESC_END_OF_JOB_CODE, 0, nullptr, 0, nullptr), 1);
+    ASSERT_GT(EndDoc(hdc), 0);
+    const std::string job = JobBytes();
+    EXPECT_EQ(job.find("@PJL\n"), job.rfind("@PJL\n")) << "one job header: " << job;
+    EXPECT_NE(job.find("prn;\nprn;\n\x1b%-12345X"), std::string::npos) << job;
+}
+
+} // namespace
