@@ -31,8 +31,8 @@ BOOL SetPageSlot(PAGE_SLOT_RECORD* pRecord, SHORT count, BYTE slot, WORD* pPages
     SortPageNumbers(pPages, count);
     WORD kept[kPageSlotCapacity] = {};
     const BYTE stored = static_cast<BYTE>(std::min<SHORT>(count, kPageSlotCapacity));
-    if (stored != 0)
-        std::memcpy(kept, pPages, stored * sizeof(WORD));
+    for (BYTE i = 0; i < stored; ++i)
+        kept[i] = pPages[i];
     std::memcpy(&pRecord->pages[slot - 1], kept, sizeof kept);
     pRecord->count[slot - 1] = stored;
     return TRUE;

@@ -67,12 +67,12 @@ protected:
     void SetJobName(const std::string& name)
     {
         std::memset(m_jobName, 0, sizeof m_jobName);
-        std::memcpy(m_jobName, name.data(), std::min(name.size(), sizeof m_jobName));
+        name.copy(m_jobName, std::min(name.size(), sizeof m_jobName));
     }
     void SetUserName(const std::u16string& name)
     {
         std::memset(m_userName, 0, sizeof m_userName);
-        std::memcpy(m_userName, name.data(), std::min(name.size(), std::size(m_userName)) * sizeof(WCHAR));
+        name.copy(m_userName, std::min(name.size(), std::size(m_userName)));
     }
 
     static void Capture(void* pTarget, const char* pData, DWORD cbData)
