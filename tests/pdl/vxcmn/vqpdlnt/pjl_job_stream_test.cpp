@@ -1,9 +1,17 @@
 // pjl_job_stream_test.cpp - a job printed through the platform carries the option lines of its devmode in
 // its header, between the header's comments and the language switch.
 #include "customnt/vqddigfx/job_fixture.h"
+#include "customnt/vqddigfx/pdev_fixture.h"
 #include "default_option_lines.h"
+#include "pdl/vxcmn/vqpdlnt/job_control.h"
+#include "pdl/vxcmn/vqpdlnt/pjl_options.h"
+#include "pdl/vxcmn/vxcmnnt.h"
+#include "pjl_job_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -55,4 +63,46 @@ TEST_F(GraphicsJobTest, ADocumentNameCannotEndItsValueOrStartACommand)
     EXPECT_NE(job.find("@PJL SET JOBNAME = \"a  @PJL SET COPIES = 99\"\n"), std::string::npos) << job;
     EXPECT_NE(job.find("@PJL COMMENT Title : a  @PJL SET COPIES = 99 ;\n"), std::string::npos) << job;
     EXPECT_EQ(job.find("\n@PJL SET COPIES = 99"), std::string::npos) << "no line of its own";
+}
+
+namespace {
+
+using PjlJobContext = PdevTest;
+
+} // namespace
+
+// The user name and the two name-match flags come from the writer's context, which sits behind the env
+// block at an odd address: the user, the user ID and the private hold reach the header from there.
+TEST_F(PjlJobContext, TheContextsUserNameAndNameMatchFlagsReachTheHeader)
+{
+    DRIVER_DEVMODE dm = DefaultDevmode();
+    dm.dmPrivate.env.Password_Check = 1;
+    SetField(&dm.dmPrivate.env.ScrambledPassword, u"4711", /*scrambled=*/true);
+    SetField(&dm.dmPrivate.env.UserId, u"u42");
+    ASSERT_NE(Enable(dm), nullptr);
+    ASSERT_TRUE(BeginDocument());
+
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(m_pdev);
+    const WCHAR userName[] = u"yamada";
+    std::memcpy(&pContext->szUserName, userName, sizeof userName);
+    const DWORD matched[4] = {1, 1, 1, 1};
+    std::memcpy(&pContext->dwNameMatch, matched, sizeof matched);
+
+    WriteJobHeader(m_pdev, u"Report");
+    ASSERT_TRUE(EndDocument(/*endOfJob=*/true));
+    const std::string options = OptionLines(FinishJob());
+    EXPECT_NE(options.find("@PJL SET USERNAME = \"yamada\"\n"), std::string::npos) << options;
+    EXPECT_NE(options.find("@PJL SET USERID = u42\n@PJL SET HOLD = ON\n@PJL SET HOLDTYPE = PRIVATE\n"
+                           "@PJL SET HOLDKEY = 4711\n@PJL SET HOLDLOC = CONTROLLER\n"),
+              std::string::npos)
+        << options;
+}
+
+TEST_F(PjlJobContext, ARecordThatIsNoPdevIsLeftUntouched)
+{
+    SetOptionPJL(static_cast<PDEV*>(nullptr));   // must not crash
+    std::vector<BYTE> notAPdev(sizeof(PDEV), 0);   // no magic
+    SetOptionPJL(reinterpret_cast<PDEV*>(notAPdev.data()));
+    EXPECT_EQ(std::count(notAPdev.begin(), notAPdev.end(), 0), static_cast<long>(notAPdev.size()))
+        << "locating a context would have written its offset";
 }
