@@ -239,7 +239,7 @@ int WINAPI wvsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, va_list arglist)
         const Conversion conv = ReadConversion(fmt);
         const char16_t type = *fmt;
         if (type == u'\0')
-            break;   // a specification cut off by the end of the format prints nothing
+            break;   // a conversion cut off by the end of the format prints nothing
         ++fmt;
         PutArgument(out, conv, type, &args);
     }
