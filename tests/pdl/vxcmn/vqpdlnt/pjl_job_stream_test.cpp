@@ -35,7 +35,8 @@ TEST_F(GraphicsJobTest, AJobWithThePrintersSettingsCarriesTheirOptionLines)
 
     // No interface module sent a user name: the job has an empty one.
     EXPECT_EQ(OptionLines(JobBytes()),
-              std::string("@PJL SET JOBNAME = \"Report\"\n@PJL SET USERNAME = \"\"\n") + kDefaultOptionLinesAfterNames);
+              std::string("@PJL SET JOBNAME = \"Report\"\n@PJL SET USERNAME = \"\"\n") +
+                  kDefaultOptionLinesAfterNames);
 }
 
 TEST_F(GraphicsJobTest, AnApplicationsCopiesAndOrientationReachTheHeader)
