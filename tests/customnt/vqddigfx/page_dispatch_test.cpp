@@ -194,8 +194,12 @@ TEST_F(PageDispatch, AFormFileHoldsOneSheetAndTheNextDocumentPrintsAgain)
 TEST_F(PageDispatch, PrintingOverAFormRecordsItOnceAndRunsItOnEverySheet)
 {
     struct Case { BYTE overlayOrder; const char* macro; };
-    for (const Case c : {Case{0, "mct 0;\nmcr 1 12 <!FORM BYTES\n!>;\n"}, Case{1, "mct 1;\nmcr 1 12 <!FORM BYTES\n!>;\n"},
-                         Case{2, "ini 600 1 S;\nmcr 1 12 <!FORM BYTES\n!>;\n"}}) {
+    const Case cases[] = {
+        {0, "mct 0;\nmcr 1 12 <!FORM BYTES\n!>;\n"},
+        {1, "mct 1;\nmcr 1 12 <!FORM BYTES\n!>;\n"},
+        {2, "ini 600 1 S;\nmcr 1 12 <!FORM BYTES\n!>;\n"},   // no order: the macro follows the header
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "overlay order " << int{c.overlayOrder});
         WriteWorldFile(kFormPath, "FORM BYTES\n");
         DRIVER_DEVMODE dm = WithForm(LayoutDevmode(10), 3);
