@@ -149,7 +149,7 @@ TEST_F(ConvertDevMode, RefusesMissingOrMalformedArgumentsAndWritesNothing)
         {"an input without a header", CDM_CONVERT, Dm(tiny), true, 2615, true},
         {"an input without a dmSpecVersion", CDM_CONVERT, Dm(noVersion), true, 2615, true},
         {"no input for 3.51", CDM_CONVERT351, nullptr, true, 188, true},
-        {"an input without a spec version for 3.51", CDM_CONVERT351, Dm(noVersion), true, 188, true},
+        {"an input without a dmSpecVersion for 3.51", CDM_CONVERT351, Dm(noVersion), true, 188, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
