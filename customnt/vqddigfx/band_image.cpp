@@ -1,8 +1,8 @@
 // band_image.cpp - bands of a raster page, and black rectangles, drawn onto the page as images.
 #include "customnt/vqddigfx/band_image.h"
+#include "customnt/vqddigfx/surfaces.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 
-#include <cstring>
 #include <iterator>
 
 namespace {
@@ -90,15 +90,14 @@ BOOL SendRasterPage(PDEV* pdev, SURFOBJ* psoBand)
     return sent;
 }
 
-BOOL SendAndClearBand(PDEV* pdev, SURFOBJ* psoBand)
+BOOL SendAndClearBand(PDEV* pdev)
 {
+    SURFOBJ* psoBand = EngLockSurface(pdev->hsurf);
+    if (psoBand == nullptr)
+        return FALSE;
     const RECTL rcBand = {0, 0, psoBand->sizlBitmap.cx, psoBand->sizlBitmap.cy};
     const BOOL sent = SendBandImage(pdev, psoBand, rcBand, kRopBandAnd, 0);
-    WhitenBand(psoBand);
+    EngUnlockSurface(psoBand);
+    WhitenBandBitmap(pdev);
     return sent;
-}
-
-void WhitenBand(SURFOBJ* psoBand)
-{
-    ForEachRow(psoBand, [](BYTE* p, size_t cb, LONG) { std::memset(p, 0xFF, cb); });
 }

@@ -20,9 +20,6 @@ BOOL FillRectBlack(PDEV* pdev, SURFOBJ* pso, const RECTL& rcPage);
 // for one on this page (the bitmap's bytes are changed for it).
 BOOL SendRasterPage(PDEV* pdev, SURFOBJ* psoBand);
 
-// The whole band bitmap to the page as it stands, then the bitmap made white for what is drawn next.
-BOOL SendAndClearBand(PDEV* pdev, SURFOBJ* psoBand);
-
-// The band bitmap made white (all bytes 0xFF), as a page or band starts blank; a surface without bits is left
-// alone.
-void WhitenBand(SURFOBJ* psoBand);
+// The PDEV's whole band bitmap to the page as it stands, then the bitmap made white for what is drawn next.
+// FALSE when the band could not be sent; it is made white all the same.
+BOOL SendAndClearBand(PDEV* pdev);

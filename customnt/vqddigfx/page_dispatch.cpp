@@ -7,6 +7,7 @@
 #include "customnt/vqddigfx/nup_layout.h"
 #include "customnt/vqddigfx/output_stream.h"
 #include "customnt/vqddigfx/stream.h"
+#include "customnt/vqddigfx/surfaces.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
@@ -223,7 +224,7 @@ BOOL EngineStartPage(SURFOBJ* pso)
     if ((pdev->dwFlags & PDEVF_PAGE_OPEN) != 0)
         return TRUE;
     if (IsRasterMode(pdev))
-        WhitenBand(pso);
+        WhitenBandBitmap(pdev);
     return EngineBeginPage(pdev);
 }
 
@@ -274,7 +275,7 @@ BOOL EngineStartBanding(SURFOBJ* pso, POINTL* pptl)
     if (pdev == nullptr || pptl == nullptr || OutputFailed(pdev))
         return FALSE;
     if ((pdev->dwFlags & PDEVF_PAGE_OPEN) == 0) {
-        WhitenBand(pso);
+        WhitenBandBitmap(pdev);
         if (!EngineBeginPage(pdev))
             return FALSE;
     }
@@ -297,7 +298,7 @@ BOOL EngineNextBand(SURFOBJ* pso, POINTL* pptl)
         *pptl = POINTL{0, static_cast<LONG>(nextTop)};
         if (!SendBand(pdev, pso, top, nextTop))
             return FALSE;
-        WhitenBand(pso);
+        WhitenBandBitmap(pdev);
         ++pdev->iBand;
         return TRUE;
     }

@@ -39,6 +39,7 @@ protected:
         m_hsurf = reinterpret_cast<HSURF>(EngCreateBitmap(SIZEL{16, 10}, 2, BMF_1BPP, BMF_TOPDOWN, nullptr));
         m_band = EngLockSurface(m_hsurf);
         m_band->dhpdev = reinterpret_cast<DHPDEV>(m_pdev);
+        m_pdev->hsurf = m_hsurf;   // the PDEV's own band, as DrvEnableSurface keeps it
         std::memset(m_band->pvBits, 0x00, m_band->cjBits);
     }
 
@@ -92,7 +93,7 @@ TEST_F(BandImage, TheRasterWatermarkIsLaidIntoThePagesItIsFor)
 TEST_F(BandImage, ABandSentToThePageStartsWhiteAgain)
 {
     EnableBlackBand();
-    SendAndClearBand(m_pdev, m_band);
+    SendAndClearBand(m_pdev);
     EXPECT_EQ(Rows(), std::vector<BYTE>(10, 0xFF));
     const RECTL empty = {0, 10, 16, 10};
     EXPECT_TRUE(SendBandImage(m_pdev, m_band, empty, kRopBandAnd, 0)) << "nothing to send is no failure";

@@ -240,6 +240,7 @@ protected:
         m_hsurfBand = reinterpret_cast<HSURF>(EngCreateBitmap(SIZEL{16, 10}, 2, BMF_1BPP, BMF_TOPDOWN, nullptr));
         m_band = EngLockSurface(m_hsurfBand);
         m_band->dhpdev = reinterpret_cast<DHPDEV>(m_pdev);   // as GDI's association sets it
+        m_pdev->hsurf = m_hsurfBand;                          // and as DrvEnableSurface keeps it
         return m_band;
     }
 
