@@ -9,11 +9,11 @@ namespace {
 
 // Round strokes for the sans-serif and gothic faces, thin square-cut ones for the serif and mincho faces, and a
 // fixed cell for the typewriter faces; the Japanese fixed-pitch faces give a half-width glyph half the em.
-constexpr FontDesign kSans       = {1.8, JOIN_ROUND, ENDCAP_ROUND, 0, false, 11};
+constexpr FontDesign kSans       = {2.0, JOIN_ROUND, ENDCAP_ROUND, 0, false, 11};
 constexpr FontDesign kSerif      = {1.3, JOIN_BEVEL, ENDCAP_BUTT, 0, false, 2};
 constexpr FontDesign kTypewriter = {1.6, JOIN_ROUND, ENDCAP_BUTT, 12, false, 2};
-constexpr FontDesign kGothic     = {1.8, JOIN_ROUND, ENDCAP_ROUND, 10, true, 11};
-constexpr FontDesign kGothicP    = {1.8, JOIN_ROUND, ENDCAP_ROUND, 0, true, 11};
+constexpr FontDesign kGothic     = {2.0, JOIN_ROUND, ENDCAP_ROUND, 10, true, 11};
+constexpr FontDesign kGothicP    = {2.0, JOIN_ROUND, ENDCAP_ROUND, 0, true, 11};
 constexpr FontDesign kMincho     = {1.2, JOIN_BEVEL, ENDCAP_BUTT, 10, true, 2};
 constexpr FontDesign kMinchoP    = {1.2, JOIN_BEVEL, ENDCAP_BUTT, 0, true, 2};
 
