@@ -55,7 +55,9 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     BYTE  cchUserName;                       // 1516
     BYTE  reserved1517;                      // 1517
     SHORT sStoredNameResult;                 // 1518   escape 0x6FFFFC00
-    BYTE  reserved1520[16];                  // 1520
+    DWORD dwNameMatch[4];                    // 1520   set together by escape 0x6FFFFC00: 1 when the stored user
+                                             //        name matches; [0] lets the job carry the user ID and
+                                             //        a private hold, [1] lets it be stored
     DWORD bPageAdditions;                    // 1536   1 while the interface module draws page additions
     DWORD dwAdditionsMode;                   // 1540   1 or 2
     WORD  dateStamp[5];                      // 1544   escape 0x6FFFFE18
@@ -118,6 +120,7 @@ static_assert(offsetof(JOB_EXTRA_RECORD, szUserName) == 1000);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwUserNameSum) == 1512);
 static_assert(offsetof(JOB_EXTRA_RECORD, cchUserName) == 1516);
 static_assert(offsetof(JOB_EXTRA_RECORD, sStoredNameResult) == 1518);
+static_assert(offsetof(JOB_EXTRA_RECORD, dwNameMatch) == 1520);
 static_assert(offsetof(JOB_EXTRA_RECORD, bPageAdditions) == 1536);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwAdditionsMode) == 1540);
 static_assert(offsetof(JOB_EXTRA_RECORD, dateStamp) == 1544);

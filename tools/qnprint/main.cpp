@@ -96,7 +96,7 @@ void ShowDefaultDevmode(const std::u16string& name)
         return;
     const DEVMODEW& pub = dm.dmPublic;
     const PRIVATE_DEVMODE& priv = dm.dmPrivate;
-    std::printf("\ndefault devmode (%u + %u bytes, version 0x%04X, spec 0x%04X):\n", pub.dmSize, pub.dmDriverExtra,
+    std::printf("\ndefault devmode (%u + %u bytes, version 0x%04X, dmSpecVersion 0x%04X):\n", pub.dmSize, pub.dmDriverExtra,
                 pub.dmDriverVersion, pub.dmSpecVersion);
     std::printf("  device %s, fields 0x%08lX\n", Text(pub.dmDeviceName).c_str(), pub.dmFields);
     std::printf("  paper %d, orientation %d, copies %d, source %d, collate %d\n", pub.dmPaperSize, pub.dmOrientation,

@@ -22,7 +22,7 @@ constexpr DevmodeVersion kVersion351 = {0x0351, 0};
 constexpr WORD kSize351 = 188;
 constexpr WORD kSpecVersion351 = 0x0320;
 
-// The spec version a public part of this size stands for; other sizes keep the version they carry.
+// The dmSpecVersion a public part of this size stands for; other sizes keep the version they carry.
 WORD SpecVersionForSize(const DEVMODEW* pdm)
 {
     switch (pdm->dmSize) {

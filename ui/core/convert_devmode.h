@@ -12,6 +12,6 @@
 BOOL ConvertDevModeImpl(LPWSTR pPrinterName, PDEVMODEW pdmIn, PDEVMODEW pdmOut, PLONG pcbNeeded, DWORD fMode);
 
 // Copies the public part (the shorter of the two) and the private part (the shorter of the two) of pdmIn into
-// pdmOut, keeping pdmOut's driver version and sizes and giving it the spec version its size stands for.
-// Returns the bytes copied, or -1 when either devmode's spec version is 0.
+// pdmOut, keeping pdmOut's driver version and sizes and giving it the dmSpecVersion its size stands for.
+// Returns the bytes copied, or -1 when either devmode's dmSpecVersion is 0.
 LONG ConvertDevmodeCopy(const DEVMODEW* pdmIn, DEVMODEW* pdmOut);

@@ -5,6 +5,7 @@
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
+#include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/product_names.h"
@@ -16,15 +17,6 @@ namespace {
 
 constexpr DWORD kTitleBytes = 129;   // the title comment holds at most 128 bytes of the name
 constexpr char kNoDocumentName[] = "DocName: NULL";
-
-// The name as it may stand in a header line: a control character (a line feed, an escape) would end the
-// comment or start a command, so each becomes a blank. Double-byte characters never hold such bytes.
-void CleanLine(char* pText)
-{
-    for (char* p = pText; *p != '\0'; ++p)
-        if (static_cast<unsigned char>(*p) < 0x20)
-            *p = ' ';
-}
 
 // Frees both capture buffers of the context.
 void FreeCaptureBuffers(PDEV* pdev, JOB_EXTRA_RECORD* pContext)
@@ -74,7 +66,7 @@ void WriteJobHeader(PDEV* pdev, LPCWSTR pDocumentName)
         std::memcpy(szTitle, kNoDocumentName, sizeof kNoDocumentName);
         std::memcpy(szName, kNoDocumentName, sizeof kNoDocumentName);
     }
-    CleanLine(szTitle);
+    CleanPjlText(szTitle);   // a line feed or escape in a title must not start a PJL command
     std::memset(pContext->szDocNameAnsi, 0, sizeof pContext->szDocNameAnsi);
     std::memcpy(pContext->szDocNameAnsi, szName, std::strlen(szName) + 1);
     PdlPrintf(pdev, "@PJL COMMENT Title : %s ;\n", szTitle);

@@ -1,5 +1,5 @@
 // format.cpp - wsprintfW and wvsprintfW: the Windows subset of printf for WCHAR text.
-// A specification is %[-][#][0][width][.precision][h|l]type with the types c C s S d i u x X; any other
+// A conversion is %[-][#][0][width][.precision][h|l]type with the types c C s S d i u x X; any other
 // character after % stands for itself (%% gives %). There is no floating point. The output, terminator
 // included, never exceeds 1,024 characters: whatever would follow is dropped.
 #include "host/text.h"
@@ -52,7 +52,7 @@ private:
 
 enum class ArgSize { Default, Short, Long };   // no prefix, 'h', 'l'
 
-struct Spec {
+struct Conversion {
     bool leftAlign = false;    // '-'
     bool hexPrefix = false;    // '#'
     bool zeroPad = false;      // '0'
@@ -74,49 +74,49 @@ int ReadNumber(LPCWSTR& fmt)
 }
 
 // Reads what stands between % and the type character.
-Spec ReadSpec(LPCWSTR& fmt)
+Conversion ReadConversion(LPCWSTR& fmt)
 {
-    Spec spec;
+    Conversion conv;
     for (;; ++fmt) {
         if (*fmt == u'-')
-            spec.leftAlign = true;
+            conv.leftAlign = true;
         else if (*fmt == u'#')
-            spec.hexPrefix = true;
+            conv.hexPrefix = true;
         else if (*fmt == u'0')
-            spec.zeroPad = true;
+            conv.zeroPad = true;
         else
             break;
     }
-    spec.width = ReadNumber(fmt);
+    conv.width = ReadNumber(fmt);
     if (*fmt == u'.') {
         ++fmt;
-        spec.precision = ReadNumber(fmt);
+        conv.precision = ReadNumber(fmt);
     }
     if (*fmt == u'l') {
-        spec.size = ArgSize::Long;
+        conv.size = ArgSize::Long;
         ++fmt;
     } else if (*fmt == u'h') {
-        spec.size = ArgSize::Short;
+        conv.size = ArgSize::Short;
         ++fmt;
     }
-    return spec;
+    return conv;
 }
 
 // A text or character in its field. Zeros pad only on the left; '-' pads with blanks on the right.
-void PutText(Output& out, const Spec& spec, std::u16string_view text)
+void PutText(Output& out, const Conversion& conv, std::u16string_view text)
 {
-    const int fill = spec.width - static_cast<int>(text.size());
-    if (!spec.leftAlign)
-        out.Repeat(spec.zeroPad ? u'0' : u' ', fill);
+    const int fill = conv.width - static_cast<int>(text.size());
+    if (!conv.leftAlign)
+        out.Repeat(conv.zeroPad ? u'0' : u' ', fill);
     out.Put(text);
-    if (spec.leftAlign)
+    if (conv.leftAlign)
         out.Repeat(u' ', fill);
 }
 
 // A number in its field: sign or hex prefix, then zeros up to the precision (at least one digit), then the
 // digits. With '0' the zeros also fill the width, after the sign, so "-0042" keeps its value; with '-' the
 // fill is blanks on the right, never zeros that would change the number.
-void PutNumber(Output& out, const Spec& spec, uint32_t magnitude, bool negative, int base, bool upper)
+void PutNumber(Output& out, const Conversion& conv, uint32_t magnitude, bool negative, int base, bool upper)
 {
     char digits[12];
     const auto end = std::to_chars(digits, std::end(digits), magnitude, base).ptr;
@@ -124,20 +124,20 @@ void PutNumber(Output& out, const Spec& spec, uint32_t magnitude, bool negative,
     std::u16string_view prefix;
     if (negative)
         prefix = u"-";
-    else if (base == 16 && spec.hexPrefix)
+    else if (base == 16 && conv.hexPrefix)
         prefix = upper ? u"0X" : u"0x";
-    const int minDigits = spec.precision > 0 ? spec.precision : 1;
+    const int minDigits = conv.precision > 0 ? conv.precision : 1;
     int zeros = minDigits > count ? minDigits - count : 0;
-    const int fill = spec.width - (static_cast<int>(prefix.size()) + zeros + count);
-    if (!spec.leftAlign && !spec.zeroPad)
+    const int fill = conv.width - (static_cast<int>(prefix.size()) + zeros + count);
+    if (!conv.leftAlign && !conv.zeroPad)
         out.Repeat(u' ', fill);
     out.Put(prefix);
-    if (!spec.leftAlign && spec.zeroPad && fill > 0)
+    if (!conv.leftAlign && conv.zeroPad && fill > 0)
         zeros += fill;
     out.Repeat(u'0', zeros);
     for (const char* d = digits; d != end; ++d)
         out.Put(static_cast<char16_t>(upper && *d >= 'a' ? *d - 'a' + 'A' : *d));
-    if (spec.leftAlign)
+    if (conv.leftAlign)
         out.Repeat(u' ', fill);
 }
 
@@ -167,46 +167,46 @@ std::u16string AnsiText(LPCSTR text, int precision)
 }
 
 // Formats one argument of the given type; a type that means nothing stands for itself and takes no argument.
-void PutArgument(Output& out, const Spec& spec, char16_t type, va_list* args)
+void PutArgument(Output& out, const Conversion& conv, char16_t type, va_list* args)
 {
     switch (type) {
     case u'c':
     case u'C': {
         // %c is a WCHAR and %C a CHAR; 'h' always means CHAR and 'l' always WCHAR.
-        const bool wide = spec.size == ArgSize::Long || (spec.size == ArgSize::Default && type == u'c');
+        const bool wide = conv.size == ArgSize::Long || (conv.size == ArgSize::Default && type == u'c');
         const int value = va_arg(*args, int);
         const std::u16string text = wide ? std::u16string(1, static_cast<char16_t>(value))
                                          : host::FromAnsi(std::string(1, static_cast<char>(value)));
         // A zero character is skipped: written, it would end the text before the length returned.
         if (text[0] != u'\0')
-            PutText(out, spec, text);
+            PutText(out, conv, text);
         return;
     }
     case u's':
     case u'S': {
-        const bool wide = spec.size == ArgSize::Long || (spec.size == ArgSize::Default && type == u's');
+        const bool wide = conv.size == ArgSize::Long || (conv.size == ArgSize::Default && type == u's');
         if (wide)
-            PutText(out, spec, WideText(va_arg(*args, LPCWSTR), spec.precision));
+            PutText(out, conv, WideText(va_arg(*args, LPCWSTR), conv.precision));
         else
-            PutText(out, spec, AnsiText(va_arg(*args, LPCSTR), spec.precision));
+            PutText(out, conv, AnsiText(va_arg(*args, LPCSTR), conv.precision));
         return;
     }
     case u'd':
     case u'i': {
-        int32_t value = spec.size == ArgSize::Long ? va_arg(*args, long) : va_arg(*args, int);
-        if (spec.size == ArgSize::Short)
+        int32_t value = conv.size == ArgSize::Long ? va_arg(*args, long) : va_arg(*args, int);
+        if (conv.size == ArgSize::Short)
             value = static_cast<int16_t>(value);
         const uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-        PutNumber(out, spec, magnitude, value < 0, 10, false);
+        PutNumber(out, conv, magnitude, value < 0, 10, false);
         return;
     }
     case u'u':
     case u'x':
     case u'X': {
-        uint32_t value = spec.size == ArgSize::Long ? va_arg(*args, unsigned long) : va_arg(*args, unsigned);
-        if (spec.size == ArgSize::Short)
+        uint32_t value = conv.size == ArgSize::Long ? va_arg(*args, unsigned long) : va_arg(*args, unsigned);
+        if (conv.size == ArgSize::Short)
             value = static_cast<uint16_t>(value);
-        PutNumber(out, spec, value, false, type == u'u' ? 10 : 16, type == u'X');
+        PutNumber(out, conv, value, false, type == u'u' ? 10 : 16, type == u'X');
         return;
     }
     default:
@@ -236,12 +236,12 @@ int WINAPI wvsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, va_list arglist)
             continue;
         }
         ++fmt;
-        const Spec spec = ReadSpec(fmt);
+        const Conversion conv = ReadConversion(fmt);
         const char16_t type = *fmt;
         if (type == u'\0')
-            break;   // a specification cut off by the end of the format prints nothing
+            break;   // a conversion cut off by the end of the format prints nothing
         ++fmt;
-        PutArgument(out, spec, type, &args);
+        PutArgument(out, conv, type, &args);
     }
     va_end(args);
     return out.Finish();

@@ -54,10 +54,12 @@ TEST_F(PrinterDc, TheJobIsFramedAndClosesWithTheUelOnlyAfterTheEndOfJobEscape)
         const std::string job = JobBytes();
         EXPECT_EQ(job.rfind("\x1b%-12345X@PJL\n@PJL COMMENT HEADER ORVANE TESSALY QN-804C VQPDL2 V\n"
                             "@PJL COMMENT Title : Report ;\n@PJL COMMENT Driver version : 04.02\n"
-                            "@PJL ENTER LANGUAGE = VQPDL\nini 600 1 S;\n",
+                            "@PJL SET JOBNAME = ",
                             0),
                   0u)
             << job;
+        EXPECT_NE(job.find("@PJL SET TANDEM = OFF\n@PJL ENTER LANGUAGE = VQPDL\nini 600 1 S;\n"), std::string::npos)
+            << "the job options close the header before the language switch: " << job;
         EXPECT_EQ(job.substr(job.size() - std::string(c.tail).size()), c.tail) << job;
         for (const auto& file : host::JobFiles(u"QN-804C"))
             std::filesystem::remove(file);

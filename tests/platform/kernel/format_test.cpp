@@ -98,7 +98,7 @@ TEST(Format, CharactersAndLiteralPercents)
     EXPECT_EQ(Format(u"[%3c][%-3c]", u'x', u'y'), u"[  x][y  ]");
     EXPECT_EQ(Format(u"a%cb", 0), u"ab") << "a zero character is skipped, not written";
     EXPECT_EQ(Format(u"100%% %q %d", 5), u"100% q 5") << "an unknown type stands for itself and takes no argument";
-    EXPECT_EQ(Format(u"50%"), u"50") << "a specification cut off by the end prints nothing";
+    EXPECT_EQ(Format(u"50%"), u"50") << "a conversion cut off by the end prints nothing";
 }
 
 TEST(Format, OutputStopsAt1023CharactersPlusTheTerminator)

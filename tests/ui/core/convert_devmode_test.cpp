@@ -86,7 +86,7 @@ TEST_F(ConvertDevMode, ConvertsToTheLayoutOfVersion351)
 
 TEST_F(ConvertDevMode, CopiesAnOlderDevmodeIntoTheDriversLayout)
 {
-    // A 212-byte devmode (spec 0x0400) of another driver version with 20 private bytes.
+    // A 212-byte devmode (dmSpecVersion 0x0400) of another driver version with 20 private bytes.
     std::vector<BYTE> in(212 + 20, 0);
     DEVMODEW older = {};
     older.dmSpecVersion = 0x0400;
@@ -147,9 +147,9 @@ TEST_F(ConvertDevMode, RefusesMissingOrMalformedArgumentsAndWritesNothing)
         {"no output to convert into", CDM_CONVERT, Dm(good), false, 2615, true},
         {"an output larger than its buffer", CDM_CONVERT, Dm(good), true, 2614, true},
         {"an input without a header", CDM_CONVERT, Dm(tiny), true, 2615, true},
-        {"an input without a spec version", CDM_CONVERT, Dm(noVersion), true, 2615, true},
+        {"an input without a dmSpecVersion", CDM_CONVERT, Dm(noVersion), true, 2615, true},
         {"no input for 3.51", CDM_CONVERT351, nullptr, true, 188, true},
-        {"an input without a spec version for 3.51", CDM_CONVERT351, Dm(noVersion), true, 188, true},
+        {"an input without a dmSpecVersion for 3.51", CDM_CONVERT351, Dm(noVersion), true, 188, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
