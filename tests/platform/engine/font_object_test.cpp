@@ -1,25 +1,18 @@
 // font_object_test.cpp - font objects as a driver sees them: the IFIMETRICS record and its names, the flags and
 // sizes of the FONTOBJ, the notional-to-device transform, glyph bitmaps and glyph paths, and what is refused.
 #include "engine/font_object.h"
+#include "font_specs.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-using platform::engine::FindFontFace;
 using platform::engine::FontObject;
 using platform::engine::FontSpec;
 
 namespace {
 
-FontSpec SpecOf(const char16_t* face, double em)
-{
-    FontSpec spec;
-    spec.face = FindFontFace(face);
-    spec.emPixels = em;
-    spec.logResPpi = {300, 300};
-    return spec;
-}
+constexpr LONG kPrinterDpi = 300;
 
 std::u16string NameAt(const IFIMETRICS* ifi, PTRDIFF offset)
 {
@@ -52,7 +45,7 @@ GLYPHDATA* GetGlyph(FontObject& font, WCHAR wc, ULONG mode)
 
 TEST(FontObject, MetricsRecordHoldsItsNamesAtTheirOffsets)
 {
-    FontObject font(SpecOf(u"ＭＳ Ｐゴシック", 20));
+    FontObject font(SpecOf(u"ＭＳ Ｐゴシック", 20, kPrinterDpi));
     const IFIMETRICS* ifi = FONTOBJ_pifi(font.get());
     ASSERT_NE(ifi, nullptr);
     EXPECT_EQ(NameAt(ifi, ifi->dpwszFamilyName), u"ＭＳ Ｐゴシック");
@@ -90,7 +83,7 @@ TEST(FontObject, FlagsAndSizesFollowTheRealisation)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        FontSpec spec = SpecOf(c.face, 50);
+        FontSpec spec = SpecOf(c.face, 50, kPrinterDpi);
         spec.bold = c.bold;
         spec.italic = c.italic;
         spec.emHeight = c.emHeight;

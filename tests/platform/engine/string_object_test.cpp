@@ -1,6 +1,7 @@
 // string_object_test.cpp - string objects: the whole glyph list and its enumeration in batches, the glyph
 // definitions of each glyph mode, and what is refused.
 #include "engine/string_object.h"
+#include "font_specs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,6 @@ using platform::engine::StringLayout;
 using platform::engine::StringObject;
 
 namespace {
-
-FontSpec ArialSpec()
-{
-    FontSpec spec;
-    spec.face = platform::engine::FindFontFace(u"Arial");
-    spec.emPixels = 20;
-    return spec;
-}
 
 StringLayout LayoutOf(const FontSpec& spec, const std::u16string& text)
 {
@@ -37,7 +30,7 @@ StringLayout LayoutOf(const FontSpec& spec, const std::u16string& text)
 
 TEST(StringObject, EnumeratesTheGlyphsInBatchesAndAgainAfterARestart)
 {
-    const FontSpec spec = ArialSpec();
+    const FontSpec spec = SpecOf(u"Arial", 20);
     FontObject font(spec);
     const std::u16string text(40, u'x');
     StringObject string(font, LayoutOf(spec, text), FO_HGLYPHS);
@@ -62,7 +55,7 @@ TEST(StringObject, EnumeratesTheGlyphsInBatchesAndAgainAfterARestart)
 
 TEST(StringObject, GlyphDefinitionsFollowTheGlyphMode)
 {
-    const FontSpec spec = ArialSpec();
+    const FontSpec spec = SpecOf(u"Arial", 20);
     FontObject font(spec);
     StringObject none(font, LayoutOf(spec, u"ab"), FO_HGLYPHS);
     StringObject bits(font, LayoutOf(spec, u"ab"), FO_GLYPHBITS);
@@ -78,7 +71,7 @@ TEST(StringObject, GlyphDefinitionsFollowTheGlyphMode)
 
 TEST(StringObject, RefusesStrangersAndMissingOutputs)
 {
-    const FontSpec spec = ArialSpec();
+    const FontSpec spec = SpecOf(u"Arial", 20);
     FontObject font(spec);
     StringObject string(font, LayoutOf(spec, u"a"), FO_HGLYPHS);
     STROBJ stranger = {};

@@ -4,6 +4,7 @@
 #include "engine/brush.h"
 #include "engine/clip.h"
 #include "engine/string_object.h"
+#include "font_specs.h"
 
 #include <string>
 
@@ -15,14 +16,6 @@ using platform::engine::StringLayout;
 using platform::engine::StringObject;
 
 namespace {
-
-FontSpec SpecOf(const char16_t* face, double em)
-{
-    FontSpec spec;
-    spec.face = platform::engine::FindFontFace(face);
-    spec.emPixels = em;
-    return spec;
-}
 
 StringLayout LayoutAt(const FontSpec& spec, const std::u16string& text, POINTL origin)
 {

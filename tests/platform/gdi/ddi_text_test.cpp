@@ -3,6 +3,7 @@
 // declines, and a banded page's text in every band.
 #include "canvas.h"
 #include "printer_drawing.h"
+#include "test_fonts.h"
 
 #include <algorithm>
 
@@ -16,17 +17,8 @@ class PrinterText : public PrinterDrawing {
 protected:
     void TearDown() override
     {
-        for (const HFONT font : m_fonts)
-            DeleteObject(font);
+        m_fonts.Clear();
         PrinterDrawing::TearDown();
-    }
-
-    void Use(HDC hdc, const char16_t* face, LONG height, LONG escapement = 0, LONG weight = FW_NORMAL,
-             BYTE italic = 0)
-    {
-        m_fonts.push_back(CreateFontW(height, 0, escapement, escapement, weight, italic, 0, 0, DEFAULT_CHARSET, 0,
-                                      0, 0, 0, face));
-        SelectObject(hdc, m_fonts.back());
     }
 
     // The driver's text report: its DrvTextOut line, its font line and its batch lines.
@@ -41,13 +33,13 @@ protected:
         return lines;
     }
 
-    std::vector<HFONT> m_fonts;
+    TestFonts m_fonts;
 };
 
 TEST_F(PrinterText, DrvTextOutReceivesTheGlyphsTheirFontAndTheBrushes)
 {
     HDC hdc = OpenPage(Options(kTextHooks, 0));
-    Use(hdc, u"Arial", -10);
+    m_fonts.Select(hdc, u"Arial", -10);
     ASSERT_TRUE(TextOutW(hdc, 2, 3, u"Ab", 2));
     // The glyph handles of 'A' and 'b' on the baseline 9 pixels below the cell's top, 'b' after the 7-pixel 'A';
     // proportional text has no fixed increment; the opaque background is the cells in the white brush.
@@ -90,7 +82,7 @@ TEST_F(PrinterText, JapaneseFontIsDoubleByteWithAFixedIncrementAndTurnedTextItsT
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HDC hdc = OpenPage(Options(kTextHooks, 0));
-        Use(hdc, u"ＭＳ 明朝", -10, c.escapement, c.weight, c.italic);
+        m_fonts.Select(hdc, u"ＭＳ 明朝", -10, c.escapement, c.weight, c.italic);
         SetBkMode(hdc, TRANSPARENT);
         ASSERT_TRUE(TextOutW(hdc, 20, 20, u"日本", 2));
         EXPECT_EQ(TextLines(), c.lines);
@@ -103,7 +95,7 @@ TEST_F(PrinterText, DriverGetsGlyphBitmapsAndOutlinesIncludingTheDefaultGlyph)
     TestDriverOptions options = Options(kTextHooks, 0);
     options.reportGlyphs = true;
     HDC hdc = OpenPage(options);
-    Use(hdc, u"Arial", -10);
+    m_fonts.Select(hdc, u"Arial", -10);
     SetBkMode(hdc, TRANSPARENT);
     ASSERT_TRUE(TextOutW(hdc, 2, 3, u"A日", 2));
     std::vector<std::string> glyphs;
@@ -141,8 +133,7 @@ TEST_F(PrinterText, WithoutTheDriverTheEngineDrawsWhatAMemoryDcWould)
 {
     // The same text on a memory DC of the page's size and format.
     Canvas canvas(kPageWidth, kPageHeight, 1);
-    m_fonts.push_back(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 1, 0, DEFAULT_CHARSET, 0, 0, 0, 0, u"Times New Roman"));
-    SelectObject(canvas.dc(), m_fonts.back());
+    const HFONT font = m_fonts.Select(canvas.dc(), u"Times New Roman", -12, 0, FW_NORMAL, 0, /*underline=*/1);
     SetBkMode(canvas.dc(), TRANSPARENT);
     ASSERT_TRUE(TextOutW(canvas.dc(), 3, 5, u"Text日", 5));
     const std::vector<std::string> expected = canvas.Picture();
@@ -165,7 +156,7 @@ TEST_F(PrinterText, WithoutTheDriverTheEngineDrawsWhatAMemoryDcWould)
         options.declineText = c.decline;
         options.reportPixels = true;
         HDC hdc = OpenPage(options);
-        SelectObject(hdc, m_fonts.back());
+        SelectObject(hdc, font);
         SetBkMode(hdc, TRANSPARENT);
         ASSERT_TRUE(TextOutW(hdc, 3, 5, u"Text日", 5));
         ASSERT_GT(EndPage(hdc), 0);
@@ -181,7 +172,7 @@ TEST_F(PrinterText, OnADeviceSurfaceDeclinedTextBecomesBlitsOfItsPixels)
     options.deviceSurface = true;
     options.declineText = true;
     HDC hdc = OpenPage(options);
-    Use(hdc, u"Arial", -10);
+    m_fonts.Select(hdc, u"Arial", -10);
     ASSERT_TRUE(TextOutW(hdc, 2, 3, u"l", 1));
     // The background (the 'l' cell, two pixels wide) in the white brush, then the glyph's stem in the black one.
     std::vector<std::string> calls;
@@ -201,7 +192,7 @@ TEST_F(PrinterText, EachBandGetsTheTextMovedToItsOrigin)
     TestDriverOptions options = Options(kTextHooks, 0);
     options.bands = 2;   // bands of 20 rows
     HDC hdc = OpenPage(options);
-    Use(hdc, u"Arial", -10);
+    m_fonts.Select(hdc, u"Arial", -10);
     SetBkMode(hdc, TRANSPARENT);
     ASSERT_TRUE(TextOutW(hdc, 4, 15, u"l", 1));
     EXPECT_TRUE(DriverLines("DrvTextOut").empty()) << "kept for the bands until the page ends";

@@ -1,7 +1,7 @@
 // text_metrics_test.cpp - text extents and character widths in the DC's font, the character extra, the face
 // name answer, and the refusals of bad arguments.
 #include "support/world_fixture.h"
-#include "win/windows.h"
+#include "test_fonts.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -20,21 +20,18 @@ protected:
     }
     void TearDown() override
     {
-        SelectObject(m_dc, GetStockObject(SYSTEM_FONT));
-        for (const HFONT font : m_fonts)
-            DeleteObject(font);
         DeleteDC(m_dc);
+        m_fonts.Clear();
         WorldTest::TearDown();
     }
 
     void Use(const char16_t* face, LONG height, LONG weight = FW_NORMAL, LONG width = 0)
     {
-        m_fonts.push_back(CreateFontW(height, width, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face));
-        SelectObject(m_dc, m_fonts.back());
+        m_fonts.Select(m_dc, face, height, 0, weight, 0, 0, width);
     }
 
     HDC m_dc = nullptr;
-    std::vector<HFONT> m_fonts;
+    TestFonts m_fonts;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // missing character, and the refusals of bad input.
 #include "canvas.h"
 #include "support/world_fixture.h"
+#include "test_fonts.h"
 
 #include <functional>
 #include <string>
@@ -14,17 +15,21 @@ class TextOut : public WorldTest {
 protected:
     void TearDown() override
     {
-        for (const HFONT font : m_fonts)
-            DeleteObject(font);
+        m_fonts.Clear();
         WorldTest::TearDown();
     }
 
-    void Use(const Canvas& canvas, const char16_t* face, LONG height, LONG escapement = 0, LONG weight = FW_NORMAL,
-             bool underline = false)
+    void Use(const Canvas& canvas, const char16_t* face, LONG height, LONG escapement = 0, BYTE underline = 0)
     {
-        m_fonts.push_back(CreateFontW(height, 0, escapement, escapement, weight, 0, underline, 0, DEFAULT_CHARSET, 0,
-                                      0, 0, 0, face));
-        SelectObject(canvas.dc(), m_fonts.back());
+        m_fonts.Select(canvas.dc(), face, height, escapement, FW_NORMAL, 0, underline);
+    }
+
+    static void ExpectRect(const RECT& actual, const RECT& expected)
+    {
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.bottom, expected.bottom);
     }
 
     // The smallest rectangle holding every pixel that is not white.
@@ -39,7 +44,7 @@ protected:
         return box;
     }
 
-    std::vector<HFONT> m_fonts;
+    TestFonts m_fonts;
 };
 
 } // namespace
@@ -92,11 +97,7 @@ TEST_F(TextOut, AlignmentPutsTheCellsAroundTheReferencePoint)
         EXPECT_EQ(SetTextAlign(canvas.dc(), c.align), static_cast<UINT>(TA_LEFT | TA_TOP));
         EXPECT_EQ(GetTextAlign(canvas.dc()), c.align);
         ASSERT_TRUE(TextOutW(canvas.dc(), 30, 30, u"nn", 2));
-        const RECT box = InkBox(canvas.Picture());
-        EXPECT_EQ(box.left, c.cells.left);
-        EXPECT_EQ(box.top, c.cells.top);
-        EXPECT_EQ(box.right, c.cells.right);
-        EXPECT_EQ(box.bottom, c.cells.bottom);
+        ExpectRect(InkBox(canvas.Picture()), c.cells);
     }
 }
 
@@ -175,11 +176,7 @@ TEST_F(TextOut, EscapementTurnsTheBaselineAndTheCellsWithIt)
         Use(canvas, u"Arial", -20, c.escapement);
         SetBkColor(canvas.dc(), RGB(0, 0, 0));
         ASSERT_TRUE(TextOutW(canvas.dc(), 30, 30, u"n", 1));
-        const RECT box = InkBox(canvas.Picture());
-        EXPECT_EQ(box.left, c.cells.left);
-        EXPECT_EQ(box.top, c.cells.top);
-        EXPECT_EQ(box.right, c.cells.right);
-        EXPECT_EQ(box.bottom, c.cells.bottom);
+        ExpectRect(InkBox(canvas.Picture()), c.cells);
     }
 }
 
@@ -212,7 +209,7 @@ TEST_F(TextOut, DoubleByteTextAndAMissingCharacter)
 TEST_F(TextOut, UnderlineRunsUnderTheWholeText)
 {
     Canvas canvas(30, 14, 1);
-    Use(canvas, u"Arial", -10, 0, FW_NORMAL, /*underline=*/true);
+    Use(canvas, u"Arial", -10, 0, /*underline=*/1);
     SetBkMode(canvas.dc(), TRANSPARENT);
     ASSERT_TRUE(TextOutW(canvas.dc(), 2, 0, u"ii", 2));
     // Two 'i's of 4 design units (2 pixels) each; the line a pixel thick, a pixel below the baseline.
