@@ -1,7 +1,6 @@
 // font_enumeration_test.cpp - EnumFontFamiliesW and EnumFontFamiliesExW: the faces a device context offers,
 // one named family, the character-set filter, and a callback that stops the enumeration.
-#include "support/world_fixture.h"
-#include "win/windows.h"
+#include "test_fonts.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -36,21 +35,7 @@ int CALLBACK Collect(const LOGFONTW* lf, const TEXTMETRICW* tm, DWORD fontType, 
     return static_cast<int>(collector->seen.size()) == collector->stopAfter ? 0 : 1;
 }
 
-class FontEnumeration : public WorldTest {
-protected:
-    void SetUp() override
-    {
-        WorldTest::SetUp();
-        m_dc = CreateCompatibleDC(nullptr);
-    }
-    void TearDown() override
-    {
-        DeleteDC(m_dc);
-        WorldTest::TearDown();
-    }
-
-    HDC m_dc = nullptr;
-};
+class FontEnumeration : public MemoryDcTextTest {};
 
 } // namespace
 

@@ -1,7 +1,6 @@
 // fonts_test.cpp - logical fonts and the font mapper: which face a logical font gets, how its height is read,
 // the record GetObjectW answers, and font selection with deletion while selected.
-#include "support/world_fixture.h"
-#include "win/windows.h"
+#include "test_fonts.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -9,20 +8,8 @@
 
 namespace {
 
-class Fonts : public WorldTest {
+class Fonts : public MemoryDcTextTest {
 protected:
-    void SetUp() override
-    {
-        WorldTest::SetUp();
-        m_dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(m_dc, nullptr);
-    }
-    void TearDown() override
-    {
-        DeleteDC(m_dc);
-        WorldTest::TearDown();
-    }
-
     // Selects the font, runs the check, and puts the previous font back before deleting this one.
     template <typename Check>
     void WithFont(HFONT font, Check check)
@@ -40,8 +27,6 @@ protected:
         GetTextFaceW(m_dc, LF_FACESIZE, face);
         return face;
     }
-
-    HDC m_dc = nullptr;
 };
 
 } // namespace

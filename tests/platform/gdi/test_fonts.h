@@ -1,6 +1,8 @@
 #pragma once
-// test_fonts.h - the fonts a GDI test makes, selected where it draws and deleted when it is done with them.
+// test_fonts.h - the fonts a GDI test makes, selected where it draws and deleted when it is done with them, and
+// a fresh world with a memory DC to measure them on.
 
+#include "support/world_fixture.h"
 #include "win/windows.h"
 
 #include <vector>
@@ -34,4 +36,23 @@ public:
 
 private:
     std::vector<HFONT> m_fonts;
+};
+
+class MemoryDcTextTest : public WorldTest {
+protected:
+    void SetUp() override
+    {
+        WorldTest::SetUp();
+        m_dc = CreateCompatibleDC(nullptr);
+        ASSERT_NE(m_dc, nullptr);
+    }
+    void TearDown() override
+    {
+        DeleteDC(m_dc);
+        m_fonts.Clear();
+        WorldTest::TearDown();
+    }
+
+    HDC m_dc = nullptr;
+    TestFonts m_fonts;
 };

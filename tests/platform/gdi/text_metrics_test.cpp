@@ -1,6 +1,5 @@
 // text_metrics_test.cpp - text extents and character widths in the DC's font, the character extra, the face
 // name answer, and the refusals of bad arguments.
-#include "support/world_fixture.h"
 #include "test_fonts.h"
 
 #include <gtest/gtest.h>
@@ -10,28 +9,12 @@
 
 namespace {
 
-class TextMetrics : public WorldTest {
+class TextMetrics : public MemoryDcTextTest {
 protected:
-    void SetUp() override
-    {
-        WorldTest::SetUp();
-        m_dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(m_dc, nullptr);
-    }
-    void TearDown() override
-    {
-        DeleteDC(m_dc);
-        m_fonts.Clear();
-        WorldTest::TearDown();
-    }
-
     void Use(const char16_t* face, LONG height, LONG weight = FW_NORMAL, LONG width = 0)
     {
         m_fonts.Select(m_dc, face, height, 0, weight, 0, 0, width);
     }
-
-    HDC m_dc = nullptr;
-    TestFonts m_fonts;
 };
 
 } // namespace
