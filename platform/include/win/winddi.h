@@ -502,7 +502,7 @@ static_assert(sizeof(LINEATTRS) == 32);
 #define FP_ALTERNATEMODE 1
 #define FP_WINDINGMODE   2
 
-// ---- text (declared for the drawing hooks; the engine's text services come later) -------------------------
+// ---- text ----------------------------------------------------------------------------------------------------
 typedef struct _GLYPHBITS {
     POINTL ptlOrigin;
     SIZEL  sizlBitmap;
@@ -783,9 +783,9 @@ PLATFORM_API BOOL APIENTRY EngGradientFill(SURFOBJ* psoDest, CLIPOBJ* pco, XLATE
                                            ULONG nVertex, PVOID pMesh, ULONG nMesh, RECTL* prclExtents,
                                            POINTL* pptlDitherOrg, ULONG ulMode);
 
-// Text on bitmap surfaces, the drivers' fall-back: the opaque rectangle in the opaque brush, then each glyph of
-// the string object's glyph list (pgp) that has a bitmap in the foreground brush, then the extra rectangles.
-// The other text services (STROBJ_*, FONTOBJ_*) come with the engine's text rendering.
+// Text on bitmap surfaces, the drivers' fall-back: the opaque rectangle in the opaque brush, then the glyphs in
+// the foreground brush (the outlines of a string object the engine made; the glyph bitmaps of another's
+// glyph list), then the extra rectangles.
 PLATFORM_API BOOL APIENTRY EngTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* prclExtra,
                                       RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg,
                                       MIX mix);
@@ -797,3 +797,72 @@ PLATFORM_API BOOL APIENTRY EngStrokePath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pc
                                          POINTL* pptlBrushOrg, LINEATTRS* plineattrs, MIX mix);
 PLATFORM_API BOOL APIENTRY EngLineTo(SURFOBJ* pso, CLIPOBJ* pco, BRUSHOBJ* pbo, LONG x1, LONG y1, LONG x2, LONG y2,
                                      RECTL* prclBounds, MIX mix);
+
+// ---- text: the string and font objects of DrvTextOut and their services ------------------------------------
+static_assert(sizeof(IFIMETRICS) == 184);
+static_assert(offsetof(IFIMETRICS, dpwszFamilyName) == 8);
+static_assert(offsetof(IFIMETRICS, jWinCharSet) == 44);
+static_assert(offsetof(IFIMETRICS, flInfo) == 48);
+static_assert(offsetof(IFIMETRICS, fwdUnitsPerEm) == 56);
+static_assert(offsetof(IFIMETRICS, chFirstChar) == 108);
+static_assert(offsetof(IFIMETRICS, ptlBaseline) == 120);
+static_assert(offsetof(IFIMETRICS, rclFontBox) == 144);
+static_assert(offsetof(IFIMETRICS, panose) == 172);
+
+// FONTOBJ.flFontType
+#define FO_TYPE_RASTER   RASTER_FONTTYPE
+#define FO_TYPE_DEVICE   DEVICE_FONTTYPE
+#define FO_TYPE_TRUETYPE TRUETYPE_FONTTYPE
+#define FO_SIM_BOLD      0x00002000
+#define FO_SIM_ITALIC    0x00004000
+#define FO_EM_HEIGHT     0x00008000
+#define FO_VERT_FACE     0x00800000
+#define FO_DBCS_FONT     0x01000000
+
+// STROBJ.flAccel
+#define SO_FLAG_DEFAULT_PLACEMENT        0x00000001
+#define SO_HORIZONTAL                    0x00000002
+#define SO_VERTICAL                      0x00000004
+#define SO_REVERSED                      0x00000008
+#define SO_ZERO_BEARINGS                 0x00000010
+#define SO_CHAR_INC_EQUAL_BM_BASE        0x00000020
+#define SO_MAXEXT_EQUAL_BM_SIDE          0x00000040
+#define SO_DO_NOT_SUBSTITUTE_DEVICE_FONT 0x00000080
+#define SO_GLYPHINDEX_TEXTOUT            0x00000100
+#define SO_ESC_NOT_ORIENT                0x00000200
+#define SO_DXDY                          0x00000400
+#define SO_CHARACTER_EXTRA               0x00000800
+#define SO_BREAK_EXTRA                   0x00001000
+
+// IFIMETRICS.fsSelection
+#define FM_SEL_ITALIC     0x0001
+#define FM_SEL_UNDERSCORE 0x0002
+#define FM_SEL_NEGATIVE   0x0004
+#define FM_SEL_OUTLINED   0x0008
+#define FM_SEL_STRIKEOUT  0x0010
+#define FM_SEL_BOLD       0x0020
+#define FM_SEL_REGULAR    0x0040
+
+// IFIMETRICS.flInfo
+#define FM_INFO_TECH_TRUETYPE         0x00000001
+#define FM_INFO_ARB_XFORMS            0x00000010
+#define FM_INFO_1BPP                  0x00000020
+#define FM_INFO_CONSTANT_WIDTH        0x00001000
+#define FM_INFO_RETURNS_OUTLINES      0x00008000
+#define FM_INFO_RETURNS_STROKES       0x00010000
+#define FM_INFO_RETURNS_BITMAPS       0x00020000
+#define FM_INFO_RIGHT_HANDED          0x00080000
+#define FM_INFO_OPTICALLY_FIXED_PITCH 0x00400000
+#define FM_INFO_DBCS_FIXED_PITCH      0x10000000
+
+typedef VOID (APIENTRY* PFN_DrvDestroyFont)(FONTOBJ* pfo);
+
+// String objects: the glyphs of a DrvTextOut, their handles and device positions, handed out in batches.
+PLATFORM_API VOID APIENTRY STROBJ_vEnumStart(STROBJ* pstro);
+PLATFORM_API BOOL APIENTRY STROBJ_bEnum(STROBJ* pstro, ULONG* pc, PGLYPHPOS* ppgpos);
+
+// Font objects: the font's metrics, its notional-to-device transform, and glyphs as bitmaps or outlines.
+PLATFORM_API IFIMETRICS* APIENTRY FONTOBJ_pifi(FONTOBJ* pfo);
+PLATFORM_API XFORMOBJ*   APIENTRY FONTOBJ_pxoGetXform(FONTOBJ* pfo);
+PLATFORM_API ULONG       APIENTRY FONTOBJ_cGetGlyphs(FONTOBJ* pfo, ULONG iMode, ULONG cGlyph, HGLYPH* phg,
+                                                     PVOID* ppvGlyph);

@@ -683,3 +683,146 @@ PLATFORM_API int  WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWi
 PLATFORM_API int  WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, int xSrc, int ySrc,
                                            UINT StartScan, UINT cLines, const VOID* lpvBits,
                                            const BITMAPINFO* lpbmi, UINT ColorUse);
+
+// ---- fonts and text ------------------------------------------------------------------------------------------
+#define DEFAULT_CHARSET 1
+#define FW_SEMIBOLD     600
+#define SYSTEM_FONT     13
+
+#define LF_FULLFACESIZE 64
+
+// EnumFontFamilies FontType
+#define RASTER_FONTTYPE   0x0001
+#define DEVICE_FONTTYPE   0x0002
+#define TRUETYPE_FONTTYPE 0x0004
+
+// tmPitchAndFamily: TMPF_FIXED_PITCH set means a variable-pitch font
+#define TMPF_FIXED_PITCH 0x01
+#define TMPF_VECTOR      0x02
+#define TMPF_TRUETYPE    0x04
+#define TMPF_DEVICE      0x08
+
+// ntmFlags
+#define NTM_ITALIC  0x00000001
+#define NTM_BOLD    0x00000020
+#define NTM_REGULAR 0x00000040
+
+// SetTextAlign
+#define TA_NOUPDATECP 0
+#define TA_UPDATECP   1
+#define TA_LEFT       0
+#define TA_RIGHT      2
+#define TA_CENTER     6
+#define TA_TOP        0
+#define TA_BOTTOM     8
+#define TA_BASELINE   24
+#define TA_MASK       (TA_BASELINE | TA_CENTER | TA_UPDATECP)
+
+// ExtTextOut
+#define ETO_OPAQUE  0x0002
+#define ETO_CLIPPED 0x0004
+
+typedef struct tagTEXTMETRICW {    // 60 bytes
+    LONG  tmHeight;
+    LONG  tmAscent;
+    LONG  tmDescent;
+    LONG  tmInternalLeading;
+    LONG  tmExternalLeading;
+    LONG  tmAveCharWidth;
+    LONG  tmMaxCharWidth;
+    LONG  tmWeight;
+    LONG  tmOverhang;
+    LONG  tmDigitizedAspectX;
+    LONG  tmDigitizedAspectY;
+    WCHAR tmFirstChar;
+    WCHAR tmLastChar;
+    WCHAR tmDefaultChar;
+    WCHAR tmBreakChar;
+    BYTE  tmItalic;
+    BYTE  tmUnderlined;
+    BYTE  tmStruckOut;
+    BYTE  tmPitchAndFamily;
+    BYTE  tmCharSet;
+} TEXTMETRICW, *PTEXTMETRICW, *LPTEXTMETRICW;
+static_assert(sizeof(TEXTMETRICW) == 60);
+static_assert(offsetof(TEXTMETRICW, tmFirstChar) == 44);
+static_assert(offsetof(TEXTMETRICW, tmItalic) == 52);
+
+typedef struct tagNEWTEXTMETRICW { // 76 bytes: the TEXTMETRICW fields, then four of its own
+    LONG  tmHeight;
+    LONG  tmAscent;
+    LONG  tmDescent;
+    LONG  tmInternalLeading;
+    LONG  tmExternalLeading;
+    LONG  tmAveCharWidth;
+    LONG  tmMaxCharWidth;
+    LONG  tmWeight;
+    LONG  tmOverhang;
+    LONG  tmDigitizedAspectX;
+    LONG  tmDigitizedAspectY;
+    WCHAR tmFirstChar;
+    WCHAR tmLastChar;
+    WCHAR tmDefaultChar;
+    WCHAR tmBreakChar;
+    BYTE  tmItalic;
+    BYTE  tmUnderlined;
+    BYTE  tmStruckOut;
+    BYTE  tmPitchAndFamily;
+    BYTE  tmCharSet;
+    DWORD ntmFlags;
+    UINT  ntmSizeEM;
+    UINT  ntmCellHeight;
+    UINT  ntmAvgWidth;
+} NEWTEXTMETRICW, *PNEWTEXTMETRICW, *LPNEWTEXTMETRICW;
+static_assert(sizeof(NEWTEXTMETRICW) == 76);
+static_assert(offsetof(NEWTEXTMETRICW, ntmFlags) == 60);
+
+typedef struct tagFONTSIGNATURE {
+    DWORD fsUsb[4];
+    DWORD fsCsb[2];
+} FONTSIGNATURE, *PFONTSIGNATURE, *LPFONTSIGNATURE;
+
+typedef struct tagNEWTEXTMETRICEXW { // 100 bytes
+    NEWTEXTMETRICW ntmTm;
+    FONTSIGNATURE  ntmFontSig;
+} NEWTEXTMETRICEXW;
+static_assert(sizeof(NEWTEXTMETRICEXW) == 100);
+
+typedef struct tagENUMLOGFONTW {   // 284 bytes
+    LOGFONTW elfLogFont;
+    WCHAR    elfFullName[LF_FULLFACESIZE];
+    WCHAR    elfStyle[LF_FACESIZE];
+} ENUMLOGFONTW, *LPENUMLOGFONTW;
+static_assert(sizeof(ENUMLOGFONTW) == 284);
+
+typedef struct tagENUMLOGFONTEXW { // 348 bytes
+    LOGFONTW elfLogFont;
+    WCHAR    elfFullName[LF_FULLFACESIZE];
+    WCHAR    elfStyle[LF_FACESIZE];
+    WCHAR    elfScript[LF_FACESIZE];
+} ENUMLOGFONTEXW, *LPENUMLOGFONTEXW;
+static_assert(sizeof(ENUMLOGFONTEXW) == 348);
+
+// The callback gets an ENUMLOGFONTW (ENUMLOGFONTEXW from the Ex call) and a NEWTEXTMETRICW (NEWTEXTMETRICEXW).
+typedef int (CALLBACK* FONTENUMPROCW)(const LOGFONTW* lpelfe, const TEXTMETRICW* lpntme, DWORD FontType,
+                                      LPARAM lParam);
+
+PLATFORM_API HFONT WINAPI CreateFontW(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
+                                      DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet,
+                                      DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality,
+                                      DWORD iPitchAndFamily, LPCWSTR pszFaceName);
+PLATFORM_API HFONT WINAPI CreateFontIndirectW(const LOGFONTW* lplf);
+PLATFORM_API BOOL  WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW lptm);
+PLATFORM_API BOOL  WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl);
+PLATFORM_API BOOL  WINAPI GetCharWidth32W(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer);
+PLATFORM_API int   WINAPI GetTextFaceW(HDC hdc, int c, LPWSTR lpName);
+PLATFORM_API int   WINAPI EnumFontFamiliesW(HDC hdc, LPCWSTR lpLogfont, FONTENUMPROCW lpProc, LPARAM lParam);
+PLATFORM_API int   WINAPI EnumFontFamiliesExW(HDC hdc, LPLOGFONTW lpLogfont, FONTENUMPROCW lpProc, LPARAM lParam,
+                                              DWORD dwFlags);
+PLATFORM_API UINT  WINAPI SetTextAlign(HDC hdc, UINT align);
+PLATFORM_API UINT  WINAPI GetTextAlign(HDC hdc);
+PLATFORM_API int   WINAPI SetTextCharacterExtra(HDC hdc, int extra);
+PLATFORM_API int   WINAPI GetTextCharacterExtra(HDC hdc);
+PLATFORM_API BOOL  WINAPI TextOutW(HDC hdc, int x, int y, LPCWSTR lpString, int c);
+PLATFORM_API BOOL  WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCWSTR lpString,
+                                      UINT c, const INT* lpDx);

@@ -1,4 +1,7 @@
-// text_out.cpp - EngTextOut: text drawn on a bitmap surface from the glyph bitmaps the string object carries.
+// text_out.cpp - EngTextOut: text drawn on a bitmap surface, from the glyph outlines of a string object the
+// engine made (the same outlines its glyph bitmaps are filled from), or from the glyph bitmaps another
+// string object carries.
+#include "engine/string_object.h"
 #include "engine/surfaces.h"
 
 namespace {
@@ -32,10 +35,35 @@ BOOL DrawGlyph(SURFOBJ* pso, CLIPOBJ* pco, const GLYPHPOS& pos, BRUSHOBJ* pbo, P
     return drawn;
 }
 
+// The glyphs of an engine string object filled in the brush, all in one winding fill of their outlines.
+BOOL FillGlyphs(SURFOBJ* pso, platform::engine::StringObject& string, CLIPOBJ* pco, BRUSHOBJ* pbo, POINTL* pptlOrg,
+                MIX mix)
+{
+    using namespace platform::engine;
+    std::vector<Figure> figures;
+    const StringLayout& layout = string.Layout();
+    for (size_t i = 0; i < layout.glyphs.size() && i < layout.positions.size(); ++i) {
+        const POINTL at = layout.positions[i];
+        for (Figure figure : string.Font().Outline(layout.glyphs[i])) {
+            for (POINTFIX& p : figure.points)
+                p = {p.x + at.x * 16, p.y + at.y * 16};
+            figures.push_back(std::move(figure));
+        }
+    }
+    if (figures.empty())
+        return TRUE;
+    const auto path = PathOfFigures(figures);
+    // Text is drawn in the brush's colour whatever the mix; a mix that names no binary raster operation copies.
+    const ULONG fore = mix & 0xFF;
+    if (fore < R2_BLACK || fore > R2_WHITE)
+        mix = R2_COPYPEN | R2_COPYPEN << 8;
+    return path != nullptr && EngFillPath(pso, path->get(), pco, pbo, pptlOrg, mix, FP_WINDINGMODE);
+}
+
 } // namespace
 
 BOOL APIENTRY EngTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* /*pfo*/, CLIPOBJ* pco, RECTL* prclExtra,
-                         RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX /*mix*/)
+                         RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX mix)
 {
     if (pso == nullptr || pstro == nullptr || platform::engine::SurfaceOf(pso) == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -45,7 +73,11 @@ BOOL APIENTRY EngTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* /*pfo*/, CLIPOBJ*
     if (prclOpaque != nullptr && pboOpaque != nullptr)
         drawn = EngBitBlt(pso, nullptr, nullptr, pco, nullptr, prclOpaque, nullptr, nullptr, pboOpaque, pptlOrg,
                           0xF0F0);
-    for (ULONG i = 0; drawn && pstro->pgp != nullptr && pboFore != nullptr && i < pstro->cGlyphs; ++i) {
+    auto* string = platform::engine::FindString(pstro);
+    if (drawn && string != nullptr && pboFore != nullptr)
+        drawn = FillGlyphs(pso, *string, pco, pboFore, pptlOrg, mix);
+    for (ULONG i = 0; drawn && string == nullptr && pstro->pgp != nullptr && pboFore != nullptr && i < pstro->cGlyphs;
+         ++i) {
         const GLYPHPOS& pos = pstro->pgp[i];
         if (pos.pgdf != nullptr && pos.pgdf->pgb != nullptr)
             drawn = DrawGlyph(pso, pco, pos, pboFore, pptlOrg);

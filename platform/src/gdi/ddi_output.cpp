@@ -25,88 +25,16 @@ namespace {
 using engine::ClipObject;
 using engine::PathObject;
 
-// What a driver's answer means: it drew, it declined (GDI tries something simpler), or it failed.
-enum class Outcome { Done, Declined, Failed };
-
-Outcome OutcomeOf(BOOL answer)
-{
-    if (answer == static_cast<BOOL>(DDI_ERROR))
-        return Outcome::Failed;
-    return answer ? Outcome::Done : Outcome::Declined;
-}
-
-// True when the driver asked for the call on this surface and has a hook for it.
-bool Hooked(const DrawTarget& t, FLONG hook, ULONG index)
-{
-    return (t.hooks & hook) != 0 && t.driver != nullptr && (*t.driver)[index] != nullptr;
-}
-
-template <typename Fn>
-Fn HookOf(const DrawTarget& t, ULONG index)
-{
-    return reinterpret_cast<Fn>((*t.driver)[index]);
-}
-
-void Note(const DrawTarget& t, const char* call)
-{
-    if (t.record)
-        t.record(call);
-}
-
-// A surface whose bits the engine can draw on itself.
-bool IsBitmapSurface(const SURFOBJ* so)
-{
-    return so->iType == STYPE_BITMAP && engine::PixelAccess(so).Valid();
-}
-
 BOOL NotSupported()
 {
     SetLastError(ERROR_NOT_SUPPORTED);
     return FALSE;
 }
 
-RECTL Shifted(const RECTL& r, const POINTL& by)
-{
-    return {r.left - by.x, r.top - by.y, r.right - by.x, r.bottom - by.y};
-}
-
 RECTL Ordered(const RECTL& r)
 {
     return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
             std::max(r.top, r.bottom)};
-}
-
-// The rectangles of the surface a drawing may touch: the DC's clip region (or the whole extent) within the
-// extent, moved to the surface's origin, within the surface.
-std::vector<RECTL> VisibleRects(const DrawAttributes& a, const DrawTarget& t)
-{
-    const std::vector<RECTL> region = a.clip ? *a.clip : std::vector<RECTL>{t.extent};
-    const RECTL surface = {0, 0, t.so->sizlBitmap.cx, t.so->sizlBitmap.cy};
-    std::vector<RECTL> visible;
-    for (const RECTL& r : region) {
-        const RECTL part = engine::IntersectRects(Shifted(engine::IntersectRects(r, t.extent), t.origin), surface);
-        if (!engine::IsEmptyRect(part))
-            visible.push_back(part);
-    }
-    return visible;
-}
-
-// The clip object of a drawing whose pixels lie within bounds: DC_TRIVIAL when all of bounds is visible, the
-// visible part of bounds otherwise; null when none of it is visible (and the driver is not called at all).
-std::unique_ptr<ClipObject> MakeClip(const std::vector<RECTL>& visible, const RECTL& bounds)
-{
-    std::vector<RECTL> parts;
-    for (const RECTL& r : visible)
-        if (const RECTL part = engine::IntersectRects(r, bounds); !engine::IsEmptyRect(part))
-            parts.push_back(part);
-    parts = engine::NormaliseRegion(parts);
-    if (parts.empty())
-        return nullptr;
-    const RECTL& first = parts.front();
-    if (parts.size() == 1 && first.left == bounds.left && first.top == bounds.top && first.right == bounds.right &&
-        first.bottom == bounds.bottom)
-        return ClipObject::Trivial(bounds);
-    return ClipObject::FromRectangles(parts);
 }
 
 // A palette of two colours: a monochrome pattern or bitmap shows its 0 in the first and its 1 in the second.
@@ -116,37 +44,6 @@ engine::Palette TwoColours(COLORREF zero, COLORREF one)
     palette.iMode = PAL_INDEXED;
     palette.entries = {zero & 0x00FFFFFF, one & 0x00FFFFFF};
     return palette;
-}
-
-// The brush realized for the target: a solid colour as the surface's value for it, or a pattern (a hatch in
-// the brush's colour on the background colour, a monochrome bitmap in the text and background colours) that
-// the driver may realize through DrvRealizeBrush. Null for a null brush.
-std::unique_ptr<engine::BrushObject> Realize(const LogicalBrush& brush, const DrawAttributes& a,
-                                             const DrawTarget& t)
-{
-    std::shared_ptr<const GdiBitmap> pattern;
-    engine::Palette source;
-    ULONG hatch = HS_DDI_MAX;
-    switch (brush.style) {
-    case BS_SOLID:
-        return engine::BrushObject::Solid(engine::ValueOfColor(t.palette, brush.color), brush.color);
-    case BS_HATCHED:
-        pattern = HatchPattern(brush.hatch);
-        source = TwoColours(brush.color, a.bkColor);
-        hatch = brush.hatch;
-        break;
-    case BS_PATTERN:
-        pattern = brush.pattern;
-        if (pattern != nullptr)
-            source = pattern->IsMonochromeDdb() ? TwoColours(a.textColor, a.bkColor) : pattern->Palette();
-        break;
-    default:
-        return nullptr;
-    }
-    if (pattern == nullptr)
-        return nullptr;
-    return engine::BrushObject::Pattern(pattern->hsurf, nullptr,
-                                        std::make_unique<engine::XlateObject>(source, t.palette), t.so, hatch);
 }
 
 // The mix of a drawing with a brush: the DC's ROP2 for the brush, and for the background of a hatch too unless
@@ -193,31 +90,6 @@ BOOL BlitPixels(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ*
                t.so, nullptr, nullptr, coverage->get(), nullptr, &bounds, nullptr, nullptr,
                engine::Rop3UsesPattern(rop3) ? brush : nullptr, origin, rop3 | static_cast<ROP4>(rop3) << 8)) ==
            Outcome::Done;
-}
-
-// The same for the whole mix: where the mix treats a hatch's background apart from its lines, the pixels on
-// the background go in a blit of their own (none when the background is left alone).
-BOOL BlitCoverage(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ* brush, POINTL* origin, MIX mix)
-{
-    const ULONG fore = mix & 0xFF;
-    const ULONG back = (mix >> 8) & 0xFF;
-    engine::PatternReader pattern;
-    if (back == 0 || back == fore || !pattern.Init(brush, *origin))
-        return BlitPixels(t, pixels, brush, origin, fore);
-    std::vector<RECTL> lines, background;
-    for (const RECTL& r : pixels)
-        for (LONG y = r.top; y < r.bottom; ++y)
-            for (LONG x = r.left; x < r.right; ++x)
-                (pattern.IsBackground(x, y) ? background : lines).push_back({x, y, x + 1, y + 1});
-    return BlitPixels(t, lines, brush, origin, fore) && BlitPixels(t, background, brush, origin, back);
-}
-
-// The visible rectangles of a clip object, on the surface.
-std::vector<RECTL> ClipRects(const DrawTarget& t, CLIPOBJ* clip)
-{
-    std::vector<RECTL> rects;
-    engine::VisibleRectangles(clip, {0, 0, t.so->sizlBitmap.cx, t.so->sizlBitmap.cy}, rects);
-    return rects;
 }
 
 BOOL Fill(const DrawTarget& t, PathObject& path, CLIPOBJ* clip, BRUSHOBJ* brush, POINTL* origin, MIX mix,
@@ -462,10 +334,119 @@ BOOL DrawBlit(const BlitDrawing& b, const DrawAttributes& a, const DrawTarget& t
 
 } // namespace
 
+Outcome OutcomeOf(BOOL answer)
+{
+    if (answer == static_cast<BOOL>(DDI_ERROR))
+        return Outcome::Failed;
+    return answer ? Outcome::Done : Outcome::Declined;
+}
+
+bool Hooked(const DrawTarget& t, FLONG hook, ULONG index)
+{
+    return (t.hooks & hook) != 0 && t.driver != nullptr && (*t.driver)[index] != nullptr;
+}
+
+void Note(const DrawTarget& t, const char* call)
+{
+    if (t.record)
+        t.record(call);
+}
+
+bool IsBitmapSurface(const SURFOBJ* so)
+{
+    return so->iType == STYPE_BITMAP && engine::PixelAccess(so).Valid();
+}
+
+RECTL Shifted(const RECTL& r, const POINTL& by)
+{
+    return {r.left - by.x, r.top - by.y, r.right - by.x, r.bottom - by.y};
+}
+
+std::vector<RECTL> VisibleRects(const DrawAttributes& a, const DrawTarget& t)
+{
+    const std::vector<RECTL> region = a.clip ? *a.clip : std::vector<RECTL>{t.extent};
+    const RECTL surface = {0, 0, t.so->sizlBitmap.cx, t.so->sizlBitmap.cy};
+    std::vector<RECTL> visible;
+    for (const RECTL& r : region) {
+        const RECTL part = engine::IntersectRects(Shifted(engine::IntersectRects(r, t.extent), t.origin), surface);
+        if (!engine::IsEmptyRect(part))
+            visible.push_back(part);
+    }
+    return visible;
+}
+
+std::unique_ptr<engine::ClipObject> MakeClip(const std::vector<RECTL>& visible, const RECTL& bounds)
+{
+    std::vector<RECTL> parts;
+    for (const RECTL& r : visible)
+        if (const RECTL part = engine::IntersectRects(r, bounds); !engine::IsEmptyRect(part))
+            parts.push_back(part);
+    parts = engine::NormaliseRegion(parts);
+    if (parts.empty())
+        return nullptr;
+    const RECTL& first = parts.front();
+    if (parts.size() == 1 && first.left == bounds.left && first.top == bounds.top && first.right == bounds.right &&
+        first.bottom == bounds.bottom)
+        return engine::ClipObject::Trivial(bounds);
+    return engine::ClipObject::FromRectangles(parts);
+}
+
+std::unique_ptr<engine::BrushObject> Realize(const LogicalBrush& brush, const DrawAttributes& a,
+                                             const DrawTarget& t)
+{
+    std::shared_ptr<const GdiBitmap> pattern;
+    engine::Palette source;
+    ULONG hatch = HS_DDI_MAX;
+    switch (brush.style) {
+    case BS_SOLID:
+        return engine::BrushObject::Solid(engine::ValueOfColor(t.palette, brush.color), brush.color);
+    case BS_HATCHED:
+        pattern = HatchPattern(brush.hatch);
+        source = TwoColours(brush.color, a.bkColor);
+        hatch = brush.hatch;
+        break;
+    case BS_PATTERN:
+        pattern = brush.pattern;
+        if (pattern != nullptr)
+            source = pattern->IsMonochromeDdb() ? TwoColours(a.textColor, a.bkColor) : pattern->Palette();
+        break;
+    default:
+        return nullptr;
+    }
+    if (pattern == nullptr)
+        return nullptr;
+    return engine::BrushObject::Pattern(pattern->hsurf, nullptr,
+                                        std::make_unique<engine::XlateObject>(source, t.palette), t.so, hatch);
+}
+
+BOOL BlitCoverage(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ* brush, POINTL* origin, MIX mix)
+{
+    const ULONG fore = mix & 0xFF;
+    const ULONG back = (mix >> 8) & 0xFF;
+    engine::PatternReader pattern;
+    if (back == 0 || back == fore || !pattern.Init(brush, *origin))
+        return BlitPixels(t, pixels, brush, origin, fore);
+    std::vector<RECTL> lines, background;
+    for (const RECTL& r : pixels)
+        for (LONG y = r.top; y < r.bottom; ++y)
+            for (LONG x = r.left; x < r.right; ++x)
+                (pattern.IsBackground(x, y) ? background : lines).push_back({x, y, x + 1, y + 1});
+    return BlitPixels(t, lines, brush, origin, fore) && BlitPixels(t, background, brush, origin, back);
+}
+
+std::vector<RECTL> ClipRects(const DrawTarget& t, CLIPOBJ* clip)
+{
+    std::vector<RECTL> rects;
+    engine::VisibleRectangles(clip, {0, 0, t.so->sizlBitmap.cx, t.so->sizlBitmap.cy}, rects);
+    return rects;
+}
+
 BOOL Draw(const Drawing& drawing, const DrawTarget& target)
 {
     if (const auto* path = std::get_if<PathDrawing>(&drawing.what))
         return DrawPath(*path, drawing.attrs, target);
+    if (const auto* text = std::get_if<TextDrawing>(&drawing.what))
+        return DrawText(*text, drawing.attrs, target);
     return DrawBlit(std::get<BlitDrawing>(drawing.what), drawing.attrs, target);
 }
 

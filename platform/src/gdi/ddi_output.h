@@ -3,10 +3,15 @@
 // them (DrvStrokePath, DrvFillPath, DrvStrokeAndFillPath, DrvBitBlt, DrvCopyBits, DrvStretchBlt) with the
 // SURFOBJ, CLIPOBJ, PATHOBJ, BRUSHOBJ, XLATEOBJ and LINEATTRS a driver expects, and otherwise, or when the
 // driver declines, through simpler calls: flattened curves, widened lines filled, fills and lines turned into a
-// blit through a clip of their pixels, and on bitmap surfaces the engine's own rendering.
+// blit through a clip of their pixels, and on bitmap surfaces the engine's own rendering. Text goes the same
+// way through DrvTextOut (ddi_text.cpp), with the helpers declared here.
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
+#include "engine/brush.h"
+#include "engine/clip.h"
 #include "engine/palettes.h"
 #include "engine/surfaces.h"
 #include "gdi/drawing.h"
@@ -27,5 +32,54 @@ struct DrawTarget {
 
 // Draws the drawing; TRUE when it was drawn or nothing of it is visible.
 BOOL Draw(const Drawing& drawing, const DrawTarget& target);
+
+// Draws a text drawing (ddi_text.cpp): DrvTextOut where the driver took it, else the engine's text on a bitmap
+// surface or the glyphs' pixels blitted on a device surface.
+BOOL DrawText(const TextDrawing& text, const DrawAttributes& a, const DrawTarget& t);
+
+// What a driver's answer means: it drew, it declined (GDI tries something simpler), or it failed.
+enum class Outcome { Done, Declined, Failed };
+
+Outcome OutcomeOf(BOOL answer);
+
+// True when the driver asked for the call on this surface and has a hook for it.
+bool Hooked(const DrawTarget& t, FLONG hook, ULONG index);
+
+template <typename Fn>
+Fn HookOf(const DrawTarget& t, ULONG index)
+{
+    return reinterpret_cast<Fn>((*t.driver)[index]);
+}
+
+// Notes a driver call in the target's record.
+void Note(const DrawTarget& t, const char* call);
+
+// A surface whose bits the engine can draw on itself.
+bool IsBitmapSurface(const SURFOBJ* so);
+
+RECTL Shifted(const RECTL& r, const POINTL& by);
+
+// The rectangles of the surface a drawing may touch: the DC's clip region (or the whole extent) within the
+// extent, moved to the surface's origin, within the surface.
+std::vector<RECTL> VisibleRects(const DrawAttributes& a, const DrawTarget& t);
+
+// The clip object of a drawing whose pixels lie within bounds: DC_TRIVIAL when all of bounds is visible, the
+// visible part of bounds otherwise; null when none of it is visible (and the driver is not called at all).
+std::unique_ptr<engine::ClipObject> MakeClip(const std::vector<RECTL>& visible, const RECTL& bounds);
+
+// The brush realized for the target: a solid colour as the surface's value for it, or a pattern (a hatch in
+// the brush's colour on the background colour, a monochrome bitmap in the text and background colours) that
+// the driver may realize through DrvRealizeBrush. Null for a null brush.
+std::unique_ptr<engine::BrushObject> Realize(const LogicalBrush& brush, const DrawAttributes& a,
+                                             const DrawTarget& t);
+
+// Paints the pixels (rectangles on the surface) with the brush by the mix, each half of it in one DrvBitBlt
+// whose clip is its pixels: how GDI draws on a device surface whose driver would not take a call. Where the
+// mix treats a hatch's background apart from its lines, the pixels on the background go in a blit of their
+// own (none when the background is left alone). FALSE with ERROR_NOT_SUPPORTED when the driver has no blit.
+BOOL BlitCoverage(const DrawTarget& t, const std::vector<RECTL>& pixels, BRUSHOBJ* brush, POINTL* origin, MIX mix);
+
+// The visible rectangles of a clip object, on the surface.
+std::vector<RECTL> ClipRects(const DrawTarget& t, CLIPOBJ* clip);
 
 } // namespace platform

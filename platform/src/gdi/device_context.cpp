@@ -54,7 +54,7 @@ bool IsSelectedAnywhere(const GdiObject* object)
     Dcs().ForEach([&](const std::shared_ptr<DeviceContext>& dc) {
         const DcAttributes& a = dc->attrs;
         selected = selected || a.pen.object.get() == object || a.brush.object.get() == object ||
-                   a.bitmap.object.get() == object;
+                   a.bitmap.object.get() == object || a.font.object.get() == object;
     });
     return selected;
 }
@@ -66,6 +66,8 @@ void InitialiseAttributes(DcAttributes& attrs)
     attrs.pen.object = FindGdiObject(attrs.pen.handle);
     attrs.brush.handle = GetStockObject(WHITE_BRUSH);
     attrs.brush.object = FindGdiObject(attrs.brush.handle);
+    attrs.font.handle = GetStockObject(SYSTEM_FONT);
+    attrs.font.object = FindGdiObject(attrs.font.handle);
 }
 
 RECTL ToDeviceRect(const DcAttributes& attrs, int64_t left, int64_t top, int64_t right, int64_t bottom)

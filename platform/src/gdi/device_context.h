@@ -31,12 +31,15 @@ struct DcAttributes {
     Selection pen;
     Selection brush;
     Selection bitmap;              // memory DCs only
+    Selection font;
     DrawAttributes draw;           // colours, modes and the clip region: what every drawing takes along
     int mapMode = MM_TEXT;
     POINT position = {0, 0};       // the current position, logical
     POINT viewportOrg = {0, 0};
     POINT windowOrg = {0, 0};
     PathRecord path;
+    UINT textAlign = TA_LEFT | TA_TOP | TA_NOUPDATECP;
+    int charExtra = 0;             // SetTextCharacterExtra: added to every character's advance
 };
 
 enum class DcKind { Printer, Memory };
@@ -63,10 +66,10 @@ void RemoveDc(HDC hdc);
 // The device context, or null with ERROR_INVALID_HANDLE.
 std::shared_ptr<DeviceContext> DcOrFail(HDC hdc);
 
-// True when the object is selected into a device context (as its current pen, brush or bitmap).
+// True when the object is selected into a device context (as its current pen, brush, bitmap or font).
 bool IsSelectedAnywhere(const GdiObject* object);
 
-// Puts a new DC's attributes in their initial state: the black pen and the white brush selected.
+// Puts a new DC's attributes in their initial state: the black pen, the white brush and the system font selected.
 void InitialiseAttributes(DcAttributes& attrs);
 
 // Device coordinates are kept within +-2^26 pixels, so that every 28.4 value and every sum of two of them

@@ -3,10 +3,12 @@
 // the device context that made it, so that a banded page can draw it again into every band. A memory DC and a
 // printer DC without bands draw it at once; a banded printer DC keeps it in its page's journal.
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
+#include "engine/string_object.h"
 #include "gdi/objects.h"
 
 namespace platform {
@@ -47,9 +49,21 @@ struct BlitDrawing {
     DWORD rop = PATCOPY;                      // the ternary raster operation, its index in bits 16-23
 };
 
+// A run of text: the realised font, the glyphs at their device positions, and what goes around them. The
+// background and the lines (underline, strike-out) are the device corners of four-sided areas in 28.4, so that
+// turned text keeps them along its baseline; along an unturned baseline they are rectangles.
+struct TextDrawing {
+    engine::FontSpec font;
+    engine::StringLayout layout;                 // positions and background box in device coordinates
+    std::array<POINTFIX, 4> background = {};     // the text's cells: filled in the background colour when opaque
+    std::vector<std::array<POINTFIX, 4>> lines;  // underline and strike-out, in the text colour
+    std::optional<RECTL> opaque;                 // ETO_OPAQUE: a device rectangle filled in the background colour
+    std::optional<RECTL> clip;                   // ETO_CLIPPED: nothing drawn outside this device rectangle
+};
+
 struct Drawing {
     DrawAttributes attrs;
-    std::variant<PathDrawing, BlitDrawing> what;
+    std::variant<PathDrawing, BlitDrawing, TextDrawing> what;
 };
 
 // Draws on the DC, or keeps the drawing for its bands; FALSE (with the last error set) when the DC cannot

@@ -165,6 +165,10 @@ int WINAPI GetObjectW(HANDLE h, int c, LPVOID pv)
     }
     case platform::GdiObjectKind::Region:
         break;   // a region has no record to answer
+    case platform::GdiObjectKind::Font: {
+        const LOGFONTW record = static_cast<const platform::GdiFont&>(*object).logFont;
+        return platform::AnswerRecord(&record, sizeof record, c, pv);
+    }
     }
     SetLastError(ERROR_INVALID_HANDLE);
     return 0;

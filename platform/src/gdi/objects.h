@@ -1,5 +1,5 @@
 #pragma once
-// objects.h - the GDI's table of objects behind HGDIOBJ values: bitmaps, pens, brushes and regions. Each
+// objects.h - the GDI's table of objects behind HGDIOBJ values: bitmaps, pens, brushes, regions and fonts. Each
 // object bears its kind, so a call given an object of another kind (a pen where a bitmap is expected) finds it
 // and refuses it.
 
@@ -16,6 +16,7 @@ enum class GdiObjectKind {
     Pen,
     Brush,
     Region,
+    Font,
 };
 
 struct GdiObject {
@@ -87,6 +88,12 @@ struct GdiPen final : GdiObject {
 struct GdiRegion final : GdiObject {
     GdiRegion() : GdiObject(GdiObjectKind::Region) {}
     std::vector<RECTL> rects;
+};
+
+// A logical font: what the application asked for; the font it gets is chosen when a DC draws or measures.
+struct GdiFont final : GdiObject {
+    GdiFont() : GdiObject(GdiObjectKind::Font) {}
+    LOGFONTW logFont = {};
 };
 
 HGDIOBJ                    AddGdiObject(std::shared_ptr<GdiObject> object);

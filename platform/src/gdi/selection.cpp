@@ -53,14 +53,14 @@ void ReplaceAttributes(DeviceContext& dc, DcAttributes attrs)
     MarkSelected(dc.attrs.bitmap, nullptr);
     MarkSelected(attrs.bitmap, dc.hdc);
     DcAttributes old = std::exchange(dc.attrs, std::move(attrs));
-    for (const Selection* selection : {&old.pen, &old.brush, &old.bitmap})
+    for (const Selection* selection : {&old.pen, &old.brush, &old.bitmap, &old.font})
         FinishPendingDeletion(selection->handle);
 }
 
 void ReleaseSelections(DeviceContext& dc)
 {
     MarkSelected(dc.attrs.bitmap, nullptr);
-    for (const Selection* selection : {&dc.attrs.pen, &dc.attrs.brush, &dc.attrs.bitmap})
+    for (const Selection* selection : {&dc.attrs.pen, &dc.attrs.brush, &dc.attrs.bitmap, &dc.attrs.font})
         FinishPendingDeletion(selection->handle);
 }
 
@@ -83,6 +83,8 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h)
         return platform::Replace(dc->attrs.brush, {h, object});
     case platform::GdiObjectKind::Bitmap:
         return platform::SelectBitmap(*dc, h, object);
+    case platform::GdiObjectKind::Font:
+        return platform::Replace(dc->attrs.font, {h, object});
     case platform::GdiObjectKind::Region: {
         // A region is copied in as the clip region; the answer is its complexity, not a handle.
         const int complexity = SelectClipRgn(hdc, reinterpret_cast<HRGN>(h));
@@ -105,7 +107,9 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type)
         return dc->attrs.brush.handle;
     case OBJ_BITMAP:
         return dc->attrs.bitmap.handle;
-    default:   // fonts and palettes are not part of this GDI yet
+    case OBJ_FONT:
+        return dc->attrs.font.handle;
+    default:   // palettes are not part of this GDI yet
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }

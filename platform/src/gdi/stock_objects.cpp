@@ -3,18 +3,20 @@
 #include "common/world_state.h"
 #include "gdi/bitmaps.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
+#include <string_view>
 
 namespace platform {
 namespace {
 
-// What each stock index is; a null row is an index GDI has no pen or brush for here (fonts, palettes and the
-// DC brush and pen belong to later parts of GDI).
+// What each stock index is; an index without a row is one GDI has no object for here (palettes, the other
+// stock fonts, and the DC brush and pen belong to later parts of GDI).
 struct StockRow {
     int index;          // -1 ends the table
     GdiObjectKind kind;
-    UINT style;         // BS_ for a brush, PS_ for a pen
+    UINT style;         // BS_ for a brush, PS_ for a pen, the weight of a font
     COLORREF color;
 };
 
@@ -28,6 +30,7 @@ constexpr StockRow kStockRows[] = {
     {WHITE_PEN,    GdiObjectKind::Pen,   PS_SOLID, RGB(255, 255, 255)},
     {BLACK_PEN,    GdiObjectKind::Pen,   PS_SOLID, RGB(0, 0, 0)},
     {NULL_PEN,     GdiObjectKind::Pen,   PS_NULL,  RGB(0, 0, 0)},
+    {SYSTEM_FONT,  GdiObjectKind::Font,  FW_BOLD,  RGB(0, 0, 0)},
     {-1, GdiObjectKind::Brush, 0, 0},
 };
 static_assert(kStockRows[std::size(kStockRows) - 1].index == -1, "terminator must be last");
@@ -43,7 +46,7 @@ const StockRow* FindStockRow(int index)
 // The world's stock objects, made on first use; forgotten with the world, whose object table they lived in.
 struct Stock {
     std::mutex mutex;
-    std::array<HGDIOBJ, NULL_PEN + 1> objects{};
+    std::array<HGDIOBJ, SYSTEM_FONT + 1> objects{};
     HBITMAP defaultBitmap = nullptr;
 };
 
@@ -62,7 +65,18 @@ const bool kForgetsStockWithTheWorld = (OnWorldReset([] {
 HGDIOBJ MakeStockObject(const StockRow& row)
 {
     std::shared_ptr<GdiObject> object;
-    if (row.kind == GdiObjectKind::Brush) {
+    if (row.kind == GdiObjectKind::Font) {
+        // The system font: 16 pixels to its cell, of no face in particular, so a DC that never selects a font
+        // draws in the font mapper's default face (on a printer, in the driver's default font).
+        auto font = std::make_shared<GdiFont>();
+        font->logFont.lfHeight = 16;
+        font->logFont.lfWeight = static_cast<LONG>(row.style);
+        font->logFont.lfCharSet = ANSI_CHARSET;
+        font->logFont.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+        const std::u16string_view face = u"System";
+        std::copy(face.begin(), face.end(), font->logFont.lfFaceName);
+        object = font;
+    } else if (row.kind == GdiObjectKind::Brush) {
         auto brush = std::make_shared<GdiBrush>();
         brush->brush.style = row.style;
         brush->brush.color = row.color;

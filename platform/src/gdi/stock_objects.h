@@ -1,5 +1,5 @@
 #pragma once
-// stock_objects.h - the stock objects of the world: GetStockObject's pens and brushes, and the 1-by-1
+// stock_objects.h - the stock objects of the world: GetStockObject's pens, brushes and system font, and the 1-by-1
 // monochrome bitmap every new memory DC starts with. They are made when first asked for and never deleted.
 
 #include "win/wingdi.h"

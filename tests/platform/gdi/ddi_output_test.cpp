@@ -2,7 +2,7 @@
 // (paths in 28.4, clip complexity, brushes, mixes, rops), GDI's fall-backs when the driver has no hook or
 // declines, and a banded page drawn again into every band.
 #include "canvas.h"
-#include "dc_fixture.h"
+#include "printer_drawing.h"
 
 #include <functional>
 #include <map>
@@ -14,58 +14,6 @@ constexpr FLONG kPathHooks = HOOK_FILLPATH | HOOK_STROKEPATH | HOOK_STROKEANDFIL
 constexpr FLONG kAllCaps = GCAPS_BEZIERS | GCAPS_ALTERNATEFILL | GCAPS_WINDINGFILL | GCAPS_GEOMETRICWIDE;
 
 } // namespace
-
-class PrinterDrawing : public PrinterDcTest {
-protected:
-    // A DC on the test driver with these options, in a started page, the trace cleared.
-    HDC OpenPage(const TestDriverOptions& options)
-    {
-        SetDriver(options);
-        HDC hdc = CreateDCW(nullptr, kPrinter, nullptr, nullptr);
-        EXPECT_NE(hdc, nullptr);
-        DOCINFOW di = {sizeof di, u"Drawing", nullptr, nullptr, 0};
-        EXPECT_GT(StartDocW(hdc, &di), 0);
-        EXPECT_GT(StartPage(hdc), 0);
-        host::ClearDebugTrace();
-        host::ClearDeviceContextCalls(hdc);
-        return hdc;
-    }
-
-    void ClosePage(HDC hdc)
-    {
-        EndDoc(hdc);
-        DeleteDC(hdc);
-    }
-
-    static TestDriverOptions Options(FLONG hooks, FLONG caps)
-    {
-        TestDriverOptions options;
-        options.hooks = hooks;
-        options.graphicsCaps = caps;
-        return options;
-    }
-
-    // The driver's lines since the last clear that start with prefix (without "TESTDRV ").
-    static std::vector<std::string> DriverLines(const std::string& prefix = "Drv")
-    {
-        std::vector<std::string> lines;
-        for (const std::string& line : ModuleLines())
-            if (line.rfind("TESTDRV " + prefix, 0) == 0)
-                lines.push_back(line.substr(8));
-        return lines;
-    }
-
-    // The page the driver reported ("rows" lines), one string per row.
-    static std::vector<std::string> ReportedPage()
-    {
-        std::vector<std::string> page(kPageHeight);
-        for (const std::string& line : DriverLines("rows ")) {
-            const size_t space = line.find(' ', 5);
-            page.at(std::stoul(line.substr(5, space - 5))) = line.substr(space + 1);
-        }
-        return page;
-    }
-};
 
 TEST_F(PrinterDrawing, FillsGoToDrvFillPathWithTheirClipBrushMixAndMode)
 {

@@ -349,6 +349,100 @@ BOOL APIENTRY TestStretchBlt(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask
            EngStretchBlt(psoDest, psoSrc, psoMask, pco, pxlo, pca, pptlHTOrg, prclDest, prclSrc, pptlMask, iMode);
 }
 
+std::u16string Text(const WCHAR* text)
+{
+    return text != nullptr ? std::u16string(text) : u"(null)";
+}
+
+// "font <face number> cx <cxMax> type <flFontType> res <x>x<y> size <points> family <name> face <name> charset <n>
+// pitch <n> weight <n> sel <fsSelection> em <units> xform <kind> <m11>,<m12>,<m21>,<m22>", the transform's
+// entries in thousandths.
+std::u16string FontText(FONTOBJ* pfo)
+{
+    const IFIMETRICS* ifi = FONTOBJ_pifi(pfo);
+    if (ifi == nullptr)
+        return u"font unknown";
+    const auto* base = reinterpret_cast<const BYTE*>(ifi);
+    XFORML m = {};
+    const ULONG kind = XFORMOBJ_iGetXform(FONTOBJ_pxoGetXform(pfo), &m);
+    const auto milli = [](FLOATL v) { return Number(static_cast<long long>(v * 1000 + (v < 0 ? -0.5f : 0.5f))); };
+    return u"font " + Number(pfo->iFace) + u" cx " + Number(pfo->cxMax) + u" type " + Hex(pfo->flFontType) +
+           u" res " + Number(pfo->sizLogResPpi.cx) + u"x" + Number(pfo->sizLogResPpi.cy) + u" size " +
+           Number(pfo->ulStyleSize) + u" family " +
+           Text(reinterpret_cast<const WCHAR*>(base + ifi->dpwszFamilyName)) + u" face " +
+           Text(reinterpret_cast<const WCHAR*>(base + ifi->dpwszFaceName)) + u" charset " +
+           Number(ifi->jWinCharSet) + u" pitch " + Hex(ifi->jWinPitchAndFamily) + u" weight " +
+           Number(ifi->usWinWeight) + u" sel " + Hex(ifi->fsSelection) + u" em " + Number(ifi->fwdUnitsPerEm) +
+           u" xform " + Number(kind) + u" " + milli(m.eM11) + u"," + milli(m.eM12) + u"," + milli(m.eM21) + u"," +
+           milli(m.eM22);
+}
+
+// Each glyph's bitmap ("bits <hg> at <x>,<y> size <cx>x<cy>" and its rows, '#' for a set bit) and outline.
+void ReportGlyph(FONTOBJ* pfo, HGLYPH hg)
+{
+    GLYPHDATA* data = nullptr;
+    if (FONTOBJ_cGetGlyphs(pfo, FO_GLYPHBITS, 1, &hg, reinterpret_cast<PVOID*>(&data)) != 1) {
+        Report(u"bits " + Number(hg) + u" refused " + Number(GetLastError()));
+        return;
+    }
+    const GLYPHBITS* pgb = data->gdf.pgb;
+    Report(u"bits " + Number(hg) + u" at " + Number(pgb->ptlOrigin.x) + u"," + Number(pgb->ptlOrigin.y) + u" size " +
+           Number(pgb->sizlBitmap.cx) + u"x" + Number(pgb->sizlBitmap.cy) + u" advance " + Number(data->fxD / 16));
+    const LONG stride = (pgb->sizlBitmap.cx + 7) / 8;
+    for (LONG y = 0; y < pgb->sizlBitmap.cy; ++y) {
+        std::u16string row;
+        for (LONG x = 0; x < pgb->sizlBitmap.cx; ++x)
+            row += ((pgb->aj[y * stride + x / 8] >> (7 - x % 8)) & 1) ? u'#' : u'.';
+        Report(u"row " + row);
+    }
+    if (FONTOBJ_cGetGlyphs(pfo, FO_PATHOBJ, 1, &hg, reinterpret_cast<PVOID*>(&data)) == 1) {
+        RECTFX bounds;
+        PATHOBJ_vGetBounds(data->gdf.ppo, &bounds);
+        Report(u"outline " + Number(hg) + u" bounds " + Number(bounds.xLeft) + u"," + Number(bounds.yTop) + u"," +
+               Number(bounds.xRight) + u"," + Number(bounds.yBottom));
+    }
+}
+
+ULONG APIENTRY TestGetGlyphMode(DHPDEV, FONTOBJ* pfo)
+{
+    Report(u"DrvGetGlyphMode " + Number(pfo != nullptr));
+    return g_options.glyphMode;
+}
+
+BOOL APIENTRY TestTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* prclExtra, RECTL* prclOpaque,
+                          BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX mix)
+{
+    ULONG extras = 0;
+    for (const RECTL* r = prclExtra; r != nullptr && (r->left | r->top | r->right | r->bottom) != 0; ++r)
+        ++extras;
+    Report(u"DrvTextOut " + ClipText(pco) + u" glyphs " + Number(pstro->cGlyphs) + u" accel " + Hex(pstro->flAccel) +
+           u" inc " + Number(pstro->ulCharInc) + u" bk " + Rect(pstro->rclBkGround) + u" opaque " +
+           (prclOpaque != nullptr ? Rect(*prclOpaque) : u"none") + u" extra " + Number(extras) + u" fore " +
+           BrushText(pboFore) + u" back " + BrushText(pboOpaque) + u" mix " + Hex(mix) + u" text " +
+           std::u16string(pstro->pwszOrg, pstro->cGlyphs));
+    Report(FontText(pfo));
+    // The glyphs as STROBJ_bEnum hands them out, batch by batch.
+    STROBJ_vEnumStart(pstro);
+    BOOL more;
+    do {
+        ULONG count = 0;
+        GLYPHPOS* pgp = nullptr;
+        more = STROBJ_bEnum(pstro, &count, &pgp);
+        std::u16string line = u"batch " + Number(count);
+        for (ULONG i = 0; i < count; ++i)
+            line += u" " + Number(pgp[i].hg) + u"@" + Number(pgp[i].ptl.x) + u"," + Number(pgp[i].ptl.y) +
+                    (pgp[i].pgdf != nullptr ? u"+" : u"");
+        Report(line);
+    } while (more == TRUE);
+    if (g_options.reportGlyphs)
+        for (ULONG i = 0; i < pstro->cGlyphs; ++i)
+            ReportGlyph(pfo, pstro->pgp[i].hg);
+    if (g_options.declineText)
+        return FALSE;
+    return !OnBitmap(pso) ||
+           EngTextOut(pso, pstro, pfo, pco, prclExtra, prclOpaque, pboFore, pboOpaque, pptlOrg, mix);
+}
+
 VOID APIENTRY TestDisableDriver(VOID)
 {
     Report(u"DrvDisableDriver");
@@ -377,6 +471,8 @@ DRVFN g_hooks[] = {
     HOOK(INDEX_DrvBitBlt, TestBitBlt),
     HOOK(INDEX_DrvCopyBits, TestCopyBits),
     HOOK(INDEX_DrvStretchBlt, TestStretchBlt),
+    HOOK(INDEX_DrvTextOut, TestTextOut),
+    HOOK(INDEX_DrvGetGlyphMode, TestGetGlyphMode),
     HOOK(500, TestSendPage),   // an index GDI does not know: ignored
     HOOK(INDEX_DrvEscape, TestEscape),   // last, so it can be left out
 };

@@ -21,6 +21,12 @@ struct TestDriverOptions {
     // Reports the page's pixels before DrvSendPage (each band's before DrvNextBand) as "TESTDRV rows <y> <row>"
     // lines, '#' for black and '.' for white, and whitens each band once reported.
     bool reportPixels = false;
+    // Text: DrvTextOut reports its arguments, its string's glyphs (through STROBJ_bEnum) and its font, and draws
+    // through EngTextOut on a bitmap surface unless it declines; with reportGlyphs it also asks FONTOBJ_cGetGlyphs
+    // for each glyph's bitmap and outline and reports them. DrvGetGlyphMode answers glyphMode.
+    bool declineText = false;
+    bool reportGlyphs = false;
+    ULONG glyphMode = FO_GLYPHBITS;
 };
 
 struct TestUiOptions {

@@ -1,0 +1,58 @@
+#pragma once
+// font_object.h - FONTOBJ: a realised font as GDI hands it to a driver's DrvTextOut, with its IFIMETRICS, its
+// notional-to-device transform, and its glyphs as bitmaps (GLYPHBITS) or outlines (PATHOBJ) on request.
+
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+#include "engine/font_design.h"
+#include "engine/path.h"
+#include "engine/xform.h"
+
+namespace platform::engine {
+
+// Glyph bitmaps larger than this are refused: the engine holds each in one piece.
+constexpr size_t kMaxGlyphBitsBytes = size_t{8} << 20;
+
+class FontObject {
+public:
+    // A font object of the spec; its iUniq is the same for every object of an equal spec.
+    explicit FontObject(const FontSpec& spec);
+    ~FontObject();
+    FontObject(const FontObject&) = delete;
+    FontObject& operator=(const FontObject&) = delete;
+
+    FONTOBJ* get() { return &m_fo; }
+    const FontSpec& Spec() const { return m_spec; }
+    IFIMETRICS* Metrics() { return reinterpret_cast<IFIMETRICS*>(m_ifi.data()); }
+    XFORMOBJ* Xform() { return m_xform->get(); }
+
+    // The glyph's outline (see GlyphOutline), made once.
+    const std::vector<Figure>& Outline(HGLYPH hg);
+
+    // The glyph's data with its bitmap (FO_GLYPHBITS) or its outline path (FO_PATHOBJ), valid as long as the
+    // font object; null with ERROR_NOT_ENOUGH_MEMORY for a bitmap larger than kMaxGlyphBitsBytes.
+    GLYPHDATA* Glyph(HGLYPH hg, ULONG mode);
+
+private:
+    struct GlyphEntry {
+        GLYPHDATA data = {};
+        std::vector<ULONG> bits;             // the GLYPHBITS record, whole 32-bit words
+        std::unique_ptr<PathObject> path;
+    };
+
+    bool MakeBits(HGLYPH hg, GlyphEntry& entry);
+    void MakePath(HGLYPH hg, GlyphEntry& entry);
+
+    FONTOBJ m_fo = {};
+    FontSpec m_spec;
+    std::vector<ULONG> m_ifi;                // the IFIMETRICS record and its name strings
+    std::unique_ptr<XformObject> m_xform;
+    std::map<HGLYPH, std::vector<Figure>> m_outlines;
+    std::map<std::pair<HGLYPH, ULONG>, GlyphEntry> m_glyphs;
+};
+
+FontObject* FindFont(const FONTOBJ* pfo);
+
+} // namespace platform::engine
