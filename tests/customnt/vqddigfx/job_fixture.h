@@ -16,6 +16,15 @@
 
 constexpr int ESC_END_OF_JOB_CODE = 0x6FFFFE15;
 
+// The sheets a job ejects: its "prn" commands.
+inline int CountSheets(const std::string& job)
+{
+    int sheets = 0;
+    for (size_t at = job.find("prn;\n"); at != std::string::npos; at = job.find("prn;\n", at + 1))
+        ++sheets;
+    return sheets;
+}
+
 class GraphicsJobTest : public PrinterWorldTest {
 protected:
     void TearDown() override
