@@ -7,7 +7,9 @@
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -454,8 +456,10 @@ BOOL PdlRealizeBrush(BRUSHOBJ* pbo, SURFOBJ* psoTarget, SURFOBJ* psoPattern, SUR
     }
 
     const UINT bits = psoPattern != nullptr ? SourceBits(psoPattern->iBitmapFormat) : 0;
+    // A row is read no further than the pattern's own stride, which must hold its pixels.
+    const uint64_t stride = psoPattern != nullptr ? static_cast<uint64_t>(std::abs(psoPattern->lDelta)) : 0;
     if (bits == 0 || psoPattern->pvScan0 == nullptr || psoPattern->sizlBitmap.cx <= 0 ||
-        psoPattern->sizlBitmap.cy <= 0) {
+        psoPattern->sizlBitmap.cy <= 0 || stride < (static_cast<uint64_t>(psoPattern->sizlBitmap.cx) * bits + 7) / 8) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -479,7 +483,7 @@ BOOL PdlRealizeBrush(BRUSHOBJ* pbo, SURFOBJ* psoTarget, SURFOBJ* psoPattern, SUR
     rb->iHatch = iHatch;
     CopyTable(rb, pxlo);
 
-    const DWORD sourceRowBytes = RowBytes(width, bits);
+    const DWORD sourceRowBytes = static_cast<DWORD>(std::min<uint64_t>(RowBytes(width, bits), stride));
     if (raw) {
         rb->lFormat = bits == 1 ? BMF_1BPP : BMF_24BPP;
         rb->flFlags = (psoPattern->fjBitmap & BMF_TOPDOWN) != 0 ? kRowsTopDown : 0;
