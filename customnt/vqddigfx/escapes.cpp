@@ -1,9 +1,17 @@
 // escapes.cpp - the chain of private escape handlers, the engine's escapes and the draw escapes.
-// Every private code is accepted only with its exact sizes and pointers; the PDEV is validated after the
-// code and sizes matched.
+// Escapes come from any application on the device context: a private code is accepted only with its exact
+// sizes and pointers, and the engine's codes read no more than the sizes given.
 #include "customnt/vqddigfx/escapes.h"
+#include "customnt/vqddigfx/alloc_list.h"
+#include "customnt/vqddigfx/escape_table.h"
+#include "customnt/vqddigfx/fax_escapes.h"
+#include "customnt/vqddigfx/job_escapes.h"
+#include "customnt/vqddigfx/surfaces.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
+#include "settings/devmode_identity.h"
+#include "settings/font_sub_node.h"
+#include "settings/private_escape_codes.h"
 
 #include <cstring>
 #include <iterator>
@@ -11,52 +19,6 @@
 namespace {
 
 typedef ULONG (*ESCAPE_HANDLER)(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);
-
-bool NoData(ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
-{
-    return cjIn == 0 && pvIn == nullptr && cjOut == 0 && pvOut == nullptr;
-}
-
-// The job-record escapes (0x6FFFFF00-0x6FFFFF07).
-ULONG EscapeJobRecords(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
-{
-    // TODO: the job-record escapes come with the private escape handlers; until then none is answered.
-    return kEscNotMine;
-}
-
-ULONG EscapeReserved(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
-{
-    return kEscNotMine;
-}
-
-// The fax-job escapes (0x6FFFFE00-0x6FFFFE1D).
-ULONG EscapeFaxJob(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
-{
-    if (iEsc != ESC_END_OF_JOB || !NoData(cjIn, pvIn, cjOut, pvOut))
-        return kEscNotMine;   // TODO: the other fax-job escapes come with the private escape handlers
-    if (!bValidatePDEV(pdev))
-        return 0;
-    PdlMarkJobEnded(pdev);
-    return 1;
-}
-
-// The page-plan escapes (0x6FFFFD00-0x6FFFFD13).
-ULONG EscapeInsertSheets(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
-{
-    return kEscNotMine;   // TODO: the page-plan escapes come with the page plan
-}
-
-// The job queries (0x6FFFFC00-0x6FFFFC02, 0x6FFFFE18).
-ULONG EscapeJobQuery(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
-{
-    return kEscNotMine;   // TODO: with the private escape handlers
-}
-
-// The holding-file escapes (0x6FFFFB00, 0x6FFFFB01).
-ULONG EscapeEcoPath(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
-{
-    return kEscNotMine;   // TODO: with the private escape handlers
-}
 
 constexpr ESCAPE_HANDLER kEscapeChain[] = {
     EscapeJobRecords,
@@ -69,11 +31,186 @@ constexpr ESCAPE_HANDLER kEscapeChain[] = {
 };
 static_assert(kEscapeChain[std::size(kEscapeChain) - 1] == nullptr, "terminator must be last");
 
+constexpr ULONG kEscapeFailed = static_cast<ULONG>(-1);
+constexpr INT kMaxCopyCount = 999;
+
+// The code a QUERYESCSUPPORT asks about: a u16 at the start of the input. FALSE without one.
+bool ReadQueriedCode(ULONG cjIn, PVOID pvIn, WORD* pCode)
+{
+    if (pvIn == nullptr || cjIn < sizeof(WORD))
+        return false;
+    std::memcpy(pCode, pvIn, sizeof(WORD));
+    return true;
+}
+
+ULONG QueryEngineEscape(ULONG cjIn, PVOID pvIn)
+{
+    WORD code = 0;
+    if (!ReadQueriedCode(cjIn, pvIn, &code))
+        return 0;
+    if (code == SETCOPYCOUNT)
+        return kCopyCountSupport;
+    return code == QUERYESCSUPPORT ? 1 : 0;
+}
+
+// One engine escape on a valid PDEV, with the call as it came.
+struct ENGINE_CALL {
+    PDEV* pdev;
+    ULONG cjIn;
+    PVOID pvIn;
+    ULONG cjOut;
+    PVOID pvOut;
+};
+
+// The copies asked of the printer, 1 to 999. A count below 1 (negative ones included) asks for one copy.
+ULONG SetCopyCount(const ENGINE_CALL& call)
+{
+    INT count = 0;
+    if (call.pvIn == nullptr || call.cjIn < sizeof count)
+        return kEscapeFailed;
+    std::memcpy(&count, call.pvIn, sizeof count);
+    const DWORD stored = count < 1 ? 1 : count > kMaxCopyCount ? kMaxCopyCount : count;
+    call.pdev->dwCopyCount = stored;
+    if (call.pvOut != nullptr && call.cjOut >= sizeof stored)
+        std::memcpy(call.pvOut, &stored, sizeof stored);
+    return 1;
+}
+
+ULONG Probe(const ENGINE_CALL&)
+{
+    return 1;
+}
+
+// The job's font-substitution list: the nodes are copied into one block of the PDEV and linked again, since
+// the sender's links point into its own memory; the names are cut to their fields. Only the first list of a
+// job is kept.
+ULONG SetFontSubstitutionList(const ENGINE_CALL& call)
+{
+    if (call.pvIn == nullptr || call.cjIn < kFontSubNodeSize || call.cjIn % kFontSubNodeSize != 0 ||
+        call.cjIn / kFontSubNodeSize > kMaxFontSubNodes)
+        return 0;
+    PRIVATE_DEVMODE& dm = call.pdev->devmode.dmPrivate;
+    if (dm.fontSubstitutionList != nullptr)
+        return 1;
+    auto* pNodes = static_cast<FONT_SUB_NODE*>(AllocListAlloc(call.pdev->pAllocList, call.cjIn));
+    if (pNodes == nullptr)
+        return 0;
+    std::memcpy(pNodes, call.pvIn, call.cjIn);
+    const DWORD count = call.cjIn / kFontSubNodeSize;
+    for (DWORD i = 0; i < count; ++i) {
+        pNodes[i].pNext = i + 1 < count ? &pNodes[i + 1] : nullptr;
+        pNodes[i].szTrueTypeFace[kFontSubFaceChars - 1] = u'\0';
+        pNodes[i].szDeviceFont[kFontSubFaceChars - 1] = u'\0';
+    }
+    dm.fontSubstitutionList = pNodes;
+    return 1;
+}
+
+ULONG ClearBand(const ENGINE_CALL& call)
+{
+    // TODO: the band's pixels go to the page as a band image first, with the image writer; until then a
+    // raster page's drawing is not sent, so clearing the band loses nothing that would have been printed.
+    WhitenBandBitmap(call.pdev);
+    return 1;
+}
+
+// The job's devmode replaced by the driver's own devmode only; the font-substitution list stays the PDEV's.
+ULONG SetDevmode(const ENGINE_CALL& call)
+{
+    if (call.pvIn == nullptr || call.cjIn != sizeof(DRIVER_DEVMODE))
+        return 0;
+    DRIVER_DEVMODE dm;
+    std::memcpy(&dm, call.pvIn, sizeof dm);
+    if (!IsOwnDevmode(&dm.dmPublic))
+        return 0;
+    dm.dmPrivate.fontSubstitutionList = call.pdev->devmode.dmPrivate.fontSubstitutionList;
+    std::memcpy(&call.pdev->devmode, &dm, sizeof dm);
+    return 1;
+}
+
+ULONG EndPageAdditions(const ENGINE_CALL& call)
+{
+    PdlEndPageAdditions(call.pdev);
+    return 1;
+}
+
+// The sender passes four bytes, of which the first is the drawing mode.
+ULONG BeginPageAdditions(const ENGINE_CALL& call)
+{
+    if (call.pvIn == nullptr || call.cjIn < 1)
+        return 0;
+    PdlBeginPageAdditions(call.pdev, *static_cast<const BYTE*>(call.pvIn));
+    return 1;
+}
+
+ULONG GetPageCount(const ENGINE_CALL& call)
+{
+    return call.pdev->cPagesBegun;
+}
+
+// With one page on a sheet the document's orientation, else the sheet's working one.
+ULONG GetOrientation(const ENGINE_CALL& call)
+{
+    const PRIVATE_DEVMODE& dm = call.pdev->devmode.dmPrivate;
+    const SHORT orientation = dm.lpLayout == 1 ? dm.dmPublicCopy.dmOrientation : call.pdev->sOrientation;
+    return static_cast<ULONG>(static_cast<LONG>(orientation));
+}
+
+// A copy of the job's devmode, without the PDEV's own list pointer, which means nothing outside it.
+ULONG GetDevmode(const ENGINE_CALL& call)
+{
+    if (call.pvOut == nullptr || call.cjOut != sizeof(DRIVER_DEVMODE))
+        return 0;
+    DRIVER_DEVMODE dm = call.pdev->devmode;
+    dm.dmPrivate.fontSubstitutionList = nullptr;
+    std::memcpy(call.pvOut, &dm, sizeof dm);
+    return 1;
+}
+
+struct ENGINE_ESCAPE_ROW {
+    ULONG iEsc;                                 // 0 ends the table
+    ULONG (*pfnRun)(const ENGINE_CALL& call);
+};
+
+constexpr ENGINE_ESCAPE_ROW kEngineEscapes[] = {
+    {SETCOPYCOUNT,             SetCopyCount           },
+    {ESC_PROBE,                Probe                  },
+    {ESC_SET_FONT_SUBST,       SetFontSubstitutionList},
+    {ESC_CLEAR_BAND,           ClearBand              },
+    {ESC_SET_DEVMODE,          SetDevmode             },
+    {ESC_END_PAGE_ADDITIONS,   EndPageAdditions       },
+    {ESC_BEGIN_PAGE_ADDITIONS, BeginPageAdditions     },
+    {ESC_GET_PAGE_COUNT,       GetPageCount           },
+    {ESC_GET_ORIENTATION,      GetOrientation         },
+    {ESC_GET_DEVMODE,          GetDevmode             },
+    {0,                        nullptr                },   // terminator
+};
+static_assert(kEngineEscapes[std::size(kEngineEscapes) - 1].iEsc == 0, "terminator must be last");
+
+const ENGINE_ESCAPE_ROW* FindEngineEscape(ULONG iEsc)
+{
+    for (const ENGINE_ESCAPE_ROW* row = kEngineEscapes; row->iEsc != 0; ++row)
+        if (row->iEsc == iEsc)
+            return row;
+    return nullptr;
+}
+
+// A code of the VQPDL writer's own, passed on only when the writer says it supports it.
+ULONG PassToWriter(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
+{
+    if (iEsc > 0xFFFF)
+        return 0;   // the support query names a code in 16 bits
+    WORD queried = static_cast<WORD>(iEsc);
+    if (PdlEscape(pdev, QUERYESCSUPPORT, sizeof queried, &queried, 0, nullptr) != 1)
+        return 0;
+    return PdlEscape(pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
+}
+
 } // namespace
 
 BOOL IsEngineEscape(ULONG iEsc)
 {
-    return iEsc == QUERYESCSUPPORT || iEsc == SETCOPYCOUNT || (iEsc >= 0x7FFFFFF7 && iEsc <= 0x7FFFFFFF);
+    return iEsc == QUERYESCSUPPORT || iEsc == SETCOPYCOUNT || (iEsc >= ESC_PROBE && iEsc <= ESC_GET_DEVMODE);
 }
 
 ULONG PrivateEscapeDispatch(SURFOBJ* pso, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
@@ -91,22 +228,16 @@ ULONG PrivateEscapeDispatch(SURFOBJ* pso, ULONG iEsc, ULONG cjIn, PVOID pvIn, UL
 
 ULONG EngineEscape(SURFOBJ* pso, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
 {
-    if (iEsc == QUERYESCSUPPORT) {
-        // TODO: the answers for the engine's other escapes come with the private escape handlers.
-        DWORD queried = 0;
-        if (pvIn == nullptr || cjIn < sizeof(WORD))
-            return 0;
-        std::memcpy(&queried, pvIn, cjIn >= sizeof(DWORD) ? sizeof(DWORD) : sizeof(WORD));
-        return (queried & 0xFFFF) == QUERYESCSUPPORT ? 1 : 0;
-    }
+    if (iEsc == QUERYESCSUPPORT)
+        return QueryEngineEscape(cjIn, pvIn);
     PDEV* pdev = PdevFromSurface(pso);
     if (!bValidatePDEV(pdev)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    if (IsEngineEscape(iEsc))
-        return 0;   // TODO: with the private escape handlers
-    return PdlEscape(pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
+    if (const ENGINE_ESCAPE_ROW* row = FindEngineEscape(iEsc))
+        return row->pfnRun(ENGINE_CALL{pdev, cjIn, pvIn, cjOut, pvOut});
+    return PassToWriter(pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
 }
 
 ULONG EngineDrawEscape(SURFOBJ* pso, ULONG iEsc, CLIPOBJ* pco, RECTL* prcl, ULONG cjIn, PVOID pvIn)

@@ -5,13 +5,13 @@
 
 #include "customnt/vqddigfx/pdev.h"
 
-constexpr ULONG kEscNotMine = 2;
-constexpr ULONG ESC_END_OF_JOB = 0x6FFFFE15;
-
-// Runs the private handlers in their order when the surface carries a PDEV, then EngineEscape.
+// Runs the private handlers in their order when the surface carries a PDEV, and answers the first answer that
+// is not kEscNotMine; otherwise (or without a PDEV) EngineEscape's answer.
 ULONG PrivateEscapeDispatch(SURFOBJ* pso, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);
 
-// The application escapes and the second private family; other codes go to the VQPDL writer.
+// QUERYESCSUPPORT (answered without a PDEV), SETCOPYCOUNT and the second private family; other codes go to
+// the VQPDL writer when it supports them, and are answered 0 otherwise. An invalid PDEV answers 0 with
+// ERROR_INVALID_PARAMETER.
 ULONG EngineEscape(SURFOBJ* pso, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);
 
 // TRUE for the codes EngineEscape answers itself: 8, 17 and 0x7FFFFFF7 to 0x7FFFFFFF.

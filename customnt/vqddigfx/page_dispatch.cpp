@@ -6,6 +6,7 @@
 #include "customnt/vqddigfx/nup_layout.h"
 #include "customnt/vqddigfx/output_stream.h"
 #include "customnt/vqddigfx/stream.h"
+#include "customnt/vqddigfx/surfaces.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
@@ -68,17 +69,6 @@ bool IsLastPageOfSheet(DWORD n, BYTE lpLayout)
 {
     const DWORD cells = CellsPerSheet(lpLayout);
     return cells == 1 || n % cells == 0;
-}
-
-// The raster band bitmap made white, as a page starts blank.
-void WhitenBand(PDEV* pdev)
-{
-    SURFOBJ* pso = EngLockSurface(pdev->hsurf);
-    if (pso == nullptr)
-        return;
-    if (pso->pvBits != nullptr)
-        std::memset(pso->pvBits, 0xFF, pso->cjBits);
-    EngUnlockSurface(pso);
 }
 
 // Keeps a copy of the document's name in the PDEV's blocks; FALSE when memory is short.
@@ -213,7 +203,7 @@ BOOL EngineStartPage(SURFOBJ* pso)
     if ((pdev->dwFlags & PDEVF_PAGE_OPEN) != 0)
         return TRUE;
     if (IsRasterMode(pdev))
-        WhitenBand(pdev);
+        WhitenBandBitmap(pdev);
     return EngineBeginPage(pdev);
 }
 
@@ -253,7 +243,7 @@ BOOL EngineStartBanding(SURFOBJ* pso, POINTL* pptl)
     if (pdev == nullptr || pptl == nullptr || OutputFailed(pdev))
         return FALSE;
     if ((pdev->dwFlags & PDEVF_PAGE_OPEN) == 0) {
-        WhitenBand(pdev);
+        WhitenBandBitmap(pdev);
         if (!EngineBeginPage(pdev))
             return FALSE;
     }
@@ -271,7 +261,7 @@ BOOL EngineNextBand(SURFOBJ* pso, POINTL* pptl)
     const LONG nextTop = static_cast<LONG>(pdev->iBand + 1) * bandHeight;
     // TODO: each band goes to the page as an image with the image writer; until then bands are only counted.
     if (bandHeight > 0 && nextTop < static_cast<LONG>(pdev->cyPage)) {
-        WhitenBand(pdev);
+        WhitenBandBitmap(pdev);
         ++pdev->iBand;
         *pptl = POINTL{0, nextTop};
         return FlushOutput(pdev);

@@ -55,7 +55,7 @@ struct JOB_SETTINGS_RECORD {                 // 9,075 bytes
     HPALETTE hpalDefault;                    // 4152
     DWORD cPagesBegun;                       // 4156   pages begun in the document
     BYTE  bPacketType;                       // 4160   the stream command to send next
-    BYTE  reserved4161;                      // 4161
+    BYTE  reserved4161;                      // 4161   read by nothing; the fax page-state snapshot carries it
     WORD  wStreamMode;                       // 4162   for the open command
     WORD  wRepeatCount;                      // 4164   for the open command
     WORD  wSectionKind;                      // 4166   for the next set-section command

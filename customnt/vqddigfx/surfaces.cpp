@@ -4,6 +4,7 @@
 #include "customnt/vqddigfx/trace.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -111,4 +112,14 @@ VOID DisableSurfaceImpl(DHPDEV dhpdev)
     if (pdev->hsurf != nullptr)
         EngDeleteSurface(pdev->hsurf);
     pdev->hsurf = nullptr;
+}
+
+void WhitenBandBitmap(PDEV* pdev)
+{
+    SURFOBJ* pso = EngLockSurface(pdev->hsurf);
+    if (pso == nullptr)
+        return;
+    if (pso->pvBits != nullptr)
+        std::memset(pso->pvBits, 0xFF, pso->cjBits);
+    EngUnlockSurface(pso);
 }

@@ -12,3 +12,7 @@ HSURF EnableSurfaceImpl(DHPDEV dhpdev);
 
 // DrvDisableSurface: deletes the surface.
 VOID DisableSurfaceImpl(DHPDEV dhpdev);
+
+// The raster band bitmap made white (every byte 0xFF), as a page or band starts blank; a surface without bits
+// (vector mode) is left alone.
+void WhitenBandBitmap(PDEV* pdev);

@@ -131,8 +131,8 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     BYTE  pagePlanA[24];                     // 27176  page-plan fields
     DWORD bTabCapture;                       // 27200  1 while tab text is captured
     BYTE  pagePlanB[20];                     // 27204
-    BYTE  trayPaperMap[80];                  // 27224  the ten user paper sizes: i32 width and length in
-                                             //        0.1 mm each (escape 0x6FFFFF05)
+    BYTE  trayPaperMap[80];                  // 27224  the ten user-defined paper sizes: width and length in
+                                             //        0.1 mm, ten pairs of i32 (escape 0x6FFFFF05)
     DWORD bClipSave;                         // 27304  clip save flag of PdlEscape
     LONG  lBrushNumber;                      // 27308  the brush selected ("brs"); -2 unknown
     LONG  lLineStyle;                        // 27312  the line style ("lns"); -2 unknown

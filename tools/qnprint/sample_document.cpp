@@ -9,9 +9,6 @@
 
 namespace {
 
-// The end-of-job escape the interface module's document events send before EndDoc.
-constexpr int kEndOfJobEscape = 0x6FFFFE15;
-
 // The job's bytes as text: printable characters as they are, others as \xNN.
 void ShowBytes(const std::string& bytes)
 {
@@ -40,7 +37,8 @@ bool PrintSampleDocument(const std::u16string& printerName)
     bool printed = StartDocW(hdc, &di) > 0;
     for (int page = 0; printed && page < 2; ++page)
         printed = StartPage(hdc) > 0 && EndPage(hdc) > 0;
-    printed = printed && ExtEscape(hdc, kEndOfJobEscape, 0, nullptr, 0, nullptr) == 1 && EndDoc(hdc) > 0;
+    // The interface module's document events end the job (its closing UEL) at EndDoc.
+    printed = printed && EndDoc(hdc) > 0;
     DeleteDC(hdc);
     const auto jobs = host::JobFiles(printerName);
     if (!printed || jobs.empty()) {

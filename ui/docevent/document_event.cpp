@@ -1,10 +1,63 @@
-// document_event.cpp - the document-event dispatcher.
-// TODO: the handler chain (job information, book mode, fax, capture file, insert sheets, output confirmation,
-// form check, page overlays) comes with the document events. Until then no handler knows any event, and an
-// event no handler knows passes through and yields 1, so GDI prints the job without the driver's additions.
+// document_event.cpp - the document-event dispatcher: the handlers run in a fixed order for every event, and
+// the first that does not answer DOCUMENTEVENT_SUCCESS ends the event with its answer.
 #include "ui/docevent/document_event.h"
+#include "settings/global_memory.h"
+#include "settings/driver_version.h"
+#include "settings/job_settings_record.h"
+#include "settings/private_escape_codes.h"
+#include "settings/res_strings.h"
+#include "ui/docevent/fax_job.h"
+#include "ui/docevent/page_overlays.h"
+#include "ui/docevent/private_escape.h"
 
-INT DrvDocumentEventImpl(HANDLE, HDC, INT, ULONG, PVOID, ULONG, PVOID)
+#include <iterator>
+
+namespace {
+
+typedef INT (*DOCEVENT_HANDLER)(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, PVOID pvIn, ULONG cbOut,
+                                PVOID pvOut);
+
+// TODO: the job information and book-mode handlers come first, then the fax job; behind it the capture file,
+// the insert sheets, the output confirmation and the form check, in that order. They come with their events;
+// until then a job carries none of what they add.
+constexpr DOCEVENT_HANDLER kHandlers[] = {
+    DocEventFaxJob,
+    nullptr,   // terminator
+};
+static_assert(kHandlers[std::size(kHandlers) - 1] == nullptr, "terminator must be last");
+
+// The user's stored settings of the printer are reset when another driver version wrote them, judged by the
+// settings the job prints with. FALSE when the graphics module does not hand those out (a device context of
+// another driver) or memory is short.
+BOOL CheckJobSettingsVersion(HDC hdc)
 {
-    return DOCUMENTEVENT_SUCCESS;
+    LockedBlock record(kJobSettingsRecordSize);
+    if (!record || !SendPrivateEscape(hdc, ESC_GET_JOB_SETTINGS, 0, nullptr, kJobSettingsRecordSize, record.get()))
+        return FALSE;
+    CheckDriverVersion(GetJobDevmodePrivate(record.as<BYTE>()));
+    return TRUE;
+}
+
+} // namespace
+
+INT DrvDocumentEventImpl(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, PVOID pvIn, ULONG cbOut, PVOID pvOut)
+{
+    for (const DOCEVENT_HANDLER* handler = kHandlers; *handler != nullptr; ++handler) {
+        const INT result = (*handler)(hPrinter, hdc, iEsc, cbIn, pvIn, cbOut, pvOut);
+        if (result != DOCUMENTEVENT_SUCCESS)
+            return result;
+    }
+    const bool startDoc = DocumentEventCode(iEsc) == DOCUMENTEVENT_STARTDOC;
+    // The resource strings stay loaded for the rest of the chain at the job's start.
+    if (startDoc) {
+        InitResStrings();
+        if (!CheckJobSettingsVersion(hdc)) {
+            TermResStrings();
+            return DOCUMENTEVENT_FAILURE;
+        }
+    }
+    const INT result = DocEventPageOverlays(hPrinter, hdc, iEsc, cbIn, pvIn, cbOut, pvOut);
+    if (startDoc)
+        TermResStrings();
+    return result;
 }

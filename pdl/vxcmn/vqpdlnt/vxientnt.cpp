@@ -6,12 +6,16 @@
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
+#include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vxcmnnt.h"
+
+#include <cstring>
 
 namespace {
 
 constexpr ULONG kTextCapsVector = 0x19F7;
 constexpr FLONG kCapsVector = 0x253D;
+constexpr int kClipKindPath = 3;
 
 // The PDEV of a call, or null after the debug line and ERROR_INVALID_PARAMETER.
 PDEV* CheckedPdev(PDEV* pdev, int line)
@@ -33,6 +37,33 @@ bool IsOneBitVector(PDEV* pdev)
     const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     return pdev->devmode.dmPublic.dmDriverExtra == kDriverExtraSize && dm.env.f1Plane1Bit_Check == 1 &&
            dm.lpGraphicsMode == 2;
+}
+
+// CLIP_TO_PATH: an application's own path clip. While it is saved the clip writer leaves the clip alone; the
+// inclusive mode makes the path just drawn the clip, which means something only inside a document (outside
+// one, its commands would stand in front of the next job).
+ULONG ClipToPath(PDEV* pdev, WORD mode)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    switch (mode) {
+    case CLIP_SAVE:
+        pContext->bClipSave = 1;
+        return 1;
+    case CLIP_RESTORE:
+        pContext->bClipSave = 0;
+        // TODO: the clip state the clip writer remembers is restored here once it keeps one; until then
+        // nothing of it is cached that could be stale.
+        return 1;
+    case CLIP_INCLUSIVE:
+        if (pContext->bDocumentOpen == 0)
+            return 1;
+        PdlPrintf(pdev, "cpp %d %d e;\n", kClipKindPath, kClipKindPath);
+        // TODO: the clip writer's state is reset to the path kind here once it keeps one.
+        PdlPrintf(pdev, "phd %d;\n", kClipKindPath);
+        return 1;
+    default:
+        return 0;
+    }
 }
 
 // The end of every drawing entry: the call's object kind is over.
@@ -234,9 +265,27 @@ ULONG PdlDrawEscape(PDEV* /*pdev*/, ULONG /*iEsc*/, CLIPOBJ* /*pco*/, RECTL* /*p
     return 0;
 }
 
-ULONG PdlEscape(PDEV* pdev, ULONG /*iEsc*/, ULONG /*cjIn*/, PVOID /*pvIn*/, ULONG /*cjOut*/, PVOID /*pvOut*/)
+ULONG PdlEscape(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG /*cjOut*/, PVOID /*pvOut*/)
 {
     if (CheckedPdev(pdev, __LINE__) == nullptr)
         return 0;
-    return 0;   // TODO: BEGIN_PATH, CLIP_TO_PATH and END_PATH come with the private escape handlers
+    WORD value = 0;   // the queried code, or the clip mode
+    const bool hasValue = pvIn != nullptr && cjIn >= sizeof value;
+    if (hasValue)
+        std::memcpy(&value, pvIn, sizeof value);
+    switch (iEsc) {
+    case QUERYESCSUPPORT:
+        if (!hasValue)
+            return 0;
+        if (value == SETCOPYCOUNT)
+            return kCopyCountSupport;
+        return value >= BEGIN_PATH && value <= END_PATH ? 1 : 0;
+    case BEGIN_PATH:
+    case END_PATH:
+        return 1;
+    case CLIP_TO_PATH:
+        return hasValue ? ClipToPath(pdev, value) : 0;
+    default:
+        return 0;
+    }
 }

@@ -51,5 +51,10 @@ ULONG PdlGetGlyphMode(PDEV* pdev, FONTOBJ* pfo);
 BOOL PdlQueryDrawEscape(PDEV* pdev, ULONG iEsc);
 ULONG PdlDrawEscape(PDEV* pdev, ULONG iEsc, CLIPOBJ* pco, RECTL* prcl, ULONG cjIn, PVOID pvIn);
 
-// The escapes that reach the writer: 0 for a code it does not own.
+// QUERYESCSUPPORT's answer for SETCOPYCOUNT: the largest copy count.
+constexpr ULONG kCopyCountSupport = 999;
+
+// The escapes that reach the writer: BEGIN_PATH and END_PATH (1), CLIP_TO_PATH with a u16 mode (save,
+// restore or inclusive: 1; another mode: 0), and QUERYESCSUPPORT for a u16 code (1 for those three, 999 for
+// SETCOPYCOUNT). 0 for any other code, and with ERROR_INVALID_PARAMETER for an invalid PDEV.
 ULONG PdlEscape(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);

@@ -317,6 +317,14 @@ static_assert(sizeof(DOCINFOW) == 20);
 
 #define QUERYESCSUPPORT 8
 #define SETCOPYCOUNT    17
+#define BEGIN_PATH      4096
+#define CLIP_TO_PATH    4097
+#define END_PATH        4098
+
+// The modes of CLIP_TO_PATH.
+#define CLIP_SAVE      0
+#define CLIP_RESTORE   1
+#define CLIP_INCLUSIVE 2
 
 PLATFORM_API HDC  WINAPI CreateDCW(LPCWSTR pwszDriver, LPCWSTR pwszDevice, LPCWSTR pszPort, const DEVMODEW* pdm);
 PLATFORM_API HDC  WINAPI ResetDCW(HDC hdc, const DEVMODEW* lpdm);

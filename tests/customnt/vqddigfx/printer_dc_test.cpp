@@ -1,8 +1,6 @@
 // printer_dc_test.cpp - the graphics module driven through a printer device context on "QN-804C": created,
 // given documents and pages, reset and deleted, with its hooks called in GDI's order.
 #include "job_fixture.h"
-#include "settings/devmode_defaults.h"
-#include "settings/res_library.h"
 
 #include <algorithm>
 
@@ -10,30 +8,24 @@ namespace {
 
 using PrinterDc = GraphicsJobTest;
 
-// The driver's default devmode for the printer, changed by the caller.
-DRIVER_DEVMODE DriverDevmode()
-{
-    DRIVER_DEVMODE dm = {};
-    RES_MODULE_CELL* pCell = OpenResModule();
-    BuildDefaultDevmodeGfx(pCell, &dm, u"QN-804C");
-    CloseResModule(pCell);
-    return dm;
-}
-
 TEST_F(PrinterDc, IsCreatedDrivenAndDeletedThroughTheHooksInOrder)
 {
     HDC hdc = OpenDc();
     ASSERT_NE(hdc, nullptr) << GetLastError();
-    ASSERT_GT(PrintEmptyPages(hdc, 2, /*endOfJob=*/true), 0);
+    ASSERT_GT(PrintEmptyPages(hdc, 2, /*endOfJob=*/false), 0);
     ASSERT_TRUE(DeleteDC(hdc));
     const std::vector<std::string> page = {"DOCUMENTEVENT_STARTPAGE", "DrvStartPage", "DOCUMENTEVENT_ENDPAGE",
                                            "DrvSendPage"};
+    // The interface module's escapes come inside its events: the job's settings and devmode at STARTDOC, the
+    // end of the job at ENDDOC.
     std::vector<std::string> expected = {"DOCUMENTEVENT_CREATEDCPRE", "DrvEnableDriver", "DrvEnablePDEV",
                                          "DrvCompletePDEV", "DrvEnableSurface", "DOCUMENTEVENT_CREATEDCPOST",
-                                         "DOCUMENTEVENT_STARTDOC", "DrvStartDoc", "DOCUMENTEVENT_STARTDOCPOST"};
+                                         "DOCUMENTEVENT_STARTDOC", "DOCUMENTEVENT_ESCAPE", "DrvEscape",
+                                         "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DrvStartDoc",
+                                         "DOCUMENTEVENT_STARTDOCPOST"};
     expected.insert(expected.end(), page.begin(), page.end());
     expected.insert(expected.end(), page.begin(), page.end());
-    expected.insert(expected.end(), {"DOCUMENTEVENT_ESCAPE", "DrvEscape", "DOCUMENTEVENT_ENDDOC", "DrvEndDoc",
+    expected.insert(expected.end(), {"DOCUMENTEVENT_ENDDOC", "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DrvEndDoc",
                                      "DOCUMENTEVENT_ENDDOCPOST", "DOCUMENTEVENT_DELETEDC", "DrvDisableSurface",
                                      "DrvDisablePDEV"});
     // DrvDisableDriver is no hook of the table: GDI has nothing to call when the module goes.
@@ -43,10 +35,12 @@ TEST_F(PrinterDc, IsCreatedDrivenAndDeletedThroughTheHooksInOrder)
 
 TEST_F(PrinterDc, TheJobIsFramedAndClosesWithTheUelOnlyAfterTheEndOfJobEscape)
 {
+    InstallWithSilentInterface();
     struct Case { bool endOfJob; const char* tail; };
     for (const Case c : {Case{true, "prn;\n\x1b%-12345X"}, Case{false, "prn;\n"}}) {
         SCOPED_TRACE(c.endOfJob ? "ended normally" : "no end-of-job escape");
-        HDC hdc = OpenDc();
+        const DRIVER_DEVMODE dm = DriverDevmode();
+        HDC hdc = OpenDc(&dm.dmPublic);
         ASSERT_NE(hdc, nullptr);
         ASSERT_GT(PrintEmptyPages(hdc, 1, c.endOfJob), 0);
         DeleteDC(hdc);
@@ -113,8 +107,7 @@ TEST_F(PrinterDc, ResetBetweenPagesKeepsOneJob)
     ASSERT_EQ(ResetDCW(hdc, &dm.dmPublic), hdc);
     ASSERT_GT(StartPage(hdc), 0);
     ASSERT_GT(EndPage(hdc), 0);
-    ASSERT_EQ(ExtEscape(hdc, ESC_END_OF_JOB_CODE, 0, nullptr, 0, nullptr), 1);
-    ASSERT_GT(EndDoc(hdc), 0);
+    ASSERT_GT(EndDoc(hdc), 0);   // the interface module ends the job
     const std::string job = JobBytes();
     EXPECT_EQ(job.find("@PJL\n"), job.rfind("@PJL\n")) << "one job header: " << job;
     EXPECT_EQ(CountSheets(job), 2) << job;

@@ -1,0 +1,357 @@
+// fax_escapes.cpp - the fax job's escapes: the page state sent back after a cover page, the phone book, the
+// transmissions and their temporary files, the document name and date stamps; and the end of every job.
+// The values that select a temporary name or count recipients are kept as sent; the capture bounds them by
+// the 100 names wherever it uses them.
+#include "customnt/vqddigfx/fax_escapes.h"
+#include "customnt/vqddigfx/escape_table.h"
+#include "pdl/vxcmn/capture.h"
+#include "pdl/vxcmn/vqpdlnt/job_control.h"
+#include "pdl/vxcmn/vqpdlnt/page_setup.h"
+#include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
+#include "pdl/vxcmn/vxcmnnt.h"
+#include "settings/fax_job_state.h"
+#include "settings/private_escape_codes.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+constexpr DWORD kTempNames = 100;           // the context's temporary names, by index
+constexpr DWORD kPhoneBookRows = 100;
+constexpr DWORD kPhoneBookRowSize = 180;
+constexpr DWORD kPhoneBookTextSize = 44;     // each of a row's four ANSI texts
+constexpr DWORD kPhoneBookNameOffset = sizeof(DWORD) + kPhoneBookTextSize;   // the first row's second text
+constexpr DWORD kTempNameBytes = 60;
+constexpr DWORD kIndexedTempNameBytes = sizeof(DWORD) + kTempNameBytes;   // the index, then the name
+constexpr DWORD kPhoneBookTextOut = kPhoneBookTextSize * sizeof(WCHAR);
+constexpr DWORD kDateStampBytes = 10;
+constexpr DWORD kFaxBlockBytes = 48;
+constexpr DWORD kFaxStatusBytes = 16;
+
+// The device flags that say what the PDEV itself holds: a snapshot cannot open or close its stream, nor take
+// back a failed output.
+constexpr DWORD kOwnFlags = PDEVF_OUTPUT_FAILED | PDEVF_STREAM_OPEN;
+
+static_assert(sizeof(PDEV::nupBlock) == kFaxNupBlockSize);
+static_assert(sizeof(JOB_EXTRA_RECORD::phoneBook) == sizeof(DWORD) + kPhoneBookRows * kPhoneBookRowSize);
+
+DWORD PhoneBookRows(const JOB_EXTRA_RECORD* pContext)
+{
+    DWORD rows = 0;
+    std::memcpy(&rows, pContext->phoneBook, sizeof rows);
+    return rows;
+}
+
+// One copy of the public devmode fields from its ten widened values; the private copy keeps its own vertical
+// resolution, which the snapshot only reports.
+void ApplyPaperValues(DEVMODEW& dm, const FAX_PAPER_VALUES& values, bool withResolution)
+{
+    dm.dmOrientation = static_cast<SHORT>(values.dmOrientation);
+    dm.dmPaperSize = static_cast<SHORT>(values.dmPaperSize);
+    dm.dmPaperLength = static_cast<SHORT>(values.dmPaperLength);
+    dm.dmPaperWidth = static_cast<SHORT>(values.dmPaperWidth);
+    dm.dmScale = static_cast<SHORT>(values.dmScale);
+    dm.dmCopies = static_cast<SHORT>(values.dmCopies);
+    dm.dmDefaultSource = static_cast<SHORT>(values.dmDefaultSource);
+    dm.dmDuplex = static_cast<SHORT>(values.dmDuplex);
+    dm.dmCollate = static_cast<SHORT>(values.dmCollate);
+    if (withResolution)
+        dm.dmYResolution = static_cast<SHORT>(values.dmYResolution);
+}
+
+// Every field of the snapshot goes back where it was taken from, but the record's first word.
+ULONG ApplyFaxJobState(const ESCAPE_CALL& call)
+{
+    FAX_JOB_STATE state;
+    std::memcpy(&state, call.pIn, sizeof state);
+    PDEV* pdev = call.pdev;
+    pdev->dwFlags = (state.dwFlags & ~kOwnFlags) | (pdev->dwFlags & kOwnFlags);
+    pdev->cPagesBegun = state.cPagesBegun;
+    pdev->wRepeatCount = static_cast<WORD>(state.dwRepeatCount);
+    pdev->xOffset = state.xOffset;
+    pdev->yOffset = state.yOffset;
+    pdev->bFormMode = state.bFormMode;
+    pdev->bPacketType = state.bPacketType;
+    pdev->wStreamMode = state.wStreamMode;
+    pdev->wSectionKind = static_cast<WORD>(state.dwSectionKind);
+    pdev->ulScale = state.ulScale;
+    ApplyPaperValues(pdev->devmode.dmPublic, state.publicValues, /*withResolution=*/true);
+    pdev->reserved4161 = state.bDeviceByte;
+    pdev->bToneMappingOff = state.bToneMappingOff;
+    pdev->sOrientation = state.bOrientation;
+    std::memcpy(pdev->nupBlock, state.nupBlock, sizeof pdev->nupBlock);
+
+    PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
+    ApplyPaperValues(dm.dmPublicCopy, state.privateValues, /*withResolution=*/false);
+    dm.printableRect = state.PaperAreaRect;
+    dm.printableRectPixels = state.ImageAreaRect;
+    dm.outputPrintableRectPixels = state.layoutAreaRect;
+    dm.lpOutputPaper = state.lpOutputPaper;
+    dm.paperWidthPixels = state.paperWidthPixels;
+    dm.paperLengthPixels = state.paperLengthPixels;
+    dm.outputWidthPixels = state.outputWidthPixels;
+    dm.outputLengthPixels = state.outputLengthPixels;
+    dm.Layout_Check = state.Layout_Check;
+    dm.lpLayout = state.lpLayout;
+    dm.lpOrder = state.lpOrder;
+    dm.layoutSelectCode = state.bOutputMode;
+    dm.ZoomCheck = state.ZoomCheck;
+    dm.Zoom = state.Zoom;
+    dm.lpOverlay = state.lpOverlay;
+    dm.bOverlayIndex = state.bOverlayIndex;
+    dm.OverlayPrompt = state.OverlayPrompt;
+    dm.lpWatermarkOrder = state.lpWatermarkOrder;
+    dm.Watermark_Use = state.Watermark_Use;
+    dm.WatermarkIndex = state.WatermarkIndex;
+    dm.FirstPageOnly = state.FirstPageOnly;
+    dm.lpPDLType = state.bPDLType;
+
+    DEVMODE_ENV_EXTRA* pEnv = PdevGetEnvExtra(pdev);
+    pEnv->customPaperRectPixels = state.customPaperRectPixels;
+    pEnv->outputPrintableRect = state.outputPrintableRect;
+    pEnv->lpMediaSource = state.lpMediaSource;
+    pEnv->lpOutputTray = state.lpOutputTray;
+    pEnv->outputPaperWidth = state.outputPaperWidth;
+    pEnv->outputPaperLength = state.outputPaperLength;
+    pEnv->lpOutput = state.lpOutput;
+    pEnv->CoverSheet = state.CoverSheet;
+    return 1;
+}
+
+ULONG GetPhoneBookId(const ESCAPE_CALL& call)
+{
+    const DWORD id = PdevGetEnvExtra(call.pdev)->phoneBookFileNumber;
+    std::memcpy(call.pOut, &id, sizeof id);
+    return 1;
+}
+
+ULONG ClearPhoneBookId(const ESCAPE_CALL& call)
+{
+    PdevGetEnvExtra(call.pdev)->phoneBookFileNumber = 0;
+    return 1;
+}
+
+ULONG StorePhoneBook(const ESCAPE_CALL& call)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    std::memcpy(pContext->phoneBook, call.pIn, sizeof pContext->phoneBook);
+    return 1;
+}
+
+// The five fax values in code order: first and end recipient, the total, the group count, the current group.
+constexpr size_t kFaxValueOffsets[] = {
+    offsetof(JOB_EXTRA_RECORD, dwFaxValue2548),
+    offsetof(JOB_EXTRA_RECORD, dwFaxValue2552),
+    offsetof(JOB_EXTRA_RECORD, dwFaxValue2336),
+    offsetof(JOB_EXTRA_RECORD, dwFaxRecipients),
+    offsetof(JOB_EXTRA_RECORD, dwFaxTempIndex),
+};
+static_assert(std::size(kFaxValueOffsets) == ESC_SET_FAX_VALUE_LAST - ESC_SET_FAX_VALUE_FIRST + 1);
+
+ULONG StoreFaxValue(const ESCAPE_CALL& call)
+{
+    auto* pContext = reinterpret_cast<BYTE*>(PdlGetContext(call.pdev));
+    std::memcpy(pContext + kFaxValueOffsets[call.iEsc - ESC_SET_FAX_VALUE_FIRST], call.pIn, sizeof(DWORD));
+    return 1;
+}
+
+// The job header of the transmission, titled with the given text; once per job, and never for a job without
+// framing. Outside a document there is no job for it to open: its bytes would stand in front of the next
+// document's own header.
+ULONG WriteFaxJobHeader(const ESCAPE_CALL& call)
+{
+    if (PdlGetContext(call.pdev)->bDocumentOpen == 0)
+        return 1;
+    WCHAR title[kEscapePathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&title, call.pIn, kEscapePathBytes);
+    PdlWriteJobHeaderOnce(call.pdev, title);
+    return 1;
+}
+
+// What the fax capture holds goes to the transmission that is ending; then the next one starts.
+ULONG StartTransmission(const ESCAPE_CALL& call)
+{
+    SpillFaxCapture(call.pdev);
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    pContext->dwTransmission = 0;
+    const BYTE kind = call.pIn[0];
+    pContext->bTransmissionKind = kind == 1 || kind == 2 ? kind : 0;
+    return 1;
+}
+
+// The next transmission is a job of its own: its header, sheets and drawing state start afresh.
+ULONG ResetTransmission(const ESCAPE_CALL& call)
+{
+    PDEV* pdev = call.pdev;
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    pContext->bHeaderWritten = 0;
+    pContext->bSheetBegun = 0;
+    pContext->dwFirstSheet = 0;
+    pContext->bNoFraming = 0;
+    PdlEndPageAdditions(pdev);
+    pContext->dwAdditionsMode = 1;
+    PdlLoadToneTable(pdev);
+    PdlResetPageState(pdev);
+    pContext->bFontsWritten = 0;
+    std::memset(pContext->drawingSlots, 0, sizeof pContext->drawingSlots);
+    return 1;
+}
+
+ULONG GetDocName(const ESCAPE_CALL& call)
+{
+    std::memcpy(call.pOut, PdlGetContext(call.pdev)->szDocName, kEscapePathBytes);
+    return 1;
+}
+
+ULONG StoreDocName(const ESCAPE_CALL& call)
+{
+    StoreEscapeText(&PdlGetContext(call.pdev)->szDocName, call.pIn, kEscapePathBytes);
+    return 1;
+}
+
+// Byte 0 lpOutput, byte 1 CoverSheet, u32 at 4 the phone book's rows, bytes 8 and 9 the send time, u16 at 10
+// the timed-send switch, u32 at 12 whether the job header is written.
+ULONG GetFaxStatus(const ESCAPE_CALL& call)
+{
+    const DEVMODE_ENV_EXTRA* pEnv = PdevGetEnvExtra(call.pdev);
+    const JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    BYTE status[kFaxStatusBytes] = {};
+    status[0] = pEnv->lpOutput;
+    status[1] = pEnv->CoverSheet;
+    const DWORD rows = std::min(PhoneBookRows(pContext), kPhoneBookRows);
+    std::memcpy(status + 4, &rows, sizeof rows);
+    status[8] = pEnv->bTimeH;
+    status[9] = pEnv->bTimeM;
+    const WORD timedSend = pEnv->feature72;
+    std::memcpy(status + 10, &timedSend, sizeof timedSend);
+    const DWORD headerWritten = pContext->bHeaderWritten;
+    std::memcpy(status + 12, &headerWritten, sizeof headerWritten);
+    std::memcpy(call.pOut, status, sizeof status);
+    return 1;
+}
+
+ULONG StoreFaxDateStamp(const ESCAPE_CALL& call)
+{
+    std::memcpy(PdlGetContext(call.pdev)->faxDateStamp, call.pIn, kDateStampBytes);
+    return 1;
+}
+
+ULONG GetFaxDateStamp(const ESCAPE_CALL& call)
+{
+    std::memcpy(call.pOut, PdlGetContext(call.pdev)->faxDateStamp, kDateStampBytes);
+    return 1;
+}
+
+ULONG ClearPhoneBook(const ESCAPE_CALL& call)
+{
+    std::memset(PdlGetContext(call.pdev)->phoneBook, 0, sizeof(DWORD));
+    return 1;
+}
+
+// The first recipient's name (44 ANSI bytes) as 44 UTF-16 units, the last one always 0.
+ULONG GetPhoneBookText(const ESCAPE_CALL& call)
+{
+    char ansi[kPhoneBookTextSize + 1] = {};
+    std::memcpy(ansi, PdlGetContext(call.pdev)->phoneBook + kPhoneBookNameOffset, kPhoneBookTextSize);
+    WCHAR text[kPhoneBookTextSize] = {};
+    AnsiToUnicode(text, ansi, kPhoneBookTextSize);
+    std::memcpy(call.pOut, text, sizeof text);
+    return 1;
+}
+
+ULONG MarkJobEnded(const ESCAPE_CALL& call)
+{
+    PdlMarkJobEnded(call.pdev);
+    return 1;
+}
+
+// An index beyond the names is ignored.
+ULONG ClearTempName(const ESCAPE_CALL& call)
+{
+    WORD index = 0;
+    std::memcpy(&index, call.pIn, sizeof index);
+    if (index < kTempNames)
+        std::memset(PdlGetContext(call.pdev)->szTempNames[index], 0, sizeof(WCHAR));
+    return 1;
+}
+
+ULONG ClearExtraTempName(const ESCAPE_CALL& call)
+{
+    std::memset(PdlGetContext(call.pdev)->szExtraTempName, 0, sizeof(WCHAR));
+    return 1;
+}
+
+ULONG StoreTempDir(const ESCAPE_CALL& call)
+{
+    StoreEscapeText(&PdlGetContext(call.pdev)->szFaxTempDir, call.pIn, kEscapePathBytes);
+    return 1;
+}
+
+// u32 index, then the name; an index beyond the names is ignored.
+ULONG StoreTempName(const ESCAPE_CALL& call)
+{
+    DWORD index = 0;
+    std::memcpy(&index, call.pIn, sizeof index);
+    if (index < kTempNames)
+        StoreEscapeText(&PdlGetContext(call.pdev)->szTempNames[index], call.pIn + sizeof index, kTempNameBytes);
+    return 1;
+}
+
+ULONG StoreExtraTempName(const ESCAPE_CALL& call)
+{
+    StoreEscapeText(&PdlGetContext(call.pdev)->szExtraTempName, call.pIn, kTempNameBytes);
+    return 1;
+}
+
+ULONG GetFaxBlock(const ESCAPE_CALL& call)
+{
+    std::memcpy(call.pOut, PdlGetContext(call.pdev)->pageState, kFaxBlockBytes);
+    return 1;
+}
+
+ULONG StoreFaxBlock(const ESCAPE_CALL& call)
+{
+    std::memcpy(PdlGetContext(call.pdev)->pageState, call.pIn, kFaxBlockBytes);
+    return 1;
+}
+
+constexpr PRIVATE_ESCAPE_ROW kFaxJobRows[] = {
+    {ESC_SET_FAX_JOB,             kFaxJobStateSize,      0,                 ApplyFaxJobState  },
+    {ESC_GET_PHONEBOOK_ID,        0,                     sizeof(DWORD),     GetPhoneBookId    },
+    {ESC_CLEAR_PHONEBOOK_ID,      0,                     0,                 ClearPhoneBookId  },
+    {ESC_SET_PHONEBOOK,           kPhoneBookSize,        0,                 StorePhoneBook    },
+    {ESC_SET_FAX_VALUE_FIRST,     sizeof(DWORD),         0,                 StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 1, sizeof(DWORD),         0,                 StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 2, sizeof(DWORD),         0,                 StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 3, sizeof(DWORD),         0,                 StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 4, sizeof(DWORD),         0,                 StoreFaxValue     },
+    {ESC_SET_FAX_PATH,            kEscapePathBytes,      0,                 WriteFaxJobHeader },
+    {ESC_START_TRANSMISSION,      1,                     0,                 StartTransmission },
+    {ESC_RESET_TRANSMISSION,      0,                     0,                 ResetTransmission },
+    {ESC_GET_DOC_NAME,            0,                     kEscapePathBytes,  GetDocName        },
+    {ESC_SET_DOC_NAME,            kEscapePathBytes,      0,                 StoreDocName      },
+    {ESC_GET_FAX_STATUS,          0,                     kFaxStatusBytes,   GetFaxStatus      },
+    {ESC_SET_DATE_STAMP,          kDateStampBytes,       0,                 StoreFaxDateStamp },
+    {ESC_CLEAR_PHONEBOOK,         0,                     0,                 ClearPhoneBook    },
+    {ESC_GET_PHONEBOOK_TEXT,      0,                     kPhoneBookTextOut, GetPhoneBookText  },
+    {ESC_GET_DATE_STAMP,          0,                     kDateStampBytes,   GetFaxDateStamp   },
+    {ESC_END_OF_JOB,              0,                     0,                 MarkJobEnded      },
+    {ESC_CLEAR_TEMP_NAME,         sizeof(WORD),          0,                 ClearTempName     },
+    {ESC_CLEAR_EXTRA_TEMP_NAME,   0,                     0,                 ClearExtraTempName},
+    {ESC_SET_TEMP_DIR,            kEscapePathBytes,      0,                 StoreTempDir      },
+    {ESC_SET_TEMP_NAME,           kIndexedTempNameBytes, 0,                 StoreTempName     },
+    {ESC_SET_EXTRA_TEMP_NAME,     kTempNameBytes,        0,                 StoreExtraTempName},
+    {ESC_GET_FAX_BLOCK,           0,                     kFaxBlockBytes,    GetFaxBlock       },
+    {ESC_SET_FAX_BLOCK,           kFaxBlockBytes,        0,                 StoreFaxBlock     },
+    {0,                           0,                     0,                 nullptr           },   // terminator
+};
+static_assert(kFaxJobRows[std::size(kFaxJobRows) - 1].iEsc == 0, "terminator must be last");
+
+} // namespace
+
+ULONG EscapeFaxJob(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
+{
+    return RunPrivateEscape(kFaxJobRows, pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
+}

@@ -1,0 +1,184 @@
+// job_escapes.cpp - the private escapes of the job records, the job's identity and control, the job queries
+// and the holding file.
+#include "customnt/vqddigfx/job_escapes.h"
+#include "customnt/vqddigfx/escape_table.h"
+#include "pdl/vxcmn/vxcmnnt.h"
+#include "settings/private_escape_codes.h"
+#include "settings/text_copy.h"
+
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+constexpr DWORD kUserNameChars = 255;   // what 510 bytes hold
+constexpr DWORD kAppNameChars = 32;
+
+ULONG CopyJobSettings(const ESCAPE_CALL& call)
+{
+    std::memcpy(call.pOut, call.pdev, kJobSettingsSize);
+    return 1;
+}
+
+ULONG CopyJobExtra(const ESCAPE_CALL& call)
+{
+    std::memcpy(call.pOut, PdlGetContext(call.pdev), kVqpdlContextSize);
+    return 1;
+}
+
+// The name, its length and the sum of its UTF-16 units, which the stored-name comparison checks; an empty
+// name clears all three.
+ULONG StoreUserName(const ESCAPE_CALL& call)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    WCHAR name[kUserNameChars + 1] = {};
+    static_assert(sizeof name == sizeof pContext->szUserName);
+    DWORD cch = 0;
+    DWORD sum = 0;
+    for (; cch < kUserNameChars; ++cch) {
+        WCHAR unit = 0;
+        std::memcpy(&unit, call.pIn + cch * sizeof(WCHAR), sizeof unit);
+        if (unit == u'\0')
+            break;
+        name[cch] = unit;
+        sum += unit;
+    }
+    std::memcpy(pContext->szUserName, name, sizeof name);
+    pContext->dwUserNameSum = sum;
+    pContext->cchUserName = static_cast<BYTE>(cch);
+    return 1;
+}
+
+ULONG StoreCancelByte(const ESCAPE_CALL& call)
+{
+    PdlGetContext(call.pdev)->bCancel = call.pIn[0];
+    return 1;
+}
+
+ULONG DropFormOverlay(const ESCAPE_CALL& call)
+{
+    PRIVATE_DEVMODE& dm = call.pdev->devmode.dmPrivate;
+    dm.lpOverlay = kFormNone;
+    dm.OverlayPrompt = 0;
+    return 1;
+}
+
+// The ten user-defined paper sizes, which the page setup reads.
+ULONG StoreUserPaperSizes(const ESCAPE_CALL& call)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    std::memcpy(pContext->trayPaperMap, call.pIn, sizeof pContext->trayPaperMap);
+    return 1;
+}
+
+ULONG StoreJobByte(const ESCAPE_CALL& call)
+{
+    PdlGetContext(call.pdev)->dwFirstSheet = call.pIn[0];
+    return 1;
+}
+
+// At most 32 characters; a name of all 32 fills the field without a terminator, and its readers stop at the
+// field's end.
+ULONG StoreAppName(const ESCAPE_CALL& call)
+{
+    WCHAR name[kAppNameChars] = {};
+    std::memcpy(name, call.pIn, sizeof name);
+    for (DWORD i = BoundedTextLength(name, kAppNameChars); i < kAppNameChars; ++i)
+        name[i] = u'\0';
+    std::memcpy(PdlGetContext(call.pdev)->szAppName, name, sizeof name);
+    return 1;
+}
+
+// The env bytes at 124 and 125 as u16 at 6 and 8; the first six bytes are the caller's.
+ULONG GetJobValues(const ESCAPE_CALL& call)
+{
+    const DEVMODE_ENV_EXTRA* pEnv = PdevGetEnvExtra(call.pdev);
+    const WORD values[2] = {pEnv->feature203, pEnv->feature204};
+    std::memcpy(call.pOut + 6, values, sizeof values);
+    return 1;
+}
+
+ULONG GetOutputMethod(const ESCAPE_CALL& call)
+{
+    call.pOut[0] = PdevGetEnvExtra(call.pdev)->lpOutputMethod;
+    return 1;
+}
+
+ULONG StoreSendTimeStamp(const ESCAPE_CALL& call)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    std::memcpy(pContext->dateStamp, call.pIn, sizeof pContext->dateStamp);
+    return 1;
+}
+
+ULONG ClearHoldingFile(const ESCAPE_CALL& call)
+{
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    std::memset(pContext->szHoldingFile, 0, sizeof pContext->szHoldingFile);
+    return 1;
+}
+
+ULONG StoreHoldingFile(const ESCAPE_CALL& call)
+{
+    StoreEscapeText(&PdlGetContext(call.pdev)->szHoldingFile, call.pIn, kEscapePathBytes);
+    return 1;
+}
+
+constexpr PRIVATE_ESCAPE_ROW kJobRecordRows[] = {
+    {ESC_GET_JOB_SETTINGS,   0,   kJobSettingsSize,  CopyJobSettings    },
+    {ESC_GET_JOB_EXTRA,      0,   kVqpdlContextSize, CopyJobExtra       },
+    {ESC_SET_USER_NAME,      510, 0,                 StoreUserName      },
+    {ESC_SET_CANCEL_JOB,     1,   0,                 StoreCancelByte    },
+    {ESC_DROP_FORM_OVERLAY,  0,   0,                 DropFormOverlay    },
+    {ESC_SET_TRAY_PAPER_MAP, 80,  0,                 StoreUserPaperSizes},
+    {ESC_SET_JOB_BYTE,       1,   0,                 StoreJobByte       },
+    {ESC_SET_APP_NAME,       64,  0,                 StoreAppName       },
+    {0,                      0,   0,                 nullptr            },   // terminator
+};
+static_assert(kJobRecordRows[std::size(kJobRecordRows) - 1].iEsc == 0, "terminator must be last");
+
+// TODO: ESC_COMPARE_STORED_NAME (0x6FFFFC00) comes with the page plan, which sets the name-match flags it
+// needs; until then it is not answered, and the interface module's comparison is told that it failed.
+constexpr PRIVATE_ESCAPE_ROW kJobQueryRows[] = {
+    {ESC_GET_JOB_VALUES,    0,  10, GetJobValues      },
+    {ESC_GET_OUTPUT_METHOD, 0,  1,  GetOutputMethod   },
+    {ESC_SET_DATE_STAMP2,   10, 0,  StoreSendTimeStamp},
+    {0,                     0,  0,  nullptr           },   // terminator
+};
+static_assert(kJobQueryRows[std::size(kJobQueryRows) - 1].iEsc == 0, "terminator must be last");
+
+constexpr PRIVATE_ESCAPE_ROW kEcoPathRows[] = {
+    {ESC_CLEAR_ECO_PATH, 0,                0, ClearHoldingFile},
+    {ESC_SET_ECO_PATH,   kEscapePathBytes, 0, StoreHoldingFile},
+    {0,                  0,                0, nullptr         },   // terminator
+};
+static_assert(kEcoPathRows[std::size(kEcoPathRows) - 1].iEsc == 0, "terminator must be last");
+
+} // namespace
+
+ULONG EscapeJobRecords(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
+{
+    return RunPrivateEscape(kJobRecordRows, pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
+}
+
+ULONG EscapeReserved(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
+{
+    return kEscNotMine;
+}
+
+ULONG EscapeInsertSheets(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
+{
+    // TODO: the insert-sheet, tab-text and plan escapes (0x6FFFFD00-0x6FFFFD13) come with the page plan, which
+    // keeps what they send; until then none is answered, and a job prints without insert sheets or tabs.
+    return kEscNotMine;
+}
+
+ULONG EscapeJobQuery(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
+{
+    return RunPrivateEscape(kJobQueryRows, pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
+}
+
+ULONG EscapeEcoPath(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
+{
+    return RunPrivateEscape(kEcoPathRows, pdev, iEsc, cjIn, pvIn, cjOut, pvOut);
+}
