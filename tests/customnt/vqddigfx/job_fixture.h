@@ -54,6 +54,15 @@ inline std::vector<BYTE> DwordBytes(DWORD value)
     return bytes;
 }
 
+// The sheets a job ejects: its "prn" commands.
+inline int CountSheets(const std::string& job)
+{
+    int sheets = 0;
+    for (size_t at = job.find("prn;\n"); at != std::string::npos; at = job.find("prn;\n", at + 1))
+        ++sheets;
+    return sheets;
+}
+
 class GraphicsJobTest : public PrinterWorldTest {
 protected:
     void TearDown() override
