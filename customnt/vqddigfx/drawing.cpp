@@ -5,6 +5,7 @@
 #include "customnt/vqddigfx/device_caps.h"
 #include "customnt/vqddigfx/dither_table.h"
 #include "customnt/vqddigfx/pdev.h"
+#include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 
 #include <algorithm>

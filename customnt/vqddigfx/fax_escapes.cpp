@@ -7,6 +7,7 @@
 #include "pdl/vxcmn/capture.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
+#include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/fax_job_state.h"
 #include "settings/private_escape_codes.h"

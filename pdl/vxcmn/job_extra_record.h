@@ -18,6 +18,49 @@ constexpr BYTE kObjectImage = 2;
 constexpr BYTE kObjectGraphics = 3;
 constexpr BYTE kObjectText = 4;
 
+// PAGE_VALUES flags: which of its fields a page setup carries.
+constexpr DWORD kPageOrigin = 0x01;
+constexpr DWORD kPagePaper = 0x02;
+constexpr DWORD kPageOrientation = 0x04;
+constexpr DWORD kPageTray = 0x08;
+constexpr DWORD kPageWidth = 0x10;
+constexpr DWORD kPageLength = 0x20;
+constexpr DWORD kPageRect = 0x40;
+constexpr DWORD kPageDuplex = 0x80;
+constexpr DWORD kPageCopies = 0x100;
+
+constexpr UINT kPatternSlotCount = 10;   // pattern brushes the printer keeps at once
+constexpr UINT kHatchStyleCount = 6;
+
+#pragma pack(push, 1)
+// The values of one sheet's page setup ("org", "pps", "ppt", "ppd"), in the output language's own codes.
+struct PAGE_VALUES {                         // 46 bytes
+    DWORD dwFlags;                           // 0      kPage...
+    LONG  xOrigin;                           // 4      1/100 mm
+    LONG  yOrigin;                           // 8
+    SHORT sPaper;                            // 12
+    SHORT sOrientation;                      // 14
+    LONG  lWidth;                            // 16     1/100 mm
+    LONG  lLength;                           // 20
+    LONG  rcRef[4];                          // 24     reference rectangle: left, top, right, bottom, 1/100 mm
+    SHORT sTray;                             // 40
+    SHORT sDuplex;                           // 42
+    SHORT sCopies;                           // 44
+};
+
+// The colours and style of the hatch brush last written under a hatch's brush number.
+struct HATCH_STATE {                         // 12 bytes
+    DWORD dwFore;                            // 0      device colours
+    DWORD dwBack;                            // 4
+    LONG  lStyle;                            // 8      -1: nothing written
+};
+#pragma pack(pop)
+static_assert(sizeof(PAGE_VALUES) == 46);
+static_assert(offsetof(PAGE_VALUES, sPaper) == 12);
+static_assert(offsetof(PAGE_VALUES, rcRef) == 24);
+static_assert(offsetof(PAGE_VALUES, sCopies) == 44);
+static_assert(sizeof(HATCH_STATE) == 12);
+
 #pragma pack(push, 1)
 struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     BYTE  reserved0[4];                      // 0
@@ -61,13 +104,18 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     DWORD bPageAdditions;                    // 1536   1 while the interface module draws page additions
     DWORD dwAdditionsMode;                   // 1540   1 or 2
     WORD  dateStamp[5];                      // 1544   escape 0x6FFFFE18
-    BYTE  reserved1554[258];                 // 1554
+    BYTE  toneTable[256];                    // 1554   the job's tone table (PdlLoadToneTable)
+    BYTE  reserved1810[2];                   // 1810
     DWORD dwTransmission;                    // 1812   cleared when a fax transmission starts
     WCHAR szDocName[260];                    // 1816   escapes 0x6FFFFE0E, 0x6FFFFE0F
     DWORD dwFaxValue2336;                    // 2336   escape 0x6FFFFE07
     DWORD dwFaxRecipients;                   // 2340   escape 0x6FFFFE08: recipients of the transmission
     DWORD dwFaxTempIndex;                    // 2344   escape 0x6FFFFE09: selects the fax temporary name
-    BYTE  reserved2348[200];                 // 2348
+    PAGE_VALUES lastPageValues;              // 2348   the page setup last sent (PCL output only)
+    BYTE* pPatternSlots[kPatternSlotCount];  // 2394   copies of the cached pattern brushes (job blocks)
+    LONG  lPatternAge[kPatternSlotCount];    // 2434   -1: the slot is free; 0 is evicted first
+    DWORD cPatternSlots;                     // 2474   slots in use
+    BYTE  reserved2478[70];                  // 2478
     DWORD dwFaxValue2548;                    // 2548   escape 0x6FFFFE05
     DWORD dwFaxValue2552;                    // 2552   escape 0x6FFFFE06
     BYTE  bTransmissionKind;                 // 2556   1, 2 or 0 (escape 0x6FFFFE0C)
@@ -86,7 +134,20 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     BYTE  trayPaperMap[80];                  // 27224  the ten user-defined paper sizes: width and length in
                                              //        0.1 mm, ten pairs of i32 (escape 0x6FFFFF05)
     DWORD bClipSave;                         // 27304  clip save flag of PdlEscape
-    BYTE  reserved27308[176];                // 27308
+    LONG  lBrushNumber;                      // 27308  the brush selected ("brs"); -2 unknown
+    LONG  lLineStyle;                        // 27312  the line style ("lns"); -2 unknown
+    DWORD dwBrushColor2;                     // 27316  colour register 2; 0xFFFFFFFF unknown
+    DWORD dwLineColor;                       // 27320  colour register 10, the line colour; 0xFFFFFFFF unknown
+    LONG  lBrushMode;                        // 27324  the brush mode ("brm"); -1 unknown
+    DWORD dwBrushFore;                       // 27328  the brush colours ("bri"); 0xFFFFFFFF unknown
+    DWORD dwBrushBack;                       // 27332
+    HATCH_STATE hatchState[kHatchStyleCount];// 27336  by hatch style
+    LONG  lRop2;                             // 27408  the two-operand rop last written; -1 unknown
+    LONG  lRop3;                             // 27412  the three-operand rop last written; -1 unknown
+    LONG  lClipKind;                         // 27416  the clip kind ("cps"); -1 unknown
+    RECTL rclPageClip;                       // 27420  the slot-0 clip rectangle last written
+    RECTL rclRectClip;                       // 27436  the slot-1 clip rectangle last written
+    BYTE  reserved27452[32];                 // 27452
     BYTE  drawingSlots[512];                 // 27484  32 entries of 16 bytes
     BYTE  reserved27996[80];                 // 27996
     DWORD bFontsWritten;                     // 28076  the font substitution commands went out this job
@@ -125,11 +186,16 @@ static_assert(offsetof(JOB_EXTRA_RECORD, dwNameMatch) == 1520);
 static_assert(offsetof(JOB_EXTRA_RECORD, bPageAdditions) == 1536);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwAdditionsMode) == 1540);
 static_assert(offsetof(JOB_EXTRA_RECORD, dateStamp) == 1544);
+static_assert(offsetof(JOB_EXTRA_RECORD, toneTable) == 1554);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwTransmission) == 1812);
 static_assert(offsetof(JOB_EXTRA_RECORD, szDocName) == 1816);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxValue2336) == 2336);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxRecipients) == 2340);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxTempIndex) == 2344);
+static_assert(offsetof(JOB_EXTRA_RECORD, lastPageValues) == 2348);
+static_assert(offsetof(JOB_EXTRA_RECORD, pPatternSlots) == 2394);
+static_assert(offsetof(JOB_EXTRA_RECORD, lPatternAge) == 2434);
+static_assert(offsetof(JOB_EXTRA_RECORD, cPatternSlots) == 2474);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxValue2548) == 2548);
 static_assert(offsetof(JOB_EXTRA_RECORD, dwFaxValue2552) == 2552);
 static_assert(offsetof(JOB_EXTRA_RECORD, bTransmissionKind) == 2556);
@@ -144,5 +210,9 @@ static_assert(offsetof(JOB_EXTRA_RECORD, pagePlanA) == 27176);
 static_assert(offsetof(JOB_EXTRA_RECORD, bTabCapture) == 27200);
 static_assert(offsetof(JOB_EXTRA_RECORD, trayPaperMap) == 27224);
 static_assert(offsetof(JOB_EXTRA_RECORD, bClipSave) == 27304);
+static_assert(offsetof(JOB_EXTRA_RECORD, lBrushNumber) == 27308);
+static_assert(offsetof(JOB_EXTRA_RECORD, hatchState) == 27336);
+static_assert(offsetof(JOB_EXTRA_RECORD, lRop2) == 27408);
+static_assert(offsetof(JOB_EXTRA_RECORD, rclRectClip) == 27436);
 static_assert(offsetof(JOB_EXTRA_RECORD, drawingSlots) == 27484);
 static_assert(offsetof(JOB_EXTRA_RECORD, bFontsWritten) == 28076);

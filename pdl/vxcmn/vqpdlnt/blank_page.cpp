@@ -1,5 +1,6 @@
 // blank_page.cpp - the blank-page test.
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
 namespace {
@@ -33,9 +34,14 @@ BOOL IsWhiteBrush(BRUSHOBJ* pbo)
         return TRUE;
     if (pbo->iSolidColor != 0xFFFFFFFF)
         return (pbo->iSolidColor & kWhite) == kWhite;
-    // TODO: a pattern brush is white when its realized colours are; the realized brush comes with the brush
-    // writer. Until then a pattern brush marks the sheet, which never drops a sheet that has ink.
-    return FALSE;
+    const auto* rb = static_cast<const REALIZED_BRUSH*>(BRUSHOBJ_pvGetRbrush(pbo));
+    if (rb == nullptr)
+        return TRUE;   // a brush that cannot be realized prints nothing
+    const bool whiteC0 = (RealizedBrushColor(rb, 0) & kWhite) == kWhite;
+    const bool whiteC1 = (RealizedBrushColor(rb, 1) & kWhite) == kWhite;
+    if (rb->iHatch < HS_DDI_MAX)
+        return whiteC0 && whiteC1 ? TRUE : FALSE;
+    return rb->iHatch == HS_DDI_MAX && whiteC1 ? TRUE : FALSE;
 }
 
 void BlankTestBlt(PDEV* pdev, const SURFOBJ* psoSrc, BRUSHOBJ* pbo, ROP4 rop4)

@@ -17,6 +17,7 @@ void BlankTestPath(PDEV* pdev, BRUSHOBJ* pboStroke, BRUSHOBJ* pboFill);
 // An image copied or stretched to the device: always marks.
 void BlankTestImage(PDEV* pdev);
 
-// TRUE when the brush paints white: a solid colour whose low 24 bits are 0xFFFFFF; a missing brush counts
-// as white.
+// TRUE when the brush paints white: a solid colour whose low 24 bits are 0xFFFFFF, a hatch whose two colours
+// are white, or a one-bit pattern (kind 6) whose second colour is; a missing brush, or one that cannot be
+// realized, counts as white.
 BOOL IsWhiteBrush(BRUSHOBJ* pbo);

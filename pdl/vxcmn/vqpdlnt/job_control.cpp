@@ -7,6 +7,8 @@
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
+#include "pdl/vxcmn/vqpdlnt/planned_sheets.h"
+#include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/product_names.h"
 
@@ -144,6 +146,7 @@ void OpenJobDocument(PDEV* pdev)
 
     PdlSetObjectKind(pdev, kObjectNone);
     PdlLoadToneTable(pdev);
+    std::memset(&pContext->lastPageValues, 0, sizeof pContext->lastPageValues);   // a new job sends its setup
     std::memset(pContext->faxDateStamp, 0, sizeof pContext->faxDateStamp);
     std::memset(pContext->phoneBook, 0, sizeof(DWORD));
     pContext->dwTransmission = 0;
@@ -160,7 +163,7 @@ void OpenJobDocument(PDEV* pdev)
 void OpenJobPage(PDEV* pdev, BOOL /*backSide*/, BOOL /*creatingForm*/)
 {
     JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
-    PdlSetObjectKind(pdev, kObjectPage);
+    PdlBeginDrawing(pdev, kObjectPage);
     const RECTL layout = pdev->devmode.dmPrivate.outputPrintableRectPixels;
     SHORT cx = static_cast<SHORT>(layout.right - layout.left);
     SHORT cy = static_cast<SHORT>(layout.bottom - layout.top);

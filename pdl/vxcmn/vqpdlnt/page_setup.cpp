@@ -2,8 +2,15 @@
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
+#include "pdl/vxcmn/vqpdlnt/page_commands.h"
+#include "pdl/vxcmn/vqpdlnt/page_values.h"
+#include "pdl/vxcmn/vqpdlnt/pens.h"
+#include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
+#include "pdl/vxcmn/vqpdlnt/vqbrush.h"
+#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -30,6 +37,11 @@ const char* FindLanguageName(BYTE bPdlType)
     return row->pszName;
 }
 
+constexpr UINT kUserSizeCount = 10;
+constexpr ULONG kTonerSaveRop = 0x0F0F;
+// Every other pixel, in pairs of rows: half the toner.
+constexpr BYTE kTonerSavePattern[8] = {0xAA, 0xAA, 0x55, 0x55, 0xAA, 0xAA, 0x55, 0x55};
+
 } // namespace
 
 BYTE GetPdlType(PDEV* pdev)
@@ -50,21 +62,39 @@ void OutputEnterLanguage(PDEV* pdev)
     PdlPrintf(pdev, "\n");
 }
 
-void OutputUserDefinedSizes(PDEV* /*pdev*/)
+BOOL IsVqpdlOutput(PDEV* pdev)
 {
-    // TODO: the "@PJL SET USERDEF" lines of the PCL dialects come with the page setup; VQPDL output has none.
+    return GetPdlType(pdev) == 0;
+}
+
+void OutputUserDefinedSizes(PDEV* pdev)
+{
+    if (IsVqpdlOutput(pdev))
+        return;
+    LONG sizes[kUserSizeCount * 2];
+    static_assert(sizeof sizes == sizeof JOB_EXTRA_RECORD::trayPaperMap);
+    std::memcpy(sizes, PdlGetContext(pdev)->trayPaperMap, sizeof sizes);
+    for (UINT i = 0; i < kUserSizeCount; ++i) {
+        const SHORT width = static_cast<SHORT>(sizes[2 * i]);
+        const SHORT length = static_cast<SHORT>(sizes[2 * i + 1]);
+        PdlPrintf(pdev, "@PJL SET USERDEF%d = %d %d MANUAL\n", i, width / 10, length / 10);
+    }
 }
 
 void PdlBeginPageSetup(PDEV* pdev)
 {
     PdlResetPageState(pdev);
-    // TODO: the page values (org, pps, ppt, ppd), the halftone and the default colours come with the page
-    // setup.
+    PdlOutputPageValues(pdev);
+    if (IsVqpdlOutput(pdev)) {
+        const DEVMODE_ENV_EXTRA* pEnv = PdevGetEnvExtra(pdev);
+        PdlOutputHalftone(pdev, pEnv->lpDitherType, pEnv->lpDither, pEnv->lpErrDiffMode);
+    }
+    PdlOutputDefaultColors(pdev);
 }
 
-void PdlOutputPageOpening(PDEV* /*pdev*/)
+void PdlOutputPageOpening(PDEV* pdev)
 {
-    // TODO: with the page setup.
+    PdlOutputClip(pdev, nullptr, nullptr);
 }
 
 void PdlEndSheet(PDEV* pdev)
@@ -84,20 +114,22 @@ void PdlEndSheet(PDEV* pdev)
 
 void PdlEjectSheet(PDEV* pdev)
 {
-    // TODO: the toner-saving overlay before the eject (env SaveToner) comes with the page setup's rectangles.
-    PdlPrintf(pdev, "prn;\n");
     JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    if (PdevGetEnvExtra(pdev)->SaveToner == 1) {
+        const RECTL page = {0, 0, pContext->cxPage, pContext->cyPage};
+        PdlOutputRect(pdev, page, kTonerSaveRop, kTonerSavePattern, page);
+    }
+    PdlOutputPrint(pdev);
     pContext->dwSheetCount = pContext->dwSheetCount + 1;
 }
 
-void PdlResetPageState(PDEV* /*pdev*/)
+void PdlResetPageState(PDEV* pdev)
 {
-    // TODO: the cached brush, pen, clip and font states come with their writers.
-}
-
-void PdlLoadToneTable(PDEV* /*pdev*/)
-{
-    // TODO: the tone tables come with the page setup.
+    PdlResetBrushState(pdev);
+    PdlResetPenState(pdev);
+    PdlInitBrushCache(pdev);
+    PdlResetClipCache(pdev);
+    // TODO: the path cache and the font state are forgotten here too once their writers keep them.
 }
 
 void PdlSetObjectKind(PDEV* pdev, BYTE bKind)
@@ -109,5 +141,5 @@ void PdlSetObjectKind(PDEV* pdev, BYTE bKind)
 void PdlBeginDrawing(PDEV* pdev, BYTE bKind)
 {
     PdlSetObjectKind(pdev, bKind);
-    // TODO: the tone-mapping flag comes with the tone tables.
+    PdlGetContext(pdev)->bToneMapping = PdlToneActive(pdev) ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
+#include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
@@ -129,7 +130,8 @@ BOOL PdlEndDoc(PDEV* pdev)
 {
     if (CheckedPdev(pdev, __LINE__) == nullptr)
         return FALSE;
-    // TODO: the path, clip and brush resources are released here once their writers hold any.
+    // TODO: the path and clip resources are released here too once their writers hold any.
+    PdlFreeBrushCache(pdev);
     CloseJobDocument(pdev);
     return TRUE;
 }
@@ -238,14 +240,6 @@ BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* /*pco*/, REC
     BlankTestText(pdev, pboFore, prclOpaque, pboOpaque);
     // TODO: the text commands come with the text writer.
     return EndDrawing(pdev, TRUE);
-}
-
-BOOL PdlRealizeBrush(BRUSHOBJ* /*pbo*/, SURFOBJ* psoTarget, SURFOBJ* /*psoPattern*/, SURFOBJ* /*psoMask*/,
-                     XLATEOBJ* /*pxlo*/, ULONG /*iHatch*/)
-{
-    if (CheckedPdev(psoTarget, __LINE__) == nullptr)
-        return FALSE;
-    return FALSE;   // TODO: the realized brush comes with the brush writer
 }
 
 ULONG PdlDitherColor(PDEV* pdev, ULONG /*iMode*/, ULONG /*rgb*/, ULONG* /*pul*/)

@@ -40,8 +40,6 @@ BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* px
                           FLONG flOptions);
 BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* prclExtra, RECTL* prclOpaque,
                 BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX mix);
-BOOL PdlRealizeBrush(BRUSHOBJ* pbo, SURFOBJ* psoTarget, SURFOBJ* psoPattern, SURFOBJ* psoMask, XLATEOBJ* pxlo,
-                     ULONG iHatch);
 
 // DCR_HALFTONE in vector mode with a one-bit plane, else 0.
 ULONG PdlDitherColor(PDEV* pdev, ULONG iMode, ULONG rgb, ULONG* pul);

@@ -650,6 +650,9 @@ PLATFORM_API BOOL WINAPI PolyPolygon(HDC hdc, const POINT* apt, const INT* asz, 
 PLATFORM_API BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
 PLATFORM_API BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);
 PLATFORM_API BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+PLATFORM_API BOOL WINAPI Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+PLATFORM_API BOOL WINAPI Chord(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+PLATFORM_API BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xr1, int yr1, int xr2, int yr2);
 
 // paths
 PLATFORM_API BOOL WINAPI BeginPath(HDC hdc);

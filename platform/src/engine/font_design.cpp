@@ -104,72 +104,72 @@ bool IsFullWidth(const GlyphSkeleton& skeleton)
 }
 
 // The glyph's advance in design units, before emboldening.
-double DesignAdvance(const FontSpec& spec, const GlyphSkeleton& skeleton)
+double DesignAdvance(const FontRequest& request, const GlyphSkeleton& skeleton)
 {
-    const BYTE fixed = spec.face->design->fixedAdvance;
+    const BYTE fixed = request.face->design->fixedAdvance;
     return fixed != 0 && !IsFullWidth(skeleton) ? fixed : skeleton.advance;
 }
 
 // The first three steps: a design point placed as the font draws it, still in design units.
-DesignPoint Place(const FontSpec& spec, const GlyphSkeleton& skeleton, DesignPoint p)
+DesignPoint Place(const FontRequest& request, const GlyphSkeleton& skeleton, DesignPoint p)
 {
-    if (IsVerticalFace(*spec.face) && IsFullWidth(skeleton)) {
+    if (IsVerticalFace(*request.face) && IsFullWidth(skeleton)) {
         const double cx = kDesignEm / 2.0;
         p = {cx - (p.y - kEmBoxCentreY), kEmBoxCentreY + (p.x - cx)};
     }
-    const BYTE fixed = spec.face->design->fixedAdvance;
+    const BYTE fixed = request.face->design->fixedAdvance;
     if (fixed != 0 && !IsFullWidth(skeleton)) {
         const double squeeze = std::min(1.0, static_cast<double>(fixed) / std::max<double>(skeleton.advance, 1));
         p.x = fixed / 2.0 + (p.x - skeleton.advance / 2.0) * squeeze;
     }
-    if (spec.italic)
+    if (request.italic)
         p.x += p.y * kItalicSlant;
     return p;
 }
 
-double PenWidth(const FontSpec& spec)
+double PenWidth(const FontRequest& request)
 {
-    return spec.face->design->pen * (spec.bold ? kBoldPen : 1.0);
+    return request.face->design->pen * (request.bold ? kBoldPen : 1.0);
 }
 
 } // namespace
 
-double DesignScale(const FontSpec& spec)
+double DesignScale(const FontRequest& request)
 {
-    return spec.emPixels / kDesignEm;
+    return request.emPixels / kDesignEm;
 }
 
-Direction DirectionOf(const FontSpec& spec)
+Direction DirectionOf(const FontRequest& request)
 {
     // Quarter turns exactly, so that upright and turned text land on whole pixels.
-    switch (spec.escapement) {
+    switch (request.escapement) {
     case 0: return {1, 0};
     case 900: return {0, 1};
     case 1800: return {-1, 0};
     case 2700: return {0, -1};
     default: break;
     }
-    const double radians = spec.escapement * 3.14159265358979323846 / 1800.0;
+    const double radians = request.escapement * 3.14159265358979323846 / 1800.0;
     return {std::cos(radians), std::sin(radians)};
 }
 
-FontMetrics MetricsOf(const FontSpec& spec)
+FontMetrics MetricsOf(const FontRequest& request)
 {
-    const double scale = DesignScale(spec);
-    const double across = scale * spec.widthScale;
-    const FontDesign& design = *spec.face->design;
+    const double scale = DesignScale(request);
+    const double across = scale * request.widthScale;
+    const FontDesign& design = *request.face->design;
     FontMetrics m = {};
     m.ascent = std::lround(kDesignCellAscent * scale);
     m.descent = std::lround(kDesignCellDescent * scale);
-    m.internalLeading = std::max(0L, m.ascent + m.descent - static_cast<LONG>(std::lround(spec.emPixels)));
-    const LONG boldExtra = spec.bold ? std::max(1L, std::lround(across)) : 0;
-    const double average = DesignAverageWidth(*spec.face);
+    m.internalLeading = std::max(0L, m.ascent + m.descent - static_cast<LONG>(std::lround(request.emPixels)));
+    const LONG boldExtra = request.bold ? std::max(1L, std::lround(across)) : 0;
+    const double average = DesignAverageWidth(*request.face);
     const double widest = design.japanese ? kDesignEm : design.fixedAdvance != 0 ? design.fixedAdvance : kWidestLatin;
     m.aveCharWidth = std::lround(average * across) + boldExtra;
     m.maxCharWidth = std::lround(widest * across) + boldExtra;
     m.underlinePosition = std::lround(kUnderlineDepth * scale);
     m.strikeOutPosition = std::lround(kStrikeOutHeight * scale);
-    m.underlineThickness = m.strikeOutThickness = std::max(1L, std::lround(scale * (spec.bold ? kBoldPen : 1.0)));
+    m.underlineThickness = m.strikeOutThickness = std::max(1L, std::lround(scale * (request.bold ? kBoldPen : 1.0)));
     return m;
 }
 
@@ -179,10 +179,10 @@ double DesignAverageWidth(const FontFace& face)
     return fixed != 0 ? fixed : kProportionalAverage;
 }
 
-HGLYPH GlyphOf(const FontSpec& spec, WCHAR wc)
+HGLYPH GlyphOf(const FontRequest& request, WCHAR wc)
 {
     const HGLYPH hg = GlyphHandleOf(wc);
-    if (hg != 0 && IsFullWidth(GlyphSkeletonOf(hg)) && !spec.face->design->japanese)
+    if (hg != 0 && IsFullWidth(GlyphSkeletonOf(hg)) && !request.face->design->japanese)
         return 0;
     return hg;
 }
@@ -192,21 +192,21 @@ WCHAR LastCharacterOf(const FontFace& face)
     return face.design->japanese ? u'\u8A9E' : u'~';   // the last of the skeletons, or of printable ASCII
 }
 
-LONG AdvanceOf(const FontSpec& spec, HGLYPH hg)
+LONG AdvanceOf(const FontRequest& request, HGLYPH hg)
 {
-    const double across = DesignScale(spec) * spec.widthScale;
-    const LONG advance = std::lround(DesignAdvance(spec, GlyphSkeletonOf(hg)) * across);
-    return advance + (spec.bold ? std::max(1L, std::lround(across)) : 0);
+    const double across = DesignScale(request) * request.widthScale;
+    const LONG advance = std::lround(DesignAdvance(request, GlyphSkeletonOf(hg)) * across);
+    return advance + (request.bold ? std::max(1L, std::lround(across)) : 0);
 }
 
-std::vector<Figure> GlyphOutline(const FontSpec& spec, HGLYPH hg)
+std::vector<Figure> GlyphOutline(const FontRequest& request, HGLYPH hg)
 {
     const GlyphSkeleton& skeleton = GlyphSkeletonOf(hg);
-    const double scale = DesignScale(spec);
-    const double across = scale * spec.widthScale;
-    const Direction direction = DirectionOf(spec);
+    const double scale = DesignScale(request);
+    const double across = scale * request.widthScale;
+    const Direction direction = DirectionOf(request);
     const auto device = [&](DesignPoint p) {
-        p = Place(spec, skeleton, p);
+        p = Place(request, skeleton, p);
         const double along = p.x * across, up = p.y * scale;
         return POINTFIX{static_cast<FIX>(std::lround(direction.X(along, up) * 16)),
                         static_cast<FIX>(std::lround(direction.Y(along, up) * 16))};
@@ -237,13 +237,13 @@ std::vector<Figure> GlyphOutline(const FontSpec& spec, HGLYPH hg)
         return {};
     WideStyle style;
     // A stroke never thinner than a pixel, so small text keeps every stroke.
-    style.width = std::max(1.0, PenWidth(spec) * scale);
-    style.join = spec.face->design->join;
-    style.endCap = spec.face->design->endCap;
+    style.width = std::max(1.0, PenWidth(request) * scale);
+    style.join = request.face->design->join;
+    style.endCap = request.face->design->endCap;
     return WidenFigures(centreLines, style);
 }
 
-DesignBox GlyphInkInDesign(const FontSpec& spec, HGLYPH hg)
+DesignBox GlyphInkInDesign(const FontRequest& request, HGLYPH hg)
 {
     const GlyphSkeleton& skeleton = GlyphSkeletonOf(hg);
     const std::vector<Stroke> strokes = ParseStrokes(skeleton.strokes);
@@ -251,7 +251,7 @@ DesignBox GlyphInkInDesign(const FontSpec& spec, HGLYPH hg)
         return {0, 0, 0, 0};
     DesignBox box = {1e9, 1e9, -1e9, -1e9};
     const auto take = [&](DesignPoint p) {
-        p = Place(spec, skeleton, p);
+        p = Place(request, skeleton, p);
         box = {std::min(box.left, p.x), std::min(box.bottom, p.y), std::max(box.right, p.x), std::max(box.top, p.y)};
     };
     for (const Stroke& stroke : strokes) {
@@ -262,7 +262,7 @@ DesignBox GlyphInkInDesign(const FontSpec& spec, HGLYPH hg)
             take(segment.to);
         }
     }
-    const double reach = PenWidth(spec) / 2;
+    const double reach = PenWidth(request) / 2;
     return {box.left - reach, box.bottom - reach, box.right + reach, box.top + reach};
 }
 

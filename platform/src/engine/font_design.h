@@ -21,7 +21,7 @@ constexpr int kDesignCell = kDesignCellAscent + kDesignCellDescent;
 // Realised fonts are no larger than this many pixels to the em; GDI's font mapper clamps larger requests.
 constexpr double kMaxEmPixels = 16384;
 
-struct FontSpec {
+struct FontRequest {
     const FontFace* face = nullptr;
     double emPixels = 0;        // the em's height in device pixels, 1 .. kMaxEmPixels
     double widthScale = 1;      // horizontal stretch, from the logical font's width
@@ -47,32 +47,32 @@ struct FontMetrics {
     LONG strikeOutThickness;
 };
 
-FontMetrics MetricsOf(const FontSpec& spec);
+FontMetrics MetricsOf(const FontRequest& request);
 
 // The average character width of the face's design, in design units.
 double DesignAverageWidth(const FontFace& face);
 
 // The glyph handle of a character in the font: 0 (the default glyph) for one its design lacks.
-HGLYPH GlyphOf(const FontSpec& spec, WCHAR wc);
+HGLYPH GlyphOf(const FontRequest& request, WCHAR wc);
 
 // The last character the face has a glyph of.
 WCHAR LastCharacterOf(const FontFace& face);
 
 // The glyph's advance along the baseline, in whole device pixels.
-LONG AdvanceOf(const FontSpec& spec, HGLYPH hg);
+LONG AdvanceOf(const FontRequest& request, HGLYPH hg);
 
 // The glyph's outline in 28.4 device coordinates around its origin (on the baseline, at its left), rotated
 // with the escapement: closed figures to fill with FillRule::Winding.
-std::vector<Figure> GlyphOutline(const FontSpec& spec, HGLYPH hg);
+std::vector<Figure> GlyphOutline(const FontRequest& request, HGLYPH hg);
 
 // The glyph's ink in design units (y upward, from its origin), the pen's reach included, as drawn along an
 // unrotated baseline; all zero for a glyph without strokes.
 struct DesignBox {
     double left, bottom, right, top;
 };
-DesignBox GlyphInkInDesign(const FontSpec& spec, HGLYPH hg);
+DesignBox GlyphInkInDesign(const FontRequest& request, HGLYPH hg);
 
-// The device vector of a distance along the baseline (x) and up from it (y), for the spec's escapement.
+// The device vector of a distance along the baseline (x) and up from it (y), for the request's escapement.
 struct Direction {
     double cosine;
     double sine;
@@ -80,9 +80,9 @@ struct Direction {
     double X(double along, double up) const { return along * cosine - up * sine; }
     double Y(double along, double up) const { return -along * sine - up * cosine; }
 };
-Direction DirectionOf(const FontSpec& spec);
+Direction DirectionOf(const FontRequest& request);
 
 // Device pixels per design unit, vertically, and the horizontal ones with the stretch.
-double DesignScale(const FontSpec& spec);
+double DesignScale(const FontRequest& request);
 
 } // namespace platform::engine

@@ -21,16 +21,16 @@ AddressRegistry<FontObject>& Fonts()
     return *registry;
 }
 
-// One realisation identifier per distinct spec, so a driver that keeps per-font data by iUniq finds it again
+// One realisation identifier per distinct request, so a driver that keeps per-font data by iUniq finds it again
 // on the next call in the same font.
-ULONG UniqOf(const FontSpec& spec)
+ULONG UniqOf(const FontRequest& request)
 {
     using Key = std::tuple<ULONG, double, double, LONG, bool, bool, bool, bool, bool, LONG, LONG>;
     static auto* mutex = new std::mutex();
     static auto* known = new std::map<Key, ULONG>();
-    const Key key = {FaceNumberOf(*spec.face), spec.emPixels, spec.widthScale, spec.escapement, spec.bold,
-                     spec.italic, spec.underline, spec.strikeOut, spec.emHeight, spec.logResPpi.cx,
-                     spec.logResPpi.cy};
+    const Key key = {FaceNumberOf(*request.face), request.emPixels, request.widthScale, request.escapement, request.bold,
+                     request.italic, request.underline, request.strikeOut, request.emHeight, request.logResPpi.cx,
+                     request.logResPpi.cy};
     std::lock_guard lock(*mutex);
     const auto it = known->find(key);
     if (it != known->end())
@@ -129,11 +129,11 @@ std::vector<ULONG> BuildIfiMetrics(const FontFace& face)
 
 // The notional-to-device transform, notional y downward as the device's: the em scaled to its pixels, the
 // width stretched, both turned with the baseline.
-XFORML FontTransform(const FontSpec& spec)
+XFORML FontTransform(const FontRequest& request)
 {
-    const double scale = spec.emPixels / kNotionalEm;
-    const double across = scale * spec.widthScale;
-    const Direction d = DirectionOf(spec);
+    const double scale = request.emPixels / kNotionalEm;
+    const double across = scale * request.widthScale;
+    const Direction d = DirectionOf(request);
     return {static_cast<FLOATL>(across * d.cosine), static_cast<FLOATL>(-across * d.sine),
             static_cast<FLOATL>(scale * d.sine), static_cast<FLOATL>(scale * d.cosine), 0, 0};
 }
@@ -167,22 +167,22 @@ RECTL PixelBounds(const std::vector<Figure>& figures)
 
 } // namespace
 
-FontObject::FontObject(const FontSpec& spec) : m_spec(spec)
+FontObject::FontObject(const FontRequest& request) : m_request(request)
 {
-    const FontMetrics metrics = MetricsOf(spec);
-    const FontFace& face = *spec.face;
-    m_fo.iUniq = UniqOf(spec);
+    const FontMetrics metrics = MetricsOf(request);
+    const FontFace& face = *request.face;
+    m_fo.iUniq = UniqOf(request);
     m_fo.iFace = FaceNumberOf(face);
     m_fo.cxMax = static_cast<ULONG>(std::max(metrics.maxCharWidth, 0L));
-    m_fo.flFontType = FO_TYPE_TRUETYPE | (spec.bold ? FO_SIM_BOLD : 0) | (spec.italic ? FO_SIM_ITALIC : 0) |
-                      (spec.emHeight ? FO_EM_HEIGHT : 0) | (IsVerticalFace(face) ? FO_VERT_FACE : 0) |
+    m_fo.flFontType = FO_TYPE_TRUETYPE | (request.bold ? FO_SIM_BOLD : 0) | (request.italic ? FO_SIM_ITALIC : 0) |
+                      (request.emHeight ? FO_EM_HEIGHT : 0) | (IsVerticalFace(face) ? FO_VERT_FACE : 0) |
                       (face.charSet == SHIFTJIS_CHARSET ? FO_DBCS_FONT : 0);
     m_fo.iTTUniq = m_fo.iFace;
     m_fo.iFile = 0;
-    m_fo.sizLogResPpi = spec.logResPpi;
-    m_fo.ulStyleSize = static_cast<ULONG>(std::lround(spec.emPixels * 72 / std::max(spec.logResPpi.cy, 1L)));
+    m_fo.sizLogResPpi = request.logResPpi;
+    m_fo.ulStyleSize = static_cast<ULONG>(std::lround(request.emPixels * 72 / std::max(request.logResPpi.cy, 1L)));
     m_ifi = BuildIfiMetrics(face);
-    m_xform = std::make_unique<XformObject>(FontTransform(spec));
+    m_xform = std::make_unique<XformObject>(FontTransform(request));
     Fonts().Add(&m_fo, this);
 }
 
@@ -195,7 +195,7 @@ const std::vector<Figure>& FontObject::Outline(HGLYPH hg)
 {
     auto it = m_outlines.find(hg);
     if (it == m_outlines.end())
-        it = m_outlines.emplace(hg, GlyphOutline(m_spec, hg)).first;
+        it = m_outlines.emplace(hg, GlyphOutline(m_request, hg)).first;
     return it->second;
 }
 
@@ -260,11 +260,11 @@ GLYPHDATA* FontObject::Glyph(HGLYPH hg, ULONG mode)
         MakePath(hg, entry);
     }
     // Along the baseline and up from it, as the glyph would stand on an unrotated baseline.
-    const DesignBox ink = GlyphInkInDesign(m_spec, hg);
-    const double scale = DesignScale(m_spec);
-    const double across = scale * m_spec.widthScale;
-    const LONG advance = AdvanceOf(m_spec, hg);
-    const Direction d = DirectionOf(m_spec);
+    const DesignBox ink = GlyphInkInDesign(m_request, hg);
+    const double scale = DesignScale(m_request);
+    const double across = scale * m_request.widthScale;
+    const LONG advance = AdvanceOf(m_request, hg);
+    const Direction d = DirectionOf(m_request);
     entry.data.hg = hg;
     entry.data.fxD = advance * 16;
     entry.data.fxA = static_cast<FIX>(std::lround(ink.left * across * 16));

@@ -17,14 +17,14 @@ constexpr size_t kMaxGlyphBitsBytes = size_t{8} << 20;
 
 class FontObject {
 public:
-    // A font object of the spec; its iUniq is the same for every object of an equal spec.
-    explicit FontObject(const FontSpec& spec);
+    // A font object of the request; its iUniq is the same for every object of an equal request.
+    explicit FontObject(const FontRequest& request);
     ~FontObject();
     FontObject(const FontObject&) = delete;
     FontObject& operator=(const FontObject&) = delete;
 
     FONTOBJ* get() { return &m_fo; }
-    const FontSpec& Spec() const { return m_spec; }
+    const FontRequest& Request() const { return m_request; }
     IFIMETRICS* Metrics() { return reinterpret_cast<IFIMETRICS*>(m_ifi.data()); }
     XFORMOBJ* Xform() { return m_xform->get(); }
 
@@ -46,7 +46,7 @@ private:
     void MakePath(HGLYPH hg, GlyphEntry& entry);
 
     FONTOBJ m_fo = {};
-    FontSpec m_spec;
+    FontRequest m_request;
     std::vector<ULONG> m_ifi;                // the IFIMETRICS record and its name strings
     std::unique_ptr<XformObject> m_xform;
     std::map<HGLYPH, std::vector<Figure>> m_outlines;

@@ -53,7 +53,7 @@ struct BlitDrawing {
 // background and the lines (underline, strike-out) are the device corners of four-sided areas in 28.4, so that
 // turned text keeps them along its baseline; along an unturned baseline they are rectangles.
 struct TextDrawing {
-    engine::FontSpec font;
+    engine::FontRequest font;
     engine::StringLayout layout;                 // positions and background box in device coordinates
     std::array<POINTFIX, 4> background = {};     // the text's cells: filled in the background colour when opaque
     std::vector<std::array<POINTFIX, 4>> lines;  // underline and strike-out, in the text colour

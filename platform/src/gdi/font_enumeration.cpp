@@ -24,11 +24,11 @@ struct FaceEntry {
 
 FaceEntry DescribeFace(const DeviceContext& dc, const engine::FontFace& face)
 {
-    engine::FontSpec spec;
-    spec.face = &face;
-    spec.logResPpi = DeviceResolution(dc);
-    spec.emPixels = 12.0 * spec.logResPpi.cy / 72;
-    const TEXTMETRICW tm = TextMetricsOf(spec);
+    engine::FontRequest request;
+    request.face = &face;
+    request.logResPpi = DeviceResolution(dc);
+    request.emPixels = 12.0 * request.logResPpi.cy / 72;
+    const TEXTMETRICW tm = TextMetricsOf(request);
 
     FaceEntry entry;
     LOGFONTW& lf = entry.elf.elfLogFont;

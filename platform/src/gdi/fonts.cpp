@@ -58,7 +58,7 @@ SIZE DeviceResolution(const DeviceContext& dc)
     return {96, 96};
 }
 
-engine::FontSpec RealizeFont(const DeviceContext& dc)
+engine::FontRequest RealizeFont(const DeviceContext& dc)
 {
     LOGFONTW lf = {};
     if (dc.attrs.font.object != nullptr && dc.attrs.font.object->kind == GdiObjectKind::Font)
@@ -68,42 +68,42 @@ engine::FontSpec RealizeFont(const DeviceContext& dc)
         if (deviceDefault.lfHeight != 0)
             lf = deviceDefault;
     }
-    engine::FontSpec spec;
-    spec.face = engine::FindFontFace(FaceNameOf(lf));
-    if (spec.face == nullptr)
-        spec.face = &DefaultFace(lf);
-    spec.logResPpi = DeviceResolution(dc);
+    engine::FontRequest request;
+    request.face = engine::FindFontFace(FaceNameOf(lf));
+    if (request.face == nullptr)
+        request.face = &DefaultFace(lf);
+    request.logResPpi = DeviceResolution(dc);
 
     // A cell height includes the internal leading: the em is the cell's em share of it.
     const int64_t height = lf.lfHeight;
     double em;
     if (height == 0) {
-        em = 12.0 * spec.logResPpi.cy / 72;
-        spec.emHeight = true;
+        em = 12.0 * request.logResPpi.cy / 72;
+        request.emHeight = true;
     } else if (height < 0) {
         em = static_cast<double>(-height);
-        spec.emHeight = true;
+        request.emHeight = true;
     } else {
         em = static_cast<double>(height) * engine::kDesignEm / engine::kDesignCell;
     }
-    spec.emPixels = std::clamp(em, 1.0, engine::kMaxEmPixels);
+    request.emPixels = std::clamp(em, 1.0, engine::kMaxEmPixels);
     if (lf.lfWidth != 0) {
-        const double natural = engine::DesignAverageWidth(*spec.face) * spec.emPixels / engine::kDesignEm;
-        spec.widthScale = std::clamp(std::fabs(static_cast<double>(lf.lfWidth)) / natural, 1.0 / 64, 64.0);
+        const double natural = engine::DesignAverageWidth(*request.face) * request.emPixels / engine::kDesignEm;
+        request.widthScale = std::clamp(std::fabs(static_cast<double>(lf.lfWidth)) / natural, 1.0 / 64, 64.0);
     }
     const LONG escapement = static_cast<LONG>(static_cast<int64_t>(lf.lfEscapement) % 3600);
-    spec.escapement = escapement < 0 ? escapement + 3600 : escapement;
-    spec.bold = lf.lfWeight >= FW_SEMIBOLD;
-    spec.italic = lf.lfItalic != 0;
-    spec.underline = lf.lfUnderline != 0;
-    spec.strikeOut = lf.lfStrikeOut != 0;
-    return spec;
+    request.escapement = escapement < 0 ? escapement + 3600 : escapement;
+    request.bold = lf.lfWeight >= FW_SEMIBOLD;
+    request.italic = lf.lfItalic != 0;
+    request.underline = lf.lfUnderline != 0;
+    request.strikeOut = lf.lfStrikeOut != 0;
+    return request;
 }
 
-TEXTMETRICW TextMetricsOf(const engine::FontSpec& spec)
+TEXTMETRICW TextMetricsOf(const engine::FontRequest& request)
 {
-    const engine::FontMetrics m = engine::MetricsOf(spec);
-    const engine::FontFace& face = *spec.face;
+    const engine::FontMetrics m = engine::MetricsOf(request);
+    const engine::FontFace& face = *request.face;
     TEXTMETRICW tm = {};
     tm.tmHeight = m.ascent + m.descent;
     tm.tmAscent = m.ascent;
@@ -112,17 +112,17 @@ TEXTMETRICW TextMetricsOf(const engine::FontSpec& spec)
     tm.tmExternalLeading = 0;
     tm.tmAveCharWidth = m.aveCharWidth;
     tm.tmMaxCharWidth = m.maxCharWidth;
-    tm.tmWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    tm.tmWeight = request.bold ? FW_BOLD : FW_NORMAL;
     tm.tmOverhang = 0;
-    tm.tmDigitizedAspectX = spec.logResPpi.cx;
-    tm.tmDigitizedAspectY = spec.logResPpi.cy;
+    tm.tmDigitizedAspectX = request.logResPpi.cx;
+    tm.tmDigitizedAspectY = request.logResPpi.cy;
     tm.tmFirstChar = 0x20;
     tm.tmLastChar = engine::LastCharacterOf(face);
     tm.tmDefaultChar = 0x1F;
     tm.tmBreakChar = 0x20;
-    tm.tmItalic = spec.italic ? 1 : 0;
-    tm.tmUnderlined = spec.underline ? 1 : 0;
-    tm.tmStruckOut = spec.strikeOut ? 1 : 0;
+    tm.tmItalic = request.italic ? 1 : 0;
+    tm.tmUnderlined = request.underline ? 1 : 0;
+    tm.tmStruckOut = request.strikeOut ? 1 : 0;
     // TMPF_FIXED_PITCH set says the pitch is variable.
     const bool variable = face.design->fixedAdvance == 0;
     tm.tmPitchAndFamily = static_cast<BYTE>((face.pitchAndFamily & 0xF0) | TMPF_TRUETYPE | TMPF_VECTOR |
@@ -131,11 +131,11 @@ TEXTMETRICW TextMetricsOf(const engine::FontSpec& spec)
     return tm;
 }
 
-std::vector<LONG> CharacterAdvances(const engine::FontSpec& spec, const WCHAR* text, UINT count, int charExtra)
+std::vector<LONG> CharacterAdvances(const engine::FontRequest& request, const WCHAR* text, UINT count, int charExtra)
 {
     std::vector<LONG> advances(count);
     for (UINT i = 0; i < count; ++i) {
-        const int64_t advance = int64_t{engine::AdvanceOf(spec, engine::GlyphOf(spec, text[i]))} + charExtra;
+        const int64_t advance = int64_t{engine::AdvanceOf(request, engine::GlyphOf(request, text[i]))} + charExtra;
         advances[i] = static_cast<LONG>(std::clamp(advance, -kDeviceLimit, kDeviceLimit));
     }
     return advances;

@@ -16,7 +16,7 @@ constexpr UINT kMaxTextChars = 1u << 16;
 // default face of its character set, pitch and family; its size in the device's pixels (a negative height is
 // the em's, a positive one the cell's, 0 a 12-point em), clamped to what the rasteriser draws. A printer DC
 // still holding the stock system font draws in the driver's default font.
-engine::FontSpec RealizeFont(const DeviceContext& dc);
+engine::FontRequest RealizeFont(const DeviceContext& dc);
 
 // The device's resolution in pixels per inch: the printer's, or the screen's 96 for a memory DC.
 SIZE DeviceResolution(const DeviceContext& dc);
@@ -25,10 +25,10 @@ SIZE DeviceResolution(const DeviceContext& dc);
 std::u16string_view FaceNameOf(const LOGFONTW& lf);
 
 // The TEXTMETRICW of a realised font.
-TEXTMETRICW TextMetricsOf(const engine::FontSpec& spec);
+TEXTMETRICW TextMetricsOf(const engine::FontRequest& request);
 
 // The advance of each character (its glyph's, plus the DC's character extra), in device pixels, each held
 // within the device range.
-std::vector<LONG> CharacterAdvances(const engine::FontSpec& spec, const WCHAR* text, UINT count, int charExtra);
+std::vector<LONG> CharacterAdvances(const engine::FontRequest& request, const WCHAR* text, UINT count, int charExtra);
 
 } // namespace platform

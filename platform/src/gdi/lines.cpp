@@ -1,5 +1,5 @@
-// lines.cpp - LineTo, Polyline, PolylineTo, PolyBezier and PolyBezierTo: figures stroked with the pen, or added
-// to the path being recorded.
+// lines.cpp - LineTo, Polyline, PolylineTo, PolyBezier, PolyBezierTo and Arc: figures stroked with the pen, or
+// added to the path being recorded.
 #include "gdi/path_builder.h"
 
 namespace platform {
@@ -76,4 +76,15 @@ BOOL WINAPI PolyBezierTo(HDC hdc, const POINT* apt, DWORD cpt)
     if (apt == nullptr || cpt < 3 || cpt % 3 != 0)
         return platform::Refuse();
     return platform::DrawRun(hdc, apt, cpt, PT_BEZIERTO, /*fromCurrent=*/true);
+}
+
+BOOL WINAPI Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    const auto dc = platform::DcOrFail(hdc);
+    if (dc == nullptr)
+        return FALSE;
+    platform::PathPoints figure;
+    if (!platform::ArcFigure(*dc, x1, y1, x2, y2, x3, y3, x4, y4, platform::ArcShape::Arc, figure))
+        return FALSE;
+    return platform::EmitFigures(*dc, figure, platform::FigureUse::Line, /*continues=*/false);
 }

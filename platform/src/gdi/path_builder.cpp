@@ -71,6 +71,20 @@ void RoundedFrame(const Frame& f, double rx, double ry, PathPoints& out)
     out.Close();
 }
 
+// A point of the ellipse of centre (cx, cy) and radii rx, ry at parameter t, counter-clockwise on the page
+// (device y grows downwards).
+struct Ellipse28 {
+    double cx, cy, rx, ry;
+    double X(double t) const { return cx + rx * std::cos(t); }
+    double Y(double t) const { return cy - ry * std::sin(t); }
+};
+
+// The parameter where the radial from the centre towards the device point (x, y) crosses the ellipse.
+double CrossingOf(const Ellipse28& e, double x, double y)
+{
+    return std::atan2(e.rx * -(y - e.cy), e.ry * (x - e.cx));
+}
+
 } // namespace
 
 bool PathPoints::Add(const DcAttributes& attrs, const POINT& logical, BYTE type)
@@ -138,6 +152,41 @@ bool EllipseFigure(const DeviceContext& dc, int left, int top, int right, int bo
     AddQuarter(out, f.left, f.top, cx, f.top);
     AddQuarter(out, f.right, f.top, f.right, cy);
     out.Close();
+    return true;
+}
+
+bool ArcFigure(const DeviceContext& dc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+               int yEnd, ArcShape shape, PathPoints& out)
+{
+    Frame f;
+    POINTL start, end;
+    if (!FrameOf(dc, left, top, right, bottom, f) || !ToDevice(dc.attrs, xStart, yStart, start) ||
+        !ToDevice(dc.attrs, xEnd, yEnd, end))
+        return false;
+    const Ellipse28 e = {(f.left + f.right) / 2, (f.top + f.bottom) / 2, (f.right - f.left) / 2,
+                         (f.bottom - f.top) / 2};
+    constexpr double kTwoPi = 6.283185307179586;
+    const double from = CrossingOf(e, start.x * 16.0, start.y * 16.0);
+    double sweep = CrossingOf(e, end.x * 16.0, end.y * 16.0) - from;
+    while (sweep <= 1e-9)
+        sweep += kTwoPi;   // the same radial twice is the whole ellipse
+    const int pieces = static_cast<int>(std::ceil(sweep / (kTwoPi / 4) - 1e-9));
+    const double step = sweep / pieces;
+    const double handle = 4.0 / 3.0 * std::tan(step / 4);   // a piece's tangents this long make it elliptic
+    if (shape == ArcShape::Pie) {
+        out.Add(e.cx, e.cy, PT_MOVETO);
+        out.Add(e.X(from), e.Y(from), PT_LINETO);
+    } else {
+        out.Add(e.X(from), e.Y(from), PT_MOVETO);
+    }
+    for (int i = 0; i < pieces; ++i) {
+        const double t0 = from + i * step, t1 = t0 + step;
+        out.Add(e.X(t0) - handle * e.rx * std::sin(t0), e.Y(t0) - handle * e.ry * std::cos(t0), PT_BEZIERTO);
+        out.Add(e.X(t1) + handle * e.rx * std::sin(t1), e.Y(t1) + handle * e.ry * std::cos(t1), PT_BEZIERTO);
+        out.Add(e.X(t1), e.Y(t1), PT_BEZIERTO);
+    }
+    if (shape != ArcShape::Arc)
+        out.Close();
     return true;
 }
 

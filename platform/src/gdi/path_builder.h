@@ -34,4 +34,17 @@ bool EllipseFigure(const DeviceContext& dc, int left, int top, int right, int bo
 bool RoundRectFigure(const DeviceContext& dc, int left, int top, int right, int bottom, int width, int height,
                      PathPoints& out);
 
+enum class ArcShape {
+    Arc,     // the curve alone, open
+    Chord,   // closed by the line from its end back to its start
+    Pie,     // from the centre out to the curve and back, closed
+};
+
+// The figure of an Arc, Chord or Pie: the part of the rectangle's ellipse from where the radial through
+// (xStart, yStart) crosses it, counter-clockwise on the page, to where the radial through (xEnd, yEnd) does
+// (the whole ellipse when both radials are one), as Bézier curves of at most a quarter each. False when a point
+// lies beyond the device range.
+bool ArcFigure(const DeviceContext& dc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+               int yEnd, ArcShape shape, PathPoints& out);
+
 } // namespace platform

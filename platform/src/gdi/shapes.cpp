@@ -1,4 +1,4 @@
-// shapes.cpp - Polygon, PolyPolygon, Rectangle, Ellipse and RoundRect: closed figures filled with the brush
+// shapes.cpp - Polygon, PolyPolygon, Rectangle, Ellipse, RoundRect, Chord and Pie: closed figures filled with the brush
 // (by the DC's fill mode) and outlined with the pen, or added to the path being recorded.
 #include "gdi/path_builder.h"
 
@@ -85,6 +85,20 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom)
 {
     return platform::DrawShape(hdc, [&](DeviceContext& dc, PathPoints& figure) {
         return platform::EllipseFigure(dc, left, top, right, bottom, figure);
+    });
+}
+
+BOOL WINAPI Chord(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return platform::DrawShape(hdc, [&](DeviceContext& dc, PathPoints& figure) {
+        return platform::ArcFigure(dc, x1, y1, x2, y2, x3, y3, x4, y4, platform::ArcShape::Chord, figure);
+    });
+}
+
+BOOL WINAPI Pie(HDC hdc, int left, int top, int right, int bottom, int xr1, int yr1, int xr2, int yr2)
+{
+    return platform::DrawShape(hdc, [&](DeviceContext& dc, PathPoints& figure) {
+        return platform::ArcFigure(dc, left, top, right, bottom, xr1, yr1, xr2, yr2, platform::ArcShape::Pie, figure);
     });
 }
 

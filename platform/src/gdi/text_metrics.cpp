@@ -36,12 +36,12 @@ BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl
         return FALSE;
     if (psizl == nullptr || c < 0 || static_cast<UINT>(c) > platform::kMaxTextChars || (c > 0 && lpString == nullptr))
         return platform::Refuse();
-    const platform::engine::FontSpec spec = platform::RealizeFont(*dc);
+    const platform::engine::FontRequest request = platform::RealizeFont(*dc);
     const std::vector<LONG> advances =
-        platform::CharacterAdvances(spec, lpString, static_cast<UINT>(c), dc->attrs.charExtra);
+        platform::CharacterAdvances(request, lpString, static_cast<UINT>(c), dc->attrs.charExtra);
     const int64_t width = std::accumulate(advances.begin(), advances.end(), int64_t{0});
     psizl->cx = static_cast<LONG>(std::clamp<int64_t>(width, INT32_MIN, INT32_MAX));
-    psizl->cy = platform::TextMetricsOf(spec).tmHeight;
+    psizl->cy = platform::TextMetricsOf(request).tmHeight;
     return TRUE;
 }
 
@@ -52,9 +52,9 @@ BOOL WINAPI GetCharWidth32W(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer)
         return FALSE;
     if (lpBuffer == nullptr || iLast < iFirst || iLast > 0xFFFF)
         return platform::Refuse();
-    const platform::engine::FontSpec spec = platform::RealizeFont(*dc);
+    const platform::engine::FontRequest request = platform::RealizeFont(*dc);
     for (UINT c = iFirst; c <= iLast; ++c)
-        lpBuffer[c - iFirst] = platform::engine::AdvanceOf(spec, platform::engine::GlyphOf(spec, static_cast<WCHAR>(c)));
+        lpBuffer[c - iFirst] = platform::engine::AdvanceOf(request, platform::engine::GlyphOf(request, static_cast<WCHAR>(c)));
     return TRUE;
 }
 

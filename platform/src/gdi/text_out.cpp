@@ -65,14 +65,14 @@ RECTL OrderedDeviceRect(const DcAttributes& attrs, const RECT& r)
 
 // The SO_ flags and fixed character increment of a string: default placement without a dx array, horizontal
 // along an unturned baseline, and the increment when every glyph of fixed-pitch text advances alike.
-void Accelerators(const engine::FontSpec& spec, const std::vector<LONG>& advances, bool dxGiven, int charExtra,
+void Accelerators(const engine::FontRequest& request, const std::vector<LONG>& advances, bool dxGiven, int charExtra,
                   engine::StringLayout& layout)
 {
-    layout.accel = (dxGiven ? 0 : SO_FLAG_DEFAULT_PLACEMENT) | (spec.escapement == 0 ? SO_HORIZONTAL : 0) |
+    layout.accel = (dxGiven ? 0 : SO_FLAG_DEFAULT_PLACEMENT) | (request.escapement == 0 ? SO_HORIZONTAL : 0) |
                    (!dxGiven && charExtra != 0 ? SO_CHARACTER_EXTRA : 0);
     const bool even = !advances.empty() && std::all_of(advances.begin(), advances.end(),
                                                        [&](LONG a) { return a == advances.front(); });
-    if (!dxGiven && spec.escapement == 0 && spec.face->design->fixedAdvance != 0 && even && advances.front() > 0)
+    if (!dxGiven && request.escapement == 0 && request.face->design->fixedAdvance != 0 && even && advances.front() > 0)
         layout.charInc = static_cast<ULONG>(advances.front());
 }
 

@@ -10,6 +10,7 @@
 #include "settings/driver_devmode.h"
 #include "settings/private_escape_codes.h"
 #include "settings/res_library.h"
+#include "support/job_text.h"
 #include "support/printer_fixture.h"
 #include "win/windows.h"
 
@@ -52,6 +53,12 @@ inline std::vector<BYTE> DwordBytes(DWORD value)
     std::vector<BYTE> bytes(sizeof value);
     std::memcpy(bytes.data(), &value, sizeof value);
     return bytes;
+}
+
+// The sheets a job ejects: its "prn" commands.
+inline int CountSheets(const std::string& job)
+{
+    return static_cast<int>(CountOf(job, "prn;\n"));
 }
 
 class GraphicsJobTest : public PrinterWorldTest {

@@ -1,5 +1,6 @@
 // output_stream_test.cpp - the engine's packets: their bytes, the batching of the writer's output into write
 // packets of at most 4,092 bytes, the sequence a document sends, and a printer that refuses the bytes.
+#include "job_fixture.h"
 #include "pdev_fixture.h"
 #include "packet_sink.h"
 #include "customnt/vqddigfx/drawing.h"
@@ -98,7 +99,9 @@ TEST_F(OutputStream, ADocumentSendsItsSectionsInOrder)
         EXPECT_EQ(sections, expected);
         EXPECT_EQ(Copy(m_pdev->wStreamMode), outputMode == 4 ? kStreamBooklet : kStreamDirect);
         const std::string job = FinishJob();
-        EXPECT_EQ(job.substr(job.size() - 19), "prn;\nprn;\n\x1b%-12345X");
+        const std::string end = "cps 0;\nprn;\n\x1b%-12345X";   // the last sheet's setup, its eject, the job's end
+        EXPECT_EQ(job.substr(job.size() - end.size()), end);
+        EXPECT_EQ(CountSheets(job), 2);
         NextCase();
     }
 }

@@ -4,6 +4,7 @@
 #include "packet_sink.h"
 #include "customnt/vqddigfx/nup_layout.h"
 #include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "support/job_text.h"
 #include "win/winbase.h"
 
@@ -145,6 +146,19 @@ TEST_F(PageDispatch, EachPageIsDrawnIntoItsCellOfTheSheet)
     }
     EXPECT_NE(Copy(m_pdev->xOffset), 0) << "the cells lie apart";
     ASSERT_TRUE(EndDocument(/*endOfJob=*/true));
+}
+
+TEST_F(PageDispatch, EachCellOfASheetTellsThePrinterItsStateAfresh)
+{
+    ASSERT_NE(Enable(LayoutDevmode(10)), nullptr);
+    ASSERT_TRUE(BeginDocument());
+    for (int n = 1; n <= 4; ++n)
+        ASSERT_TRUE(Page([this] { PdlOutputClip(m_pdev, nullptr, nullptr); }));
+    ASSERT_TRUE(EndDocument(/*endOfJob=*/true));
+    const std::string job = FinishJob();
+    // The sheet's setup writes the page clip for the first cell; each further cell starts from nothing known.
+    EXPECT_EQ(CountOf(job, "cpc 0 0 0 "), 4u) << job;
+    EXPECT_EQ(CountOf(job, "prn;\n"), 1u);
 }
 
 TEST_F(PageDispatch, APageOfItsOwnSheetIsDrawnAtItsOwnSize)

@@ -19,6 +19,11 @@
 #include <iterator>
 #include <string>
 
+// What the default devmode's page begins with: its setup (origin, A4 portrait from tray A, one-sided), the
+// halftone, the default colours and the whole page as the clip, at 600 dpi.
+constexpr char kDefaultPageSetup[] = "org %4.06 %4.06;\npps A4 P;\nppt A;\nppd N;\nhtn D 33;\nbrc 0 #00;\n"
+                                     "brc 1 #FFFFFF;\nbrc 10 #00;\ncpc 0 0 0 4768 6822;\ncps 0;\n";
+
 // A packed field read by value: gtest's assertions take references, which a packed field cannot give.
 template <typename T>
 constexpr T Copy(T value)

@@ -1,14 +1,14 @@
 // font_object_test.cpp - font objects as a driver sees them: the IFIMETRICS record and its names, the flags and
 // sizes of the FONTOBJ, the notional-to-device transform, glyph bitmaps and glyph paths, and what is refused.
 #include "engine/font_object.h"
-#include "font_specs.h"
+#include "font_requests.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 using platform::engine::FontObject;
-using platform::engine::FontSpec;
+using platform::engine::FontRequest;
 
 namespace {
 
@@ -35,7 +35,7 @@ std::vector<std::string> Rows(const GLYPHBITS* pgb)
 
 GLYPHDATA* GetGlyph(FontObject& font, WCHAR wc, ULONG mode)
 {
-    HGLYPH hg = platform::engine::GlyphOf(font.Spec(), wc);
+    HGLYPH hg = platform::engine::GlyphOf(font.Request(), wc);
     GLYPHDATA* data = nullptr;
     EXPECT_EQ(FONTOBJ_cGetGlyphs(font.get(), mode, 1, &hg, reinterpret_cast<PVOID*>(&data)), 1u);
     return data;
@@ -45,7 +45,7 @@ GLYPHDATA* GetGlyph(FontObject& font, WCHAR wc, ULONG mode)
 
 TEST(FontObject, MetricsRecordHoldsItsNamesAtTheirOffsets)
 {
-    FontObject font(SpecOf(u"ＭＳ Ｐゴシック", 20, kPrinterDpi));
+    FontObject font(RequestOf(u"ＭＳ Ｐゴシック", 20, kPrinterDpi));
     const IFIMETRICS* ifi = FONTOBJ_pifi(font.get());
     ASSERT_NE(ifi, nullptr);
     EXPECT_EQ(NameAt(ifi, ifi->dpwszFamilyName), u"ＭＳ Ｐゴシック");
@@ -83,27 +83,27 @@ TEST(FontObject, FlagsAndSizesFollowTheRealisation)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        FontSpec spec = SpecOf(c.face, 50, kPrinterDpi);
-        spec.bold = c.bold;
-        spec.italic = c.italic;
-        spec.emHeight = c.emHeight;
-        FontObject font(spec);
+        FontRequest request = RequestOf(c.face, 50, kPrinterDpi);
+        request.bold = c.bold;
+        request.italic = c.italic;
+        request.emHeight = c.emHeight;
+        FontObject font(request);
         EXPECT_EQ(font.get()->flFontType, c.type);
-        EXPECT_EQ(font.get()->iFace, platform::engine::FaceNumberOf(*spec.face));
+        EXPECT_EQ(font.get()->iFace, platform::engine::FaceNumberOf(*request.face));
         EXPECT_EQ(font.get()->ulStyleSize, 12u) << "50 pixels at 300 dpi";
         EXPECT_EQ(font.get()->sizLogResPpi.cy, 300);
     }
     // The widest glyph: a full-width one in a Japanese face, 18 design units in a Latin one.
-    EXPECT_EQ(FontObject(SpecOf(u"ＭＳ 明朝", 40)).get()->cxMax, 40u);
-    EXPECT_EQ(FontObject(SpecOf(u"Arial", 40)).get()->cxMax, 36u);
+    EXPECT_EQ(FontObject(RequestOf(u"ＭＳ 明朝", 40)).get()->cxMax, 40u);
+    EXPECT_EQ(FontObject(RequestOf(u"Arial", 40)).get()->cxMax, 36u);
 }
 
 TEST(FontObject, RealisationIdentifierIsTheSameForTheSameFontOnly)
 {
-    FontObject first(SpecOf(u"Arial", 20));
-    FontObject again(SpecOf(u"Arial", 20));
-    FontObject larger(SpecOf(u"Arial", 21));
-    FontSpec turned = SpecOf(u"Arial", 20);
+    FontObject first(RequestOf(u"Arial", 20));
+    FontObject again(RequestOf(u"Arial", 20));
+    FontObject larger(RequestOf(u"Arial", 21));
+    FontRequest turned = RequestOf(u"Arial", 20);
     turned.escapement = 900;
     FontObject rotated(turned);
     EXPECT_EQ(first.get()->iUniq, again.get()->iUniq);
@@ -129,10 +129,10 @@ TEST(FontObject, TransformTakesTheNotionalEmToItsPixelsAlongTheBaseline)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "escapement " << c.escapement << " width " << c.widthScale);
-        FontSpec spec = SpecOf(u"Times New Roman", 40);
-        spec.escapement = c.escapement;
-        spec.widthScale = c.widthScale;
-        FontObject font(spec);
+        FontRequest request = RequestOf(u"Times New Roman", 40);
+        request.escapement = c.escapement;
+        request.widthScale = c.widthScale;
+        FontObject font(request);
         XFORMOBJ* pxo = FONTOBJ_pxoGetXform(font.get());
         ASSERT_NE(pxo, nullptr);
         EXPECT_EQ(XFORMOBJ_iGetXform(pxo, nullptr), c.kind);
@@ -147,7 +147,7 @@ TEST(FontObject, TransformTakesTheNotionalEmToItsPixelsAlongTheBaseline)
 
 TEST(FontObject, GlyphBitmapIsTheFilledOutlineAroundTheOrigin)
 {
-    FontObject font(SpecOf(u"Arial", 20));
+    FontObject font(RequestOf(u"Arial", 20));
     const GLYPHDATA* data = GetGlyph(font, u'L', FO_GLYPHBITS);
     ASSERT_NE(data, nullptr);
     const GLYPHBITS* pgb = data->gdf.pgb;
@@ -173,12 +173,12 @@ TEST(FontObject, GlyphBitmapIsTheFilledOutlineAroundTheOrigin)
                              "#########",
                          }));
     EXPECT_EQ(data->fxD, 10 * 16) << "the advance of 10 design units at a pixel each";
-    EXPECT_EQ(data->hg, platform::engine::GlyphOf(font.Spec(), u'L'));
+    EXPECT_EQ(data->hg, platform::engine::GlyphOf(font.Request(), u'L'));
 }
 
 TEST(FontObject, GlyphPathIsClosedFiguresInDevicePixelsAroundTheOrigin)
 {
-    FontObject font(SpecOf(u"Courier New", 20));
+    FontObject font(RequestOf(u"Courier New", 20));
     const GLYPHDATA* data = GetGlyph(font, u'l', FO_PATHOBJ);
     ASSERT_NE(data, nullptr);
     PATHOBJ* ppo = data->gdf.ppo;
@@ -206,11 +206,11 @@ TEST(FontObject, GlyphPathIsClosedFiguresInDevicePixelsAroundTheOrigin)
 
 TEST(FontObject, MissingCharacterHasTheDefaultGlyph)
 {
-    FontObject latin(SpecOf(u"Arial", 20));
-    FontObject japanese(SpecOf(u"ＭＳ ゴシック", 20));
-    EXPECT_EQ(platform::engine::GlyphOf(latin.Spec(), u'日'), 0u) << "a Latin face has no kanji";
-    EXPECT_NE(platform::engine::GlyphOf(japanese.Spec(), u'日'), 0u);
-    EXPECT_EQ(platform::engine::GlyphOf(japanese.Spec(), u'\u4E00'), 0u) << "a kanji no design has";
+    FontObject latin(RequestOf(u"Arial", 20));
+    FontObject japanese(RequestOf(u"ＭＳ ゴシック", 20));
+    EXPECT_EQ(platform::engine::GlyphOf(latin.Request(), u'日'), 0u) << "a Latin face has no kanji";
+    EXPECT_NE(platform::engine::GlyphOf(japanese.Request(), u'日'), 0u);
+    EXPECT_EQ(platform::engine::GlyphOf(japanese.Request(), u'\u4E00'), 0u) << "a kanji no design has";
     const GLYPHDATA* box = GetGlyph(latin, u'日', FO_GLYPHBITS);
     ASSERT_NE(box, nullptr);
     const std::vector<std::string> rows = Rows(box->gdf.pgb);
@@ -226,8 +226,8 @@ TEST(FontObject, RefusesStrangersAndBitmapsTooLargeToHold)
     FONTOBJ stranger = {};
     EXPECT_EQ(FONTOBJ_pifi(&stranger), nullptr);
     EXPECT_EQ(FONTOBJ_pxoGetXform(nullptr), nullptr);
-    FontObject font(SpecOf(u"Arial", 20));
-    HGLYPH hg = platform::engine::GlyphOf(font.Spec(), u'A');
+    FontObject font(RequestOf(u"Arial", 20));
+    HGLYPH hg = platform::engine::GlyphOf(font.Request(), u'A');
     PVOID glyph = nullptr;
     EXPECT_EQ(FONTOBJ_cGetGlyphs(&stranger, FO_GLYPHBITS, 1, &hg, &glyph), 0u);
     EXPECT_EQ(FONTOBJ_cGetGlyphs(font.get(), FO_HGLYPHS, 1, &hg, &glyph), 0u);
@@ -236,8 +236,8 @@ TEST(FontObject, RefusesStrangersAndBitmapsTooLargeToHold)
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 
     // At the largest size a glyph's bitmap is refused, its outline is not.
-    FontObject huge(SpecOf(u"Arial", platform::engine::kMaxEmPixels));
-    hg = platform::engine::GlyphOf(huge.Spec(), u'W');
+    FontObject huge(RequestOf(u"Arial", platform::engine::kMaxEmPixels));
+    hg = platform::engine::GlyphOf(huge.Request(), u'W');
     SetLastError(0);
     EXPECT_EQ(FONTOBJ_cGetGlyphs(huge.get(), FO_GLYPHBITS, 1, &hg, &glyph), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));

@@ -1,27 +1,27 @@
 // string_object_test.cpp - string objects: the whole glyph list and its enumeration in batches, the glyph
 // definitions of each glyph mode, and what is refused.
 #include "engine/string_object.h"
-#include "font_specs.h"
+#include "font_requests.h"
 
 #include <gtest/gtest.h>
 
 using platform::engine::FontObject;
-using platform::engine::FontSpec;
+using platform::engine::FontRequest;
 using platform::engine::StringLayout;
 using platform::engine::StringObject;
 
 namespace {
 
-StringLayout LayoutOf(const FontSpec& spec, const std::u16string& text)
+StringLayout LayoutOf(const FontRequest& request, const std::u16string& text)
 {
     StringLayout layout;
     layout.text = text;
     LONG x = 0;
     for (const char16_t c : text) {
-        const HGLYPH hg = platform::engine::GlyphOf(spec, c);
+        const HGLYPH hg = platform::engine::GlyphOf(request, c);
         layout.glyphs.push_back(hg);
         layout.positions.push_back({x, 18});
-        x += platform::engine::AdvanceOf(spec, hg);
+        x += platform::engine::AdvanceOf(request, hg);
     }
     return layout;
 }
@@ -30,10 +30,10 @@ StringLayout LayoutOf(const FontSpec& spec, const std::u16string& text)
 
 TEST(StringObject, EnumeratesTheGlyphsInBatchesAndAgainAfterARestart)
 {
-    const FontSpec spec = SpecOf(u"Arial", 20);
-    FontObject font(spec);
+    const FontRequest request = RequestOf(u"Arial", 20);
+    FontObject font(request);
     const std::u16string text(40, u'x');
-    StringObject string(font, LayoutOf(spec, text), FO_HGLYPHS);
+    StringObject string(font, LayoutOf(request, text), FO_HGLYPHS);
     STROBJ* pstro = string.get();
     ASSERT_EQ(pstro->cGlyphs, 40u);
     EXPECT_EQ(std::u16string(pstro->pwszOrg, pstro->cGlyphs), text);
@@ -55,11 +55,11 @@ TEST(StringObject, EnumeratesTheGlyphsInBatchesAndAgainAfterARestart)
 
 TEST(StringObject, GlyphDefinitionsFollowTheGlyphMode)
 {
-    const FontSpec spec = SpecOf(u"Arial", 20);
-    FontObject font(spec);
-    StringObject none(font, LayoutOf(spec, u"ab"), FO_HGLYPHS);
-    StringObject bits(font, LayoutOf(spec, u"ab"), FO_GLYPHBITS);
-    StringObject paths(font, LayoutOf(spec, u"ab"), FO_PATHOBJ);
+    const FontRequest request = RequestOf(u"Arial", 20);
+    FontObject font(request);
+    StringObject none(font, LayoutOf(request, u"ab"), FO_HGLYPHS);
+    StringObject bits(font, LayoutOf(request, u"ab"), FO_GLYPHBITS);
+    StringObject paths(font, LayoutOf(request, u"ab"), FO_PATHOBJ);
     EXPECT_EQ(none.get()->pgp[0].pgdf, nullptr);
     ASSERT_NE(bits.get()->pgp[1].pgdf, nullptr);
     EXPECT_GT(bits.get()->pgp[1].pgdf->pgb->sizlBitmap.cy, 0);
@@ -71,9 +71,9 @@ TEST(StringObject, GlyphDefinitionsFollowTheGlyphMode)
 
 TEST(StringObject, RefusesStrangersAndMissingOutputs)
 {
-    const FontSpec spec = SpecOf(u"Arial", 20);
-    FontObject font(spec);
-    StringObject string(font, LayoutOf(spec, u"a"), FO_HGLYPHS);
+    const FontRequest request = RequestOf(u"Arial", 20);
+    FontObject font(request);
+    StringObject string(font, LayoutOf(request, u"a"), FO_HGLYPHS);
     STROBJ stranger = {};
     ULONG count = 7;
     GLYPHPOS* pgp = nullptr;

@@ -4,28 +4,28 @@
 #include "engine/brush.h"
 #include "engine/clip.h"
 #include "engine/string_object.h"
-#include "font_specs.h"
+#include "font_requests.h"
 
 #include <string>
 
 using platform::engine::BrushObject;
 using platform::engine::ClipObject;
 using platform::engine::FontObject;
-using platform::engine::FontSpec;
+using platform::engine::FontRequest;
 using platform::engine::StringLayout;
 using platform::engine::StringObject;
 
 namespace {
 
-StringLayout LayoutAt(const FontSpec& spec, const std::u16string& text, POINTL origin)
+StringLayout LayoutAt(const FontRequest& request, const std::u16string& text, POINTL origin)
 {
     StringLayout layout;
     layout.text = text;
     for (const char16_t c : text) {
-        const HGLYPH hg = platform::engine::GlyphOf(spec, c);
+        const HGLYPH hg = platform::engine::GlyphOf(request, c);
         layout.glyphs.push_back(hg);
         layout.positions.push_back(origin);
-        origin.x += platform::engine::AdvanceOf(spec, hg);
+        origin.x += platform::engine::AdvanceOf(request, hg);
     }
     return layout;
 }
@@ -43,9 +43,9 @@ std::string Row(const TestBitmap& bitmap, LONG y)
 TEST(EngTextOut, GlyphsLandAsTheirGlyphBitmapsShowThem)
 {
     // Every glyph of a mixed string, at its position, is exactly its bitmap from FONTOBJ_cGetGlyphs.
-    const FontSpec spec = SpecOf(u"ＭＳ Ｐ明朝", 16);
-    FontObject font(spec);
-    StringObject string(font, LayoutAt(spec, u"Ag日本?", {2, 15}), FO_GLYPHBITS);
+    const FontRequest request = RequestOf(u"ＭＳ Ｐ明朝", 16);
+    FontObject font(request);
+    StringObject string(font, LayoutAt(request, u"Ag日本?", {2, 15}), FO_GLYPHBITS);
     TestBitmap drawn(100, 24, BMF_1BPP);
     auto ink = BrushObject::Solid(1, RGB(0, 0, 0));
     ASSERT_TRUE(EngTextOut(drawn.so(), string.get(), font.get(), nullptr, nullptr, nullptr, ink->get(), nullptr,
@@ -68,9 +68,9 @@ TEST(EngTextOut, OpaqueRectangleFirstThenGlyphsThenExtraRectanglesAllInTheClip)
 {
     // An 'l' of a one-pixel pen from the baseline (row 9) up; the underline over the opaque rectangle's last row;
     // nothing right of the clip's column 6.
-    const FontSpec spec = SpecOf(u"Arial", 10);
-    FontObject font(spec);
-    StringObject string(font, LayoutAt(spec, u"l", {1, 9}), FO_HGLYPHS);
+    const FontRequest request = RequestOf(u"Arial", 10);
+    FontObject font(request);
+    StringObject string(font, LayoutAt(request, u"l", {1, 9}), FO_HGLYPHS);
     TestBitmap bitmap(8, 12, BMF_8BPP);
     auto text = BrushObject::Solid(7, RGB(0, 0, 0));
     auto background = BrushObject::Solid(3, RGB(255, 255, 255));

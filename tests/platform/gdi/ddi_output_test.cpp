@@ -93,6 +93,45 @@ TEST_F(PrinterDrawing, StrokesAndShapesGoToTheirPathHooksWithTheirLineAttributes
     }
 }
 
+TEST_F(PrinterDrawing, ArcsChordsAndPiesAreBezierCurvesCounterClockwise)
+{
+    // The ellipse of (0, 0, 17, 17) has its centre at pixel (8, 8) and a radius of 8 pixels; from the radial
+    // towards (16, 8) to the one towards (8, 0) is a quarter, counter-clockwise on the page.
+    const std::string quarter = "M256,128 C256,57 C199,0 C128,0";
+    struct Case {
+        const char* name;
+        std::function<BOOL(HDC)> draw;
+        std::string hook;
+        std::string path;
+    };
+    const Case cases[] = {
+        {"an arc is stroked and left open", [](HDC dc) { return Arc(dc, 0, 0, 17, 17, 16, 8, 8, 0); },
+         "DrvStrokePath", quarter},
+        {"a chord is closed by its line", [](HDC dc) { return Chord(dc, 0, 0, 17, 17, 16, 8, 8, 0); },
+         "DrvStrokeAndFillPath", quarter + " Z"},
+        {"a pie runs from the centre", [](HDC dc) { return Pie(dc, 0, 0, 17, 17, 16, 8, 8, 0); },
+         "DrvStrokeAndFillPath", "M128,128 L256,128 C256,57 C199,0 C128,0 Z"},
+        {"the other way round is three quarters", [](HDC dc) { return Arc(dc, 0, 0, 17, 17, 8, 0, 16, 8); },
+         "DrvStrokePath", "M128,0 C57,0 C0,57 C0,128 C0,199 C57,256 C128,256 C199,256 C256,199 C256,128"},
+        {"one radial twice is the whole ellipse", [](HDC dc) { return Arc(dc, 0, 0, 17, 17, 20, 8, 30, 8); },
+         "DrvStrokePath", quarter + " C57,0 C0,57 C0,128 C0,199 C57,256 C128,256 C199,256 C256,199 C256,128"},
+        {"a radial point inside the ellipse counts by its direction",
+         [](HDC dc) { return Arc(dc, 0, 0, 17, 17, 9, 8, 8, 7); }, "DrvStrokePath", quarter},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HDC hdc = OpenPage(Options(kPathHooks, kAllCaps));
+        SelectObject(hdc, GetStockObject(BLACK_PEN));
+        SelectObject(hdc, GetStockObject(WHITE_BRUSH));
+        EXPECT_TRUE(c.draw(hdc));
+        const std::vector<std::string> lines = DriverLines();
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].substr(0, lines[0].find(' ')), c.hook);
+        EXPECT_EQ(lines[0].substr(lines[0].find(" path ") + 6), c.path);
+        ClosePage(hdc);
+    }
+}
+
 TEST_F(PrinterDrawing, WhatTheDriverCannotTakeIsMadeSimpler)
 {
     struct Case {

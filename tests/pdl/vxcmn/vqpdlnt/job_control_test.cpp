@@ -47,7 +47,7 @@ TEST_F(JobControl, TheHeaderOpensTheJobOnceWithItsTitle)
     EXPECT_EQ(WithoutOptionLines(FinishJob()),
               std::string("\x1b%-12345X@PJL\n@PJL COMMENT HEADER ORVANE TESSALY QN-804C VQPDL2 V\n"
                           "@PJL COMMENT Title : Report ;\n") +
-                  kHeaderTail + "prn;\n\x1b%-12345X");
+                  kHeaderTail + kDefaultPageSetup + "prn;\n\x1b%-12345X");
     EXPECT_EQ(std::string(PdlGetContext(m_pdev)->szDocNameAnsi), "Report");
 }
 
