@@ -1,5 +1,5 @@
 // main.cpp - qnprint: sets up a world with the printer QN-804C, shows what the driver sees of it and prints a
-// sample document through it.
+// sample document through it, with the paper, orientation, copies, duplex and pages per sheet the user asks for.
 // The world lives in a folder (out/world for `make demo`); its registry is kept in a file there, so
 // settings made by one run are there for the next.
 #include "driver_answers.h"
@@ -12,13 +12,96 @@
 #include "settings/res_library.h"
 #include "win/windows.h"
 
+#include <charconv>
+#include <strings.h>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
+
+constexpr const char* kUsage =
+    "usage: qnprint [--world FOLDER] [--paper A3|A4|A5|B4|B5|LETTER|LEGAL] [--orientation portrait|landscape]\n"
+    "               [--copies N] [--duplex none|long|short] [--pages-per-sheet 1|2|4|6|9|16] [--pages N]\n";
+
+struct NAMED_VALUE {
+    const char* name;   // nullptr ends the table
+    SHORT value;
+};
+
+constexpr NAMED_VALUE kPapers[] = {
+    {"A3", DMPAPER_A3}, {"A4", DMPAPER_A4}, {"A5", DMPAPER_A5}, {"B4", DMPAPER_B4},
+    {"B5", DMPAPER_B5}, {"LETTER", DMPAPER_LETTER}, {"LEGAL", DMPAPER_LEGAL}, {nullptr, 0},
+};
+constexpr NAMED_VALUE kOrientations[] = {
+    {"portrait", DMORIENT_PORTRAIT}, {"landscape", DMORIENT_LANDSCAPE}, {nullptr, 0},
+};
+constexpr NAMED_VALUE kDuplexModes[] = {
+    {"none", DMDUP_SIMPLEX}, {"long", DMDUP_VERTICAL}, {"short", DMDUP_HORIZONTAL}, {nullptr, 0},
+};
+
+// The value named in the table (case-insensitive), or 0.
+SHORT FindNamedValue(const NAMED_VALUE* table, std::string_view name)
+{
+    for (const NAMED_VALUE* row = table; row->name != nullptr; ++row)
+        if (name.size() == std::strlen(row->name) && strncasecmp(name.data(), row->name, name.size()) == 0)
+            return row->value;
+    return 0;
+}
+
+// A whole number from lowest to highest, or 0.
+int ParseCount(std::string_view text, int lowest, int highest)
+{
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < lowest || value > highest)
+        return 0;
+    return value;
+}
+
+struct CommandLine {
+    std::filesystem::path world = "out/world";
+    SampleJobOptions options;
+    int pages = 4;
+};
+
+// Reads the options; false (with the usage shown) for anything it does not know or a value out of range.
+bool ParseCommandLine(int argc, char** argv, CommandLine& line)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "qnprint: %s needs a value\n%s", argv[i], kUsage);
+            return false;
+        }
+        const std::string_view value = argv[++i];
+        bool known = true;
+        if (option == "--world")
+            line.world = argv[i];
+        else if (option == "--paper")
+            known = (line.options.paper = FindNamedValue(kPapers, value)) != 0;
+        else if (option == "--orientation")
+            known = (line.options.orientation = FindNamedValue(kOrientations, value)) != 0;
+        else if (option == "--copies")
+            known = (line.options.copies = static_cast<SHORT>(ParseCount(value, 1, 999))) != 0;
+        else if (option == "--duplex")
+            known = (line.options.duplex = FindNamedValue(kDuplexModes, value)) != 0;
+        else if (option == "--pages-per-sheet")
+            known = IsPagesPerSheetChoice(line.options.pagesPerSheet = ParseCount(value, 1, 16));
+        else if (option == "--pages")
+            known = (line.pages = ParseCount(value, 1, 999)) != 0;
+        else
+            known = false;
+        if (!known) {
+            std::fprintf(stderr, "qnprint: %s %s is not an option it knows\n%s", argv[i - 1], argv[i], kUsage);
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string Text(const WCHAR* text)
 {
@@ -112,15 +195,10 @@ void ShowDefaultDevmode(const std::u16string& name)
 
 int main(int argc, char** argv)
 {
-    std::filesystem::path world = "out/world";
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--world") == 0 && i + 1 < argc) {
-            world = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: qnprint [--world FOLDER]\n");
-            return 2;
-        }
-    }
+    CommandLine line;
+    if (!ParseCommandLine(argc, argv, line))
+        return 2;
+    const std::filesystem::path& world = line.world;
     try {
         host::CreateWorld(world);
         host::KeepRegistryInFile(true);
@@ -133,5 +211,5 @@ int main(int argc, char** argv)
     ShowInstalledPrinter(u"QN-804C");
     ShowDefaultDevmode(u"QN-804C");
     ShowInterfaceModuleAnswers(u"QN-804C");
-    return PrintSampleDocument(u"QN-804C") ? 0 : 1;
+    return PrintAndShowSampleDocument(u"QN-804C", line.options, line.pages) ? 0 : 1;
 }

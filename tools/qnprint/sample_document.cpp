@@ -1,53 +1,63 @@
-// sample_document.cpp - a short document through CreateDCW, StartDocW, StartPage, EndPage and EndDoc.
+// sample_document.cpp - the sample document printed with the user's options, and what the job holds.
 #include "sample_document.h"
-#include "host/printers.h"
-#include "win/windows.h"
+#include "tools/sample/job_layout.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <map>
 
 namespace {
 
-// The job's bytes as text: printable characters as they are, others as \xNN.
-void ShowBytes(const std::string& bytes)
+// The commands that set up a sheet: origin, paper, tray, duplex and halftone.
+bool IsPageSetup(const std::string& word)
 {
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            std::printf("\n    ");
-        else if (byte >= 0x20 && byte < 0x7F)
-            std::putchar(c);
-        else
-            std::printf("\\x%02X", byte);
-    }
-    std::printf("\n");
+    return word == "org" || word == "pps" || word == "ppt" || word == "ppd" || word == "htn";
+}
+
+void ShowJob(const JobLayout& layout)
+{
+    std::printf("\n  job header:\n");
+    for (const std::string& line : layout.pjlLines)
+        std::printf("    %s\n", line.c_str());
+    std::printf("  page setup of the first sheet:\n");
+    for (const JobCommand& command : layout.commands)
+        if (command.sheet == 0 && IsPageSetup(command.word))
+            std::printf("    %s;\n", command.text.c_str());
+    std::map<std::string, size_t> counts;
+    for (const JobCommand& command : layout.commands)
+        ++counts[command.word];
+    std::printf("  commands:");
+    for (const auto& [word, count] : counts)
+        std::printf(" %s %zu", word.c_str(), count);
+    long long blockBytes = 0;
+    for (const JobBlock& block : layout.blocks)
+        blockBytes += block.length;
+    std::printf("\n  data blocks: %zu, %lld bytes\n", layout.blocks.size(), blockBytes);
 }
 
 } // namespace
 
-bool PrintSampleDocument(const std::u16string& printerName)
+bool PrintAndShowSampleDocument(const std::u16string& printerName, const SampleJobOptions& options, int pageCount)
 {
-    HDC hdc = CreateDCW(nullptr, printerName.c_str(), nullptr, nullptr);
-    if (hdc == nullptr) {
-        std::printf("\nsample document: CreateDCW failed (%lu)\n", GetLastError());
+    const std::vector<BYTE> devmode = SampleJobDevmode(printerName, options);
+    if (devmode.empty()) {
+        std::printf("\nsample document: the driver gives no devmode for these options (error %lu)\n", GetLastError());
         return false;
     }
-    DOCINFOW di = {sizeof di, u"qnprint sample", nullptr, nullptr, 0};
-    bool printed = StartDocW(hdc, &di) > 0;
-    for (int page = 0; printed && page < 2; ++page)
-        printed = StartPage(hdc) > 0 && EndPage(hdc) > 0;
-    // The interface module's document events end the job (its closing UEL) at EndDoc.
-    printed = printed && EndDoc(hdc) > 0;
-    DeleteDC(hdc);
-    const auto jobs = host::JobFiles(printerName);
-    if (!printed || jobs.empty()) {
-        std::printf("\nsample document: printing failed\n");
+    const SampleJob job = PrintSampleDocument(printerName, devmode, pageCount);
+    if (!job.printed || job.jobFile.empty()) {
+        std::printf("\nsample document: printing failed: %s\n", job.failure.c_str());
         return false;
     }
-    std::ifstream in(jobs.back(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::printf("\nsample document (2 empty pages): job file %s, %zu bytes\n    ", jobs.back().c_str(), bytes.size());
-    ShowBytes(bytes);
+    const std::string bytes = ReadJobFile(job.jobFile.string());
+    const JobLayout layout = ReadJobLayout(bytes);
+    ShowJob(layout);
+    if (!job.drawn)
+        std::printf("  note: %s; the driver does not draw everything yet\n", job.failure.c_str());
+    std::printf("\nsample document (%d pages): job %s\n  %d sheet%s, %zu bytes\n", pageCount,
+                job.jobFile.c_str(), layout.sheets, layout.sheets == 1 ? "" : "s", bytes.size());
+    if (!layout.fault.empty()) {
+        std::printf("  the job is not well formed: %s\n", layout.fault.c_str());
+        return false;
+    }
     return true;
 }

@@ -1,8 +1,12 @@
 #pragma once
-// sample_document.h - prints a short document on the printer through a printer device context, as an
+// sample_document.h - prints the sample document on the printer through a printer device context, as an
 // application would, and shows the job the driver wrote.
+
+#include "tools/sample/sample_job.h"
 
 #include <string>
 
-// Prints two empty pages on the named printer and shows the job file's bytes; false when a call failed.
-bool PrintSampleDocument(const std::u16string& printerName);
+// Prints pageCount pages of the sample document with the options and shows the job: where its file is, its
+// sheets and bytes, its PJL header, the page setup of its first sheet and the commands of each kind. False when
+// printing failed or the job is not well formed.
+bool PrintAndShowSampleDocument(const std::u16string& printerName, const SampleJobOptions& options, int pageCount);

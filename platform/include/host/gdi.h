@@ -16,4 +16,10 @@ std::vector<std::string> DeviceContextCalls(HDC hdc);
 // Forgets the device context's record so far.
 void ClearDeviceContextCalls(HDC hdc);
 
+// The time spent inside graphics modules' DDI hooks that GDI called, over every device context since the world
+// was created or the count was reset. A hook that runs while another one is running (the driver's work led
+// through the engine back into the driver) is counted once, as part of the outer hook.
+std::chrono::nanoseconds GraphicsModuleTime();
+void ResetGraphicsModuleTime();
+
 } // namespace host

@@ -15,6 +15,7 @@
 #include "engine/palettes.h"
 #include "engine/surfaces.h"
 #include "gdi/drawing.h"
+#include "gdi/driver_time.h"
 
 namespace platform {
 
@@ -45,10 +46,11 @@ Outcome OutcomeOf(BOOL answer);
 // True when the driver asked for the call on this surface and has a hook for it.
 bool Hooked(const DrawTarget& t, FLONG hook, ULONG index);
 
+// The driver's hook of that index; its calls count as the graphics module's time.
 template <typename Fn>
-Fn HookOf(const DrawTarget& t, ULONG index)
+TimedHook<Fn> HookOf(const DrawTarget& t, ULONG index)
 {
-    return reinterpret_cast<Fn>((*t.driver)[index]);
+    return TimedHook<Fn>(reinterpret_cast<Fn>((*t.driver)[index]));
 }
 
 // Notes a driver call in the target's record.

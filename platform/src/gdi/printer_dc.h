@@ -10,6 +10,7 @@
 #include "engine/surfaces.h"
 #include "gdi/device_context.h"
 #include "gdi/drawing.h"
+#include "gdi/driver_time.h"
 #include "gdi/driver_modules.h"
 #include "win/winddi.h"
 #include "win/winddiui.h"
@@ -51,11 +52,11 @@ void RecordCall(PrinterDc& dc, std::string name);
 // The record of a CreateDCW that failed: what it called before failing.
 void KeepFailedCreationRecord(const std::vector<std::string>& calls);
 
-// The hook of that index, or null when the driver has none.
+// The hook of that index, or null when the driver has none; its calls count as the graphics module's time.
 template <typename Fn>
-Fn Hook(const PrinterDc& dc, ULONG index)
+TimedHook<Fn> Hook(const PrinterDc& dc, ULONG index)
 {
-    return reinterpret_cast<Fn>(dc.graphics->hooks[index]);
+    return TimedHook<Fn>(reinterpret_cast<Fn>(dc.graphics->hooks[index]));
 }
 
 // Sends a document event to the interface module (recorded by its name); DOCUMENTEVENT_UNSUPPORTED when the

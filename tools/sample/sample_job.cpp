@@ -1,0 +1,166 @@
+// sample_job.cpp - printing the sample document through the platform, as an application does.
+#include "tools/sample/sample_job.h"
+#include "host/printers.h"
+#include "settings/driver_devmode.h"
+#include "tools/sample/sample_pages.h"
+
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+// The driver's own devmode fields that put several pages on a sheet.
+struct PAGES_PER_SHEET_ROW {
+    int  pages;         // 0 ends the table
+    BYTE Layout_Check;
+    BYTE lpLayout;
+};
+
+constexpr PAGES_PER_SHEET_ROW kPagesPerSheet[] = {
+    { 1, 0,  1},
+    { 2, 1,  8},
+    { 4, 1, 10},
+    { 6, 1,  5},
+    { 9, 1,  6},
+    {16, 1,  7},
+    { 0, 0,  0},   // terminator
+};
+static_assert(kPagesPerSheet[std::size(kPagesPerSheet) - 1].pages == 0, "terminator must be last");
+
+const PAGES_PER_SHEET_ROW* FindPagesPerSheet(int pages)
+{
+    for (const PAGES_PER_SHEET_ROW* row = kPagesPerSheet; row->pages != 0; ++row)
+        if (row->pages == pages)
+            return row;
+    return nullptr;
+}
+
+// Closes the printer handle on every way out.
+class PrinterGuard {
+public:
+    explicit PrinterGuard(HANDLE hPrinter) : m_hPrinter(hPrinter) {}
+    ~PrinterGuard()
+    {
+        if (m_hPrinter != nullptr)
+            ClosePrinter(m_hPrinter);
+    }
+    PrinterGuard(const PrinterGuard&) = delete;
+    PrinterGuard& operator=(const PrinterGuard&) = delete;
+
+private:
+    HANDLE m_hPrinter;
+};
+
+void SetPublicFields(DEVMODEW& dm, const SampleJobOptions& options)
+{
+    if (options.paper != 0) {
+        dm.dmPaperSize = options.paper;
+        dm.dmFields |= DM_PAPERSIZE;
+        dm.dmFields &= ~static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH);   // the paper's own size
+    }
+    if (options.orientation != 0) {
+        dm.dmOrientation = options.orientation;
+        dm.dmFields |= DM_ORIENTATION;
+    }
+    if (options.copies != 0) {
+        dm.dmCopies = options.copies;
+        dm.dmFields |= DM_COPIES;
+    }
+    if (options.duplex != 0) {
+        dm.dmDuplex = options.duplex;
+        dm.dmFields |= DM_DUPLEX;
+    }
+}
+
+std::string Failed(const char* call)
+{
+    return std::string(call) + " failed (error " + std::to_string(GetLastError()) + ")";
+}
+
+} // namespace
+
+bool IsPagesPerSheetChoice(int pagesPerSheet)
+{
+    return FindPagesPerSheet(pagesPerSheet) != nullptr;
+}
+
+std::vector<BYTE> SampleJobDevmode(const std::u16string& printerName, const SampleJobOptions& options)
+{
+    const PAGES_PER_SHEET_ROW* layout = FindPagesPerSheet(options.pagesPerSheet);
+    if (layout == nullptr)
+        return {};
+    std::u16string name = printerName;
+    HANDLE hPrinter = nullptr;
+    if (!OpenPrinterW(name.data(), &hPrinter, nullptr))
+        return {};
+    PrinterGuard guard(hPrinter);
+    const LONG cb = DocumentPropertiesW(nullptr, hPrinter, name.data(), nullptr, nullptr, 0);
+    if (cb < static_cast<LONG>(sizeof(DEVMODEW)))
+        return {};
+    std::vector<BYTE> wanted(static_cast<size_t>(cb));
+    auto* pdm = reinterpret_cast<DEVMODEW*>(wanted.data());
+    if (DocumentPropertiesW(nullptr, hPrinter, name.data(), pdm, nullptr, DM_OUT_BUFFER) < 0)
+        return {};
+    SetPublicFields(*pdm, options);
+    // The pages per sheet live in the driver's part, which only the driver's own devmode has.
+    if (pdm->dmSize == sizeof(DEVMODEW) && pdm->dmDriverExtra == sizeof(PRIVATE_DEVMODE) &&
+        wanted.size() >= sizeof(DRIVER_DEVMODE)) {
+        auto* pDriver = reinterpret_cast<DRIVER_DEVMODE*>(wanted.data());
+        pDriver->dmPrivate.Layout_Check = layout->Layout_Check;
+        pDriver->dmPrivate.lpLayout = layout->lpLayout;
+    } else if (layout->pages != 1) {
+        return {};
+    }
+    std::vector<BYTE> settled(wanted.size());
+    if (DocumentPropertiesW(nullptr, hPrinter, name.data(), reinterpret_cast<DEVMODEW*>(settled.data()), pdm,
+                            DM_IN_BUFFER | DM_OUT_BUFFER) < 0)
+        return {};
+    return settled;
+}
+
+SampleJob PrintSampleDocument(const std::u16string& printerName, const std::vector<BYTE>& devmode, int pageCount,
+                              const std::u16string& documentName)
+{
+    SampleJob job;
+    const auto* pdm = devmode.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(devmode.data());
+    HDC hdc = CreateDCW(nullptr, printerName.c_str(), nullptr, pdm);
+    if (hdc == nullptr) {
+        job.failure = Failed("CreateDCW");
+        return job;
+    }
+    DOCINFOW di = {sizeof di, documentName.c_str(), nullptr, nullptr, 0};
+    const int jobId = StartDocW(hdc, &di);
+    bool printed = jobId > 0;
+    bool drawn = true;
+    if (!printed)
+        job.failure = Failed("StartDocW");
+    for (int page = 1; printed && page <= pageCount; ++page) {
+        if (StartPage(hdc) <= 0) {
+            job.failure = Failed("StartPage");
+            printed = false;
+            break;
+        }
+        drawn = DrawSamplePage(hdc, page, pageCount) && drawn;
+        if (EndPage(hdc) <= 0) {
+            job.failure = Failed("EndPage");
+            printed = false;
+        }
+    }
+    // The interface module's document events end the job (its closing UEL) at EndDoc.
+    if (printed && EndDoc(hdc) <= 0) {
+        job.failure = Failed("EndDoc");
+        printed = false;
+    } else if (!printed && jobId > 0) {
+        AbortDoc(hdc);
+    }
+    DeleteDC(hdc);
+    // The spooler lists a printer's job files oldest first: this job's is the last.
+    const auto files = host::JobFiles(printerName);
+    if (printed && !files.empty())
+        job.jobFile = files.back();
+    job.printed = printed;
+    job.drawn = printed && drawn;
+    if (printed && !drawn)
+        job.failure = "a drawing call failed";
+    return job;
+}
