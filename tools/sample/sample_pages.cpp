@@ -127,7 +127,8 @@ void DrawBezierPath(Outcome& out, HDC hdc, const PageScale& s)
         {s.X(650), s.Y(1350)}, {s.X(350), s.Y(1950)}, {s.X(150), s.Y(1500)},
     };
     out += BeginPath(hdc);
-    out += PolyBezier(hdc, curve, static_cast<DWORD>(std::size(curve)));
+    out += MoveToEx(hdc, curve[0].x, curve[0].y, nullptr);
+    out += PolyBezierTo(hdc, curve + 1, static_cast<DWORD>(std::size(curve) - 1));
     out += CloseFigure(hdc);
     out += EndPath(hdc);
     out += StrokeAndFillPath(hdc);
