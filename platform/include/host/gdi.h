@@ -1,7 +1,8 @@
 #pragma once
 // gdi.h - looks inside the stand-in GDI: what a printer device context asked of the graphics module (its DDI
-// calls) and of the interface module (its document events), in order.
+// calls) and of the interface module (its document events), in order; and how long the graphics modules took.
 
+#include <chrono>
 #include <string>
 #include <vector>
 #include "win/windef.h"
