@@ -46,7 +46,8 @@ LONG Difference(LONG to, LONG from)
     return static_cast<LONG>(static_cast<long long>(to) - from);
 }
 
-bool SameRect(const RECTL& a, const RECTL& b)
+// By value: the held rectangles are fields of the packed context and may sit at any address.
+bool SameRect(RECTL a, RECTL b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
