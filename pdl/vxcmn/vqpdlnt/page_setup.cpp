@@ -129,7 +129,9 @@ void PdlResetPageState(PDEV* pdev)
     PdlResetPenState(pdev);
     PdlInitBrushCache(pdev);
     PdlResetClipCache(pdev);
-    // TODO: the path cache and the font state are forgotten here too once their writers keep them.
+    PdlResetPathCache(pdev);
+    PdlResetRopCache(pdev);
+    // TODO: the font state is forgotten here too once the text writer keeps one.
 }
 
 void PdlSetObjectKind(PDEV* pdev, BYTE bKind)
