@@ -1,6 +1,7 @@
 // page_setup.cpp - the job and page commands the writer core calls.
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_commands.h"
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
@@ -129,7 +130,8 @@ void PdlResetPageState(PDEV* pdev)
     PdlResetPenState(pdev);
     PdlInitBrushCache(pdev);
     PdlResetClipCache(pdev);
-    // TODO: the path cache and the font state are forgotten here too once their writers keep them.
+    PdlResetFontState(pdev);
+    // TODO: the path cache is forgotten here too once the path writer keeps one.
 }
 
 void PdlSetObjectKind(PDEV* pdev, BYTE bKind)

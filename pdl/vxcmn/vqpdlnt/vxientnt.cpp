@@ -3,6 +3,7 @@
 #include "customnt/vqddigfx/device_caps.h"
 #include "customnt/vqddigfx/trace.h"
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
@@ -140,7 +141,11 @@ BOOL PdlStartPage(PDEV* pdev, BOOL backSide, BOOL creatingForm)
 {
     if (CheckedPdev(pdev, __LINE__) == nullptr)
         return FALSE;
-    // TODO: the font substitution commands go out here once per job, with the text writer.
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    if (pContext->bFontsWritten == 0) {
+        PdlOutputFontSubstitution(pdev);
+        pContext->bFontsWritten = 1;
+    }
     OpenJobPage(pdev, backSide, creatingForm);
     return TRUE;
 }
@@ -222,23 +227,6 @@ BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, XFOR
     PdlBeginDrawing(pdev, kObjectGraphics);
     BlankTestPath(pdev, pboStroke, pboFill);
     // TODO: the path commands come with the path writer.
-    return EndDrawing(pdev, TRUE);
-}
-
-BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* /*pco*/, RECTL* /*prclExtra*/,
-                RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* /*pptlOrg*/, MIX /*mix*/)
-{
-    PDEV* pdev = CheckedPdev(pso, __LINE__);
-    if (pdev == nullptr)
-        return FALSE;
-    if (pstro == nullptr || pfo == nullptr) {
-        TRACE_FAILED("_PdlTextOut");
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    PdlBeginDrawing(pdev, kObjectText);
-    BlankTestText(pdev, pboFore, prclOpaque, pboOpaque);
-    // TODO: the text commands come with the text writer.
     return EndDrawing(pdev, TRUE);
 }
 
