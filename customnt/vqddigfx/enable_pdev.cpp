@@ -286,7 +286,8 @@ BOOL ResetPDEVImpl(DHPDEV dhpdevOld, DHPDEV dhpdevNew)
         newDm.bOverlayIndex = oldDm.bOverlayIndex;
         pNew->dwFlags |= PDEVF_JOB_CARRIED;
     }
-    CarryNupLayout(pOld, pNew);
+    // The job's settings come over with the context first: the N-up carry-over decides on the sheets from them.
     PdlResetPDEV(pOld, pNew);
+    CarryNupLayout(pOld, pNew);
     return TRUE;
 }

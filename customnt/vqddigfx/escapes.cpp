@@ -3,10 +3,10 @@
 // sizes and pointers, and the engine's codes read no more than the sizes given.
 #include "customnt/vqddigfx/escapes.h"
 #include "customnt/vqddigfx/alloc_list.h"
+#include "customnt/vqddigfx/band_image.h"
 #include "customnt/vqddigfx/escape_table.h"
 #include "customnt/vqddigfx/fax_escapes.h"
 #include "customnt/vqddigfx/job_escapes.h"
-#include "customnt/vqddigfx/surfaces.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 #include "settings/devmode_identity.h"
@@ -108,9 +108,7 @@ ULONG SetFontSubstitutionList(const ENGINE_CALL& call)
 
 ULONG ClearBand(const ENGINE_CALL& call)
 {
-    // TODO: the band's pixels go to the page as a band image first, with the image writer; until then a
-    // raster page's drawing is not sent, so clearing the band loses nothing that would have been printed.
-    WhitenBandBitmap(call.pdev);
+    SendAndClearBand(call.pdev);
     return 1;
 }
 

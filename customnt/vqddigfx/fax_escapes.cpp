@@ -81,7 +81,7 @@ ULONG ApplyFaxJobState(const ESCAPE_CALL& call)
     pdev->reserved4161 = state.bDeviceByte;
     pdev->bToneMappingOff = state.bToneMappingOff;
     pdev->sOrientation = state.bOrientation;
-    std::memcpy(pdev->nupBlock, state.nupBlock, sizeof pdev->nupBlock);
+    std::memcpy(&pdev->nupBlock, state.nupBlock, sizeof pdev->nupBlock);
 
     PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     ApplyPaperValues(dm.dmPublicCopy, state.privateValues, /*withResolution=*/false);

@@ -1,44 +1,24 @@
-// page_dispatch.cpp - documents, pages and bands: per document the stream sees open, section 1 (the job
-// header), per page sections 2, 3 and 4 (head, body, tail), section 5 (trailer), replay and close.
+// page_dispatch.cpp - documents, pages, sheets and bands.
 #include "customnt/vqddigfx/page_dispatch.h"
 #include "customnt/vqddigfx/alloc_list.h"
+#include "customnt/vqddigfx/band_image.h"
 #include "customnt/vqddigfx/device_caps.h"
+#include "customnt/vqddigfx/layout_cells.h"
 #include "customnt/vqddigfx/nup_layout.h"
 #include "customnt/vqddigfx/output_stream.h"
 #include "customnt/vqddigfx/stream.h"
 #include "customnt/vqddigfx/surfaces.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
+#include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 
 #include <cstring>
-#include <iterator>
 #include <string>
 
 namespace {
 
 constexpr BYTE kOutputModeBooklet = 4;
-
-struct LAYOUT_CELLS_ROW {
-    BYTE  lpLayout;   // 0 ends the table
-    DWORD cells;      // pages on one sheet
-};
-
-constexpr LAYOUT_CELLS_ROW kLayoutCells[] = {
-    { 3,  2},
-    { 4,  4},
-    { 5,  6},
-    { 6,  9},
-    { 7, 16},
-    { 8,  2},   // booklet
-    { 9,  2},   // booklet
-    {10,  4},
-    {11,  4},
-    {12,  4},
-    {13,  4},
-    { 0,  1},   // terminator: layouts 1 and 2, and any other, put one page on a sheet
-};
-static_assert(kLayoutCells[std::size(kLayoutCells) - 1].lpLayout == 0, "terminator must be last");
 
 PDEV* ValidPdev(SURFOBJ* pso)
 {
@@ -69,6 +49,12 @@ bool IsLastPageOfSheet(DWORD n, BYTE lpLayout)
 {
     const DWORD cells = CellsPerSheet(lpLayout);
     return cells == 1 || n % cells == 0;
+}
+
+// Pages share sheets in an N-up job, raster or vector alike; booklet output sends each page on its own.
+bool SharesSheets(PDEV* pdev)
+{
+    return !IsBookletOutput(pdev) && pdev->devmode.dmPrivate.lpLayout != 1;
 }
 
 // Keeps a copy of the document's name in the PDEV's blocks; FALSE when memory is short.
@@ -112,7 +98,8 @@ void EngineOpenOutput(PDEV* pdev)
     FlushOutput(pdev);
 }
 
-// Plays the form file into the job as a macro that every sheet runs.
+// Plays the form file into the job as macro 1, which every sheet then runs: the stream copies the file's
+// bytes between the record command and its end.
 void RecordFormMacro(PDEV* pdev)
 {
     const BYTE order = pdev->devmode.dmPrivate.env.OverlayOrder_Check;
@@ -124,12 +111,30 @@ void RecordFormMacro(PDEV* pdev)
     PdlPrintf(pdev, "!>;\n");
 }
 
+// The scale and offset of page n's drawing: its cell of the sheet, or the page as it is.
+void PlacePage(PDEV* pdev, DWORD n)
+{
+    const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
+    pdev->ulScale = dm.ZoomCheck == 0 && dm.Layout_Check == 0 ? kScaleNone : ComputeNupLayout(pdev);
+    pdev->xOffset = 0;
+    pdev->yOffset = 0;
+    if (pdev->ulScale == kScaleNone)
+        return;
+    const NUP_BLOCK& block = pdev->nupBlock;
+    const DWORD cell = GetNupCellIndex(n, dm.lpLayout, dm.lpOrder, block.sSavedOrientation);
+    const RECTL placement = block.cells[cell].rcPlacement;
+    pdev->xOffset = placement.left;
+    pdev->yOffset = placement.top;
+}
+
 BOOL EngineBeginPage(PDEV* pdev)
 {
-    PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
+    const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     pdev->dwFlags |= PDEVF_PAGE_OPEN;
     const DWORD n = ++pdev->cPagesBegun;
-    if (dm.lpOverlay == kFormCreate && n > CellsPerSheet(dm.lpLayout)) {
+    const bool creatingForm = dm.lpOverlay == kFormCreate;
+    // A form file holds one sheet: later pages are accepted and dropped.
+    if (creatingForm && n > CellsPerSheet(dm.lpLayout)) {
         pdev->dwFlags |= PDEVF_PAGE_SKIPPED;
         return TRUE;
     }
@@ -140,44 +145,57 @@ BOOL EngineBeginPage(PDEV* pdev)
             RecordFormMacro(pdev);
     }
     SetOutputSection(pdev, kSectionPageHead);
-    if (IsBookletOutput(pdev) || dm.lpLayout == 1 || IsFirstPageOfSheet(n, dm.lpLayout)) {
-        PdlStartPage(pdev, n % 2 == 0, dm.lpOverlay == kFormCreate);
+    const bool startsSheet = IsBookletOutput(pdev) || dm.lpLayout == 1 || IsFirstPageOfSheet(n, dm.lpLayout);
+    if (startsSheet) {
+        PdlStartPage(pdev, n % 2 == 0, creatingForm);
         if (dm.lpOverlay == kFormPrintOver)
             PdlPrintf(pdev, "mcx %d;\n", 1);
     }
     FlushOutput(pdev);
     SetOutputSection(pdev, kSectionPageBody);
-    pdev->ulScale = dm.ZoomCheck == 0 && dm.Layout_Check == 0 ? kScaleNone : ComputeNupLayout(pdev);
-    pdev->xOffset = 0;
-    pdev->yOffset = 0;
+    PlacePage(pdev, n);
+    // What the printer was told for the previous cell (its clip, its path) was scaled and shifted for that
+    // cell; a new sheet forgets it in its page setup, a further cell of the same sheet here.
+    if (!startsSheet)
+        PdlResetPageState(pdev);
     return !OutputFailed(pdev);
 }
 
-void EngineEndPage(PDEV* pdev)
+// The end of a sheet: the page's clip goes, its tail section, and (unless a form file is made, which the
+// printer plays inside other sheets) the eject with the sheets planned after it.
+void EngineEndSheet(PDEV* pdev)
 {
-    const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
-    pdev->dwFlags &= ~PDEVF_PAGE_OPEN;
-    if (!IsBookletOutput(pdev) && !IsRasterMode(pdev) && dm.lpLayout != 1 &&
-        !IsLastPageOfSheet(pdev->cPagesBegun, dm.lpLayout))
-        return;   // the sheet goes on with the next page
     FlushOutput(pdev);
     PdlSendPageStep(pdev);
     FlushOutput(pdev);
     SetOutputSection(pdev, kSectionPageTail);
-    if (dm.lpOverlay != kFormCreate)
+    if (pdev->devmode.dmPrivate.lpOverlay != kFormCreate)
         PdlEndPageStep(pdev);
     FlushOutput(pdev);
 }
 
-} // namespace
-
-DWORD CellsPerSheet(BYTE lpLayout)
+void EngineEndPage(PDEV* pdev, SURFOBJ* pso)
 {
-    const LAYOUT_CELLS_ROW* row = kLayoutCells;
-    while (row->lpLayout != 0 && row->lpLayout != lpLayout)
-        ++row;
-    return row->cells;
+    pdev->dwFlags &= ~PDEVF_PAGE_OPEN;
+    if (SharesSheets(pdev)) {
+        if (!IsLastPageOfSheet(pdev->cPagesBegun, pdev->devmode.dmPrivate.lpLayout))
+            return;   // the sheet goes on with the next page
+        DrawNupFrames(pdev, pso);
+    }
+    EngineEndSheet(pdev);
 }
+
+// Sends band i of a raster page: rows from i x band height to the next band's top, or to the page's end.
+BOOL SendBand(PDEV* pdev, SURFOBJ* pso, LONGLONG top, LONGLONG bottom)
+{
+    if (IsRasterMode(pdev)) {
+        const RECTL band = {0, static_cast<LONG>(top), pso->sizlBitmap.cx, static_cast<LONG>(bottom)};
+        SendBandImage(pdev, pso, band, kRopBandAnd, 0);
+    }
+    return FlushOutput(pdev);
+}
+
+} // namespace
 
 BOOL EngineStartDoc(SURFOBJ* pso, LPWSTR pwszDocName, DWORD /*dwJobId*/)
 {
@@ -186,6 +204,9 @@ BOOL EngineStartDoc(SURFOBJ* pso, LPWSTR pwszDocName, DWORD /*dwJobId*/)
         return FALSE;
     pdev->dwFlags |= PDEVF_DOC_STARTED;
     if ((pdev->dwFlags & PDEVF_JOB_CARRIED) == 0) {
+        // A new document has no page yet: a form file made before on this device context left its skipped
+        // pages behind, and an aborted document its open page.
+        pdev->dwFlags &= ~(PDEVF_PAGE_SKIPPED | PDEVF_PAGE_OPEN);
         pdev->cPagesBegun = 0;
         if (!KeepDocumentName(pdev, pwszDocName))
             return FALSE;
@@ -213,9 +234,12 @@ BOOL EngineSendPage(SURFOBJ* pso)
     if (pdev == nullptr || OutputFailed(pdev))
         return FALSE;
     if ((pdev->dwFlags & PDEVF_PAGE_OPEN) != 0) {
-        // TODO: in raster mode the whole band goes to the page as an image; the image commands come with
-        // the image writer, so a raster page is sent without its pixels until then.
-        EngineEndPage(pdev);
+        if (IsRasterMode(pdev)) {
+            SendRasterPage(pdev, pso);
+            if (!FlushOutput(pdev))
+                return FALSE;
+        }
+        EngineEndPage(pdev, pso);
         FlushOutput(pdev);
     }
     return !OutputFailed(pdev);
@@ -227,6 +251,14 @@ BOOL EngineEndDoc(SURFOBJ* pso, FLONG /*fl: an aborted document ends the same wa
     if (pdev == nullptr)
         return FALSE;
     if ((pdev->dwFlags & PDEVF_STREAM_OPEN) != 0) {
+        const BYTE lpLayout = pdev->devmode.dmPrivate.lpLayout;
+        // A last sheet that is not full was never ended by its pages. Skipped pages lie past a form file's
+        // only sheet, which its last page ended.
+        if (SharesSheets(pdev) && pdev->cPagesBegun % CellsPerSheet(lpLayout) != 0 &&
+            (pdev->dwFlags & PDEVF_PAGE_SKIPPED) == 0) {
+            DrawNupFrames(pdev, pso);
+            EngineEndSheet(pdev);
+        }
         SetOutputSection(pdev, kSectionTrailer);
         PdlEndDoc(pdev);
         FlushOutput(pdev);
@@ -257,19 +289,23 @@ BOOL EngineNextBand(SURFOBJ* pso, POINTL* pptl)
     PDEV* pdev = ValidPdev(pso);
     if (pdev == nullptr || pptl == nullptr || OutputFailed(pdev))
         return FALSE;
-    const LONG bandHeight = pso->sizlBitmap.cy;
-    const LONG nextTop = static_cast<LONG>(pdev->iBand + 1) * bandHeight;
-    // TODO: each band goes to the page as an image with the image writer; until then bands are only counted.
-    if (bandHeight > 0 && nextTop < static_cast<LONG>(pdev->cyPage)) {
+    const LONGLONG bandHeight = pso->sizlBitmap.cy;
+    const LONGLONG top = LONGLONG{pdev->iBand} * bandHeight;
+    const LONGLONG nextTop = top + bandHeight;
+    const LONGLONG pageHeight = pdev->cyPage;
+    // A band that reaches the page's end is the last one: another would lie wholly below the page.
+    if (bandHeight > 0 && nextTop < pageHeight) {
+        *pptl = POINTL{0, static_cast<LONG>(nextTop)};
+        if (!SendBand(pdev, pso, top, nextTop))
+            return FALSE;
         WhitenBandBitmap(pdev);
         ++pdev->iBand;
-        *pptl = POINTL{0, nextTop};
-        return FlushOutput(pdev);
+        return TRUE;
     }
     *pptl = POINTL{-1, -1};
-    if (!FlushOutput(pdev))
+    if (!SendBand(pdev, pso, top, pageHeight))
         return FALSE;
     if ((pdev->dwFlags & PDEVF_PAGE_OPEN) != 0)
-        EngineEndPage(pdev);
+        EngineEndPage(pdev, pso);
     return !OutputFailed(pdev);
 }

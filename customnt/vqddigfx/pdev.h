@@ -5,6 +5,7 @@
 //
 // All fields are unaligned; read and write them by value, arrays with memcpy.
 
+#include "customnt/vqddigfx/nup_block.h"
 #include "pdl/vxcmn/job_extra_record.h"
 #include "settings/driver_devmode.h"
 #include "win/winddi.h"
@@ -64,7 +65,7 @@ struct JOB_SETTINGS_RECORD {                 // 9,075 bytes
     DWORD ulScale;                           // 4176   the page's drawing scale in 1/10000 (10000 = none)
     LONG  xOffset;                           // 4180   the page's drawing offset in pixels
     LONG  yOffset;                           // 4184
-    BYTE  nupBlock[1728];                    // 4188   N-up cells and the saved layout
+    NUP_BLOCK nupBlock;                      // 4188   N-up cells and the saved layout
     SHORT sOrientation;                      // 5916   working orientation: 1 portrait, 2 landscape
     BYTE  bFormMode;                         // 5918   kForm...
     BYTE  bToneMappingOff;                   // 5919   1 while page additions are drawn

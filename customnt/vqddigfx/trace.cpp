@@ -1,6 +1,7 @@
 // trace.cpp - the graphics module's debug output: failed steps and a few fixed lines, through DbgPrint.
 #include "customnt/vqddigfx/trace.h"
 #include "win/ntddk.h"
+#include "win/winddi.h"
 
 namespace {
 
@@ -29,4 +30,19 @@ void TraceAt(const char* pszFile, int line, const char* pszText)
 void TraceLine(const char* pszText)
 {
     DbgPrint("%s", pszText != nullptr ? pszText : "");
+}
+
+void TraceTransformKind(ULONG iKind)
+{
+    switch (iKind) {
+    case GX_OFFSET: TraceLine("  GX_OFFSET\n"); break;
+    case GX_SCALE: TraceLine("  GX_SCALE\n"); break;
+    case GX_GENERAL: TraceLine("  GX_GENERAL\n"); break;
+    default: break;
+    }
+}
+
+void TraceImageColors(ULONG rgbFore, ULONG rgbBack)
+{
+    DbgPrint("        FgColor %x BgColor %x\n", static_cast<unsigned>(rgbFore), static_cast<unsigned>(rgbBack));
 }

@@ -15,3 +15,10 @@ void TraceLine(const char* pszText);
 
 // A failed step of the calling source file, at the calling line.
 #define TRACE_FAILED(step) TraceFailed(__FILE__, __LINE__, step)
+
+// The kind of a stroke's transform, as "  GX_OFFSET\n", "  GX_SCALE\n" or "  GX_GENERAL\n"; nothing for any
+// other kind.
+void TraceTransformKind(ULONG iKind);
+
+// The two colours of a one-bit image: "        FgColor <fore> BgColor <back>\n" in lower-case hexadecimal.
+void TraceImageColors(ULONG rgbFore, ULONG rgbBack);

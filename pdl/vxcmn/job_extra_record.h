@@ -161,7 +161,13 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     LONG  lClipKind;                         // 27416  the clip kind ("cps"); -1 unknown
     RECTL rclPageClip;                       // 27420  the slot-0 clip rectangle last written
     RECTL rclRectClip;                       // 27436  the slot-1 clip rectangle last written
-    BYTE  reserved27452[32];                 // 27452
+    BYTE* pPathCache;                        // 27452  the path the plain path writer last wrote (a job block)
+    RECTL* pClipList;                        // 27456  the rectangles of the last list clip (a job block)
+    DWORD cClipList;                         // 27460  rectangles in it
+    DWORD cClipListRoom;                     // 27464  rectangles its block holds
+    ULONG iClipUniq;                         // 27468  the iUniq of the clip object it came from; 0: none
+    DWORD bClipListValid;                    // 27472  1 while the printer holds that list as its list clip
+    BYTE  reserved27476[8];                  // 27476
     BYTE  drawingSlots[512];                 // 27484  32 entries of 16 bytes
     BYTE  reserved27996[80];                 // 27996
     DWORD bFontsWritten;                     // 28076  the font substitution commands went out this job
@@ -229,6 +235,10 @@ static_assert(offsetof(JOB_EXTRA_RECORD, lBrushNumber) == 27308);
 static_assert(offsetof(JOB_EXTRA_RECORD, hatchState) == 27336);
 static_assert(offsetof(JOB_EXTRA_RECORD, lRop2) == 27408);
 static_assert(offsetof(JOB_EXTRA_RECORD, rclRectClip) == 27436);
+static_assert(offsetof(JOB_EXTRA_RECORD, pPathCache) == 27452);
+static_assert(offsetof(JOB_EXTRA_RECORD, pClipList) == 27456);
+static_assert(offsetof(JOB_EXTRA_RECORD, iClipUniq) == 27468);
+static_assert(offsetof(JOB_EXTRA_RECORD, bClipListValid) == 27472);
 static_assert(offsetof(JOB_EXTRA_RECORD, drawingSlots) == 27484);
 static_assert(offsetof(JOB_EXTRA_RECORD, bFontsWritten) == 28076);
 static_assert(offsetof(JOB_EXTRA_RECORD, fontState) == 28080);

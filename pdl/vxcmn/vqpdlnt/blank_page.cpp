@@ -1,17 +1,12 @@
 // blank_page.cpp - the blank-page test.
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
+#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
 namespace {
 
 constexpr ULONG kWhite = 0xFFFFFF;
-
-// The ROP3 codes that do not read the source: every one leaves the source bits out of its result.
-bool IsSourceFreeRop3(BYTE rop3)
-{
-    return ((rop3 >> 2) & 0x33) == (rop3 & 0x33);
-}
 
 // A call that can put ink marks the sheet; others leave it as it is. Only a tracked sheet on which nothing
 // has been drawn is still blank.
@@ -49,7 +44,7 @@ void BlankTestBlt(PDEV* pdev, const SURFOBJ* psoSrc, BRUSHOBJ* pbo, ROP4 rop4)
     const BYTE foreground = static_cast<BYTE>(rop4 & 0xFF);
     const BYTE background = static_cast<BYTE>((rop4 >> 8) & 0xFF);
     bool keepsBlank = false;
-    if (psoSrc == nullptr && foreground == background && IsSourceFreeRop3(foreground))
+    if (psoSrc == nullptr && foreground == background && !PdlRop3UsesSource(foreground))
         keepsBlank = foreground == 0xFF || (foreground == 0xF0 && IsWhiteBrush(pbo));
     Apply(pdev, keepsBlank);
 }

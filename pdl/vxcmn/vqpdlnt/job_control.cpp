@@ -9,6 +9,7 @@
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
 #include "pdl/vxcmn/vqpdlnt/planned_sheets.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
+#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/product_names.h"
 
@@ -189,9 +190,10 @@ void OpenJobPage(PDEV* pdev, BOOL /*backSide*/, BOOL /*creatingForm*/)
     PdlOutputPageOpening(pdev);
 }
 
-void PdlSendPageStep(PDEV* /*pdev*/)
+void PdlSendPageStep(PDEV* pdev)
 {
-    // TODO: the clip state reset comes with the path and clip writer.
+    // The sheet ends here: whatever clip the printer held does not carry over to the next one.
+    PdlResetClipCache(pdev);
 }
 
 void PdlEndPageStep(PDEV* pdev)

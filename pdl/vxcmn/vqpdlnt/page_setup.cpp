@@ -130,8 +130,9 @@ void PdlResetPageState(PDEV* pdev)
     PdlResetPenState(pdev);
     PdlInitBrushCache(pdev);
     PdlResetClipCache(pdev);
+    PdlResetPathCache(pdev);
+    PdlResetRopCache(pdev);
     PdlResetFontState(pdev);
-    // TODO: the path cache is forgotten here too once the path writer keeps one.
 }
 
 void PdlSetObjectKind(PDEV* pdev, BYTE bKind)

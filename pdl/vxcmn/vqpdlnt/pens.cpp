@@ -32,8 +32,7 @@ void LineColor(PDEV* pdev, BRUSHOBJ* pbo)
 {
     if (pbo->iSolidColor == 0xFFFFFFFF)
         return;
-    const ULONG rgb = IsOneBitPlaneMode(pdev) ? BRUSHOBJ_ulGetBrushColor(pbo) & 0x00FFFFFF : pbo->iSolidColor;
-    const ULONG device = PdlDeviceColor(pdev, rgb);
+    const ULONG device = PdlDeviceColor(pdev, PdlBrushColor(pdev, pbo));
     JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
     if (pContext->dwLineColor == device)
         return;

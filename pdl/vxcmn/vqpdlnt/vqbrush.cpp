@@ -4,6 +4,7 @@
 #include "customnt/vqddigfx/trace.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/brush_tables.h"
+#include "pdl/vxcmn/vqpdlnt/ink_rows.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
@@ -48,31 +49,12 @@ const BYTE* Rows(const REALIZED_BRUSH* rb)
     return reinterpret_cast<const BYTE*>(rb) + sizeof(REALIZED_BRUSH);
 }
 
-void SetColor(REALIZED_BRUSH* rb, UINT index, ULONG value)
-{
-    std::memcpy(reinterpret_cast<BYTE*>(rb) + rb->offColors + index * 4, &value, sizeof value);
-}
-
 // The stored row order of a raw copy is the memory order of the pattern: for a bottom-up bitmap its bottom row
 // comes first, as the top-down flag says.
 const BYTE* MemoryRow(const SURFOBJ* so, LONG row)
 {
     const LONG visual = (so->fjBitmap & BMF_TOPDOWN) != 0 ? row : so->sizlBitmap.cy - 1 - row;
     return static_cast<const BYTE*>(so->pvScan0) + static_cast<ptrdiff_t>(visual) * so->lDelta;
-}
-
-// Bits a pixel of a pattern format the driver takes; 0 for one it does not.
-UINT SourceBits(ULONG iBitmapFormat)
-{
-    switch (iBitmapFormat) {
-    case BMF_1BPP: return 1;
-    case BMF_4BPP: return 4;
-    case BMF_8BPP: return 8;
-    case BMF_16BPP: return 16;
-    case BMF_24BPP: return 24;
-    case BMF_32BPP: return 32;
-    default: return 0;
-    }
 }
 
 // The source palette as RGB values, in the one-bit plane mode: from the translation, else the default one.
@@ -132,19 +114,19 @@ void SetBrushColors(REALIZED_BRUSH* rb, bool oneBitPlane, bool trivialOneBit, XL
 {
     if (oneBitPlane) {
         if (trivialOneBit) {
-            SetColor(rb, 0, kBlack);
-            SetColor(rb, 1, kWhite);
+            SetRealizedBrushColor(rb, 0, kBlack);
+            SetRealizedBrushColor(rb, 1, kWhite);
             return;
         }
         ULONG entries[2] = {};
         const bool read = pxlo != nullptr && XLATEOBJ_cGetPalette(pxlo, XO_SRCPALETTE, 2, entries) >= 2;
-        SetColor(rb, 0, read ? entries[1] & 0x00FFFFFF : kWhite);
-        SetColor(rb, 1, read ? entries[0] & 0x00FFFFFF : kBlack);
+        SetRealizedBrushColor(rb, 0, read ? entries[1] & 0x00FFFFFF : kWhite);
+        SetRealizedBrushColor(rb, 1, read ? entries[0] & 0x00FFFFFF : kBlack);
         return;
     }
     if (rb->cPalette < 2) {
-        SetColor(rb, 0, kWhite);
-        SetColor(rb, 1, kBlack);
+        SetRealizedBrushColor(rb, 0, kWhite);
+        SetRealizedBrushColor(rb, 1, kBlack);
     }
 }
 
@@ -408,13 +390,6 @@ LONG PatternBrush(PDEV* pdev, const REALIZED_BRUSH* rb)
     return number;
 }
 
-ULONG SolidColorOf(PDEV* pdev, BRUSHOBJ* pbo)
-{
-    if (IsOneBitPlaneMode(pdev))
-        return BRUSHOBJ_ulGetBrushColor(pbo) & 0x00FFFFFF;
-    return pbo->iSolidColor;
-}
-
 } // namespace
 
 ULONG RealizedBrushColor(const REALIZED_BRUSH* rb, UINT index)
@@ -422,6 +397,18 @@ ULONG RealizedBrushColor(const REALIZED_BRUSH* rb, UINT index)
     ULONG value;
     std::memcpy(&value, reinterpret_cast<const BYTE*>(rb) + rb->offColors + index * 4, sizeof value);
     return value;
+}
+
+void SetRealizedBrushColor(REALIZED_BRUSH* rb, UINT index, ULONG value)
+{
+    std::memcpy(reinterpret_cast<BYTE*>(rb) + rb->offColors + index * 4, &value, sizeof value);
+}
+
+ULONG PdlBrushColor(PDEV* pdev, BRUSHOBJ* pbo)
+{
+    if (IsOneBitPlaneMode(pdev))
+        return BRUSHOBJ_ulGetBrushColor(pbo) & 0x00FFFFFF;
+    return pbo->iSolidColor != kNoColor ? pbo->iSolidColor : kBlack;
 }
 
 BOOL IsOneBitPlaneMode(PDEV* pdev)
@@ -455,7 +442,7 @@ BOOL PdlRealizeBrush(BRUSHOBJ* pbo, SURFOBJ* psoTarget, SURFOBJ* psoPattern, SUR
         return TRUE;
     }
 
-    const UINT bits = psoPattern != nullptr ? SourceBits(psoPattern->iBitmapFormat) : 0;
+    const UINT bits = psoPattern != nullptr ? SourceBitsPerPixel(psoPattern->iBitmapFormat) : 0;
     // A row is read no further than the pattern's own stride, which must hold its pixels.
     const uint64_t stride = psoPattern != nullptr ? static_cast<uint64_t>(std::abs(psoPattern->lDelta)) : 0;
     if (bits == 0 || psoPattern->pvScan0 == nullptr || psoPattern->sizlBitmap.cx <= 0 ||
@@ -518,7 +505,7 @@ BOOL PdlSelectBrush(PDEV* pdev, BRUSHOBJ* pbo)
         return TRUE;
     }
     if (pbo->iSolidColor != kNoColor) {
-        SelectNumber(pdev, SolidBrush(pdev, SolidColorOf(pdev, pbo)));
+        SelectNumber(pdev, SolidBrush(pdev, PdlBrushColor(pdev, pbo)));
         return TRUE;
     }
     const auto* rb = static_cast<const REALIZED_BRUSH*>(BRUSHOBJ_pvGetRbrush(pbo));
@@ -566,8 +553,8 @@ BOOL PdlOutputDitherPattern(PDEV* pdev, const BYTE (&rows)[8])
     *rb = {8, 8, BMF_1BPP, kRowsTopDown, kColors, static_cast<LONG>(kOffColors), kDitherBrushHatch};
     for (UINT row = 0; row < 8; ++row)
         Rows(rb)[row * kRowBytes] = rows[row];
-    SetColor(rb, 0, kWhite);
-    SetColor(rb, 1, kBlack);
+    SetRealizedBrushColor(rb, 0, kWhite);
+    SetRealizedBrushColor(rb, 1, kBlack);
     SelectNumber(pdev, CachePattern(pdev, rb));
     AllocListFree(pdev->pAllocList, rb);
     return TRUE;

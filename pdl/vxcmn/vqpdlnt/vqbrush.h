@@ -41,9 +41,16 @@ constexpr LONG kRowsTopDown = 0x01;
 // Brush colour C0 (index 0) or C1 (index 1) of a realized brush.
 ULONG RealizedBrushColor(const REALIZED_BRUSH* rb, UINT index);
 
+// Sets brush colour C0 (index 0) or C1 (index 1) of a realized brush.
+void SetRealizedBrushColor(REALIZED_BRUSH* rb, UINT index, ULONG value);
+
 // The one-bit plane mode: f1Plane1Bit_Check 1 with the vector graphics mode; GDI then draws for a one-bit
 // surface, and the brush writer reads RGB values itself.
 BOOL IsOneBitPlaneMode(PDEV* pdev);
+
+// The RGB colour a brush paints in: in the one-bit plane mode BRUSHOBJ_ulGetBrushColor, otherwise a solid
+// brush's own colour; 0 (black) for a pattern brush outside that mode.
+ULONG PdlBrushColor(PDEV* pdev, BRUSHOBJ* pbo);
 
 // DrvRealizeBrush: stores the driver's form of a hatch (below 6) or a pattern bitmap of 1, 4, 8, 16, 24 or 32
 // bits a pixel in the brush object. FALSE for an invalid PDEV or a pattern of another format or without pixels

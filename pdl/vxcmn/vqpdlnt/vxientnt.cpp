@@ -4,9 +4,11 @@
 #include "customnt/vqddigfx/trace.h"
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
 #include "pdl/vxcmn/vqpdlnt/font_commands.h"
+#include "pdl/vxcmn/vqpdlnt/image_blit.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
+#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
@@ -16,7 +18,6 @@ namespace {
 
 constexpr ULONG kTextCapsVector = 0x19F7;
 constexpr FLONG kCapsVector = 0x253D;
-constexpr int kClipKindPath = 3;
 
 // The PDEV of a call, or null after the debug line and ERROR_INVALID_PARAMETER.
 PDEV* CheckedPdev(PDEV* pdev, int line)
@@ -31,6 +32,14 @@ PDEV* CheckedPdev(PDEV* pdev, int line)
 PDEV* CheckedPdev(SURFOBJ* pso, int line)
 {
     return CheckedPdev(PdevFromSurface(pso), line);
+}
+
+// The path operations also stop at once once the output has failed: the path hooks reach the writer in
+// raster mode too, past the dispatch's own test.
+PDEV* CheckedPathPdev(SURFOBJ* pso, int line)
+{
+    PDEV* pdev = CheckedPdev(pso, line);
+    return pdev != nullptr && (pdev->dwFlags & PDEVF_OUTPUT_FAILED) == 0 ? pdev : nullptr;
 }
 
 bool IsOneBitVector(PDEV* pdev)
@@ -52,15 +61,15 @@ ULONG ClipToPath(PDEV* pdev, WORD mode)
         return 1;
     case CLIP_RESTORE:
         pContext->bClipSave = 0;
-        // TODO: the clip state the clip writer remembers is restored here once it keeps one; until then
-        // nothing of it is cached that could be stale.
+        // The application's clip path replaced the printer's clip: the next drawing call selects its own.
+        PdlResetClipState(pdev, kClipUnknown);
         return 1;
     case CLIP_INCLUSIVE:
         if (pContext->bDocumentOpen == 0)
             return 1;
-        PdlPrintf(pdev, "cpp %d %d e;\n", kClipKindPath, kClipKindPath);
-        // TODO: the clip writer's state is reset to the path kind here once it keeps one.
-        PdlPrintf(pdev, "phd %d;\n", kClipKindPath);
+        PdlPrintf(pdev, "cpp %d %d e;\n", kClipPath, kClipPath);
+        PdlResetClipState(pdev, kClipPath);
+        PdlPrintf(pdev, "phd %d;\n", kClipPath);
         return 1;
     default:
         return 0;
@@ -131,7 +140,7 @@ BOOL PdlEndDoc(PDEV* pdev)
 {
     if (CheckedPdev(pdev, __LINE__) == nullptr)
         return FALSE;
-    // TODO: the path and clip resources are released here too once their writers hold any.
+    PdlFreePathCaches(pdev);
     PdlFreeBrushCache(pdev);
     CloseJobDocument(pdev);
     return TRUE;
@@ -155,79 +164,73 @@ BOOL PdlIsCapturingTabText(PDEV* pdev)
     return PdlGetContext(pdev)->bTabCapture != 0;
 }
 
-BOOL PdlCopyBits(SURFOBJ* psoDest, SURFOBJ* /*psoSrc*/, CLIPOBJ* /*pco*/, XLATEOBJ* /*pxlo*/, RECTL* /*prclDest*/,
-                 POINTL* /*pptlSrc*/)
+BOOL PdlCopyBits(SURFOBJ* psoDest, SURFOBJ* psoSrc, CLIPOBJ* pco, XLATEOBJ* pxlo, RECTL* prclDest, POINTL* pptlSrc)
 {
     PDEV* pdev = CheckedPdev(psoDest, __LINE__);
     if (pdev == nullptr)
         return FALSE;
     PdlBeginDrawing(pdev, kObjectImage);
     BlankTestImage(pdev);
-    // TODO: the image commands come with the image writer.
-    return EndDrawing(pdev, TRUE);
+    return EndDrawing(pdev, WriteCopyBits(pdev, psoDest, psoSrc, pco, pxlo, prclDest, pptlSrc));
 }
 
-BOOL PdlBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* /*psoMask*/, CLIPOBJ* /*pco*/, XLATEOBJ* /*pxlo*/,
-               RECTL* /*prclTrg*/, POINTL* /*pptlSrc*/, POINTL* /*pptlMask*/, BRUSHOBJ* pbo, POINTL* /*pptlBrush*/,
-               ROP4 rop4)
+BOOL PdlBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo, RECTL* prclTrg,
+               POINTL* pptlSrc, POINTL* pptlMask, BRUSHOBJ* pbo, POINTL* pptlBrush, ROP4 rop4)
 {
     PDEV* pdev = CheckedPdev(psoTrg, __LINE__);
     if (pdev == nullptr)
         return FALSE;
     PdlBeginDrawing(pdev, kObjectImage);
     BlankTestBlt(pdev, psoSrc, pbo, rop4);
-    // TODO: the block transfer commands come with the image writer.
-    return EndDrawing(pdev, TRUE);
+    return EndDrawing(pdev, WriteBitBlt(pdev, psoTrg, psoSrc, psoMask, pco, pxlo, prclTrg, pptlSrc, pptlMask, pbo,
+                                        pptlBrush, rop4));
 }
 
-BOOL PdlStretchBlt(SURFOBJ* psoDest, SURFOBJ* /*psoSrc*/, SURFOBJ* /*psoMask*/, CLIPOBJ* /*pco*/,
-                   XLATEOBJ* /*pxlo*/, COLORADJUSTMENT* /*pca*/, POINTL* /*pptlHTOrg*/, RECTL* /*prclDest*/,
-                   RECTL* /*prclSrc*/, POINTL* /*pptlMask*/, ULONG /*iMode*/)
+BOOL PdlStretchBlt(SURFOBJ* psoDest, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo,
+                   COLORADJUSTMENT* /*pca*/, POINTL* /*pptlHTOrg*/, RECTL* prclDest, RECTL* prclSrc, POINTL* pptlMask,
+                   ULONG /*iMode: the printer scales by whole pixels whatever the mode*/)
 {
     PDEV* pdev = CheckedPdev(psoDest, __LINE__);
     if (pdev == nullptr)
         return FALSE;
     PdlBeginDrawing(pdev, kObjectImage);
     BlankTestImage(pdev);
-    // TODO: the scaled image commands come with the image writer.
-    return EndDrawing(pdev, TRUE);
+    return EndDrawing(pdev, WriteStretchBlt(pdev, psoDest, psoSrc, psoMask, pco, pxlo, prclDest, prclSrc, pptlMask));
 }
 
-BOOL PdlStrokePath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, XFORMOBJ* /*pxo*/, BRUSHOBJ* pbo,
-                   POINTL* /*pptlBrushOrg*/, LINEATTRS* /*plineattrs*/, MIX /*mix*/)
+BOOL PdlStrokePath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* pxo, BRUSHOBJ* pbo,
+                   POINTL* /*pptlBrushOrg*/, LINEATTRS* plineattrs, MIX mix)
 {
-    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    PDEV* pdev = CheckedPathPdev(pso, __LINE__);
     if (pdev == nullptr)
         return FALSE;
     PdlBeginDrawing(pdev, kObjectGraphics);
     BlankTestPath(pdev, pbo, nullptr);
-    // TODO: the path commands come with the path writer.
-    return EndDrawing(pdev, TRUE);
+    return EndDrawing(pdev, WritePathStroke(pdev, ppo, pco, pxo, pbo, plineattrs, mix));
 }
 
-BOOL PdlFillPath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, BRUSHOBJ* pbo, POINTL* /*pptlBrushOrg*/,
-                 MIX /*mix*/, FLONG /*flOptions*/)
+BOOL PdlFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, BRUSHOBJ* pbo, POINTL* /*pptlBrushOrg*/, MIX mix,
+                 FLONG flOptions)
 {
-    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    PDEV* pdev = CheckedPathPdev(pso, __LINE__);
     if (pdev == nullptr)
         return FALSE;
     PdlBeginDrawing(pdev, kObjectGraphics);
     BlankTestPath(pdev, nullptr, pbo);
-    // TODO: the path commands come with the path writer.
-    return EndDrawing(pdev, TRUE);
+    return EndDrawing(pdev, WritePathFill(pdev, ppo, pco, pbo, mix, flOptions));
 }
 
-BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* /*ppo*/, CLIPOBJ* /*pco*/, XFORMOBJ* /*pxo*/, BRUSHOBJ* pboStroke,
-                          LINEATTRS* /*plineattrs*/, BRUSHOBJ* pboFill, POINTL* /*pptlBrushOrg*/, MIX /*mixFill*/,
-                          FLONG /*flOptions*/)
+BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* pxo, BRUSHOBJ* pboStroke,
+                          LINEATTRS* plineattrs, BRUSHOBJ* pboFill, POINTL* /*pptlBrushOrg*/, MIX mixFill,
+                          FLONG flOptions)
 {
-    PDEV* pdev = CheckedPdev(pso, __LINE__);
+    PDEV* pdev = CheckedPathPdev(pso, __LINE__);
     if (pdev == nullptr)
         return FALSE;
     PdlBeginDrawing(pdev, kObjectGraphics);
     BlankTestPath(pdev, pboStroke, pboFill);
-    // TODO: the path commands come with the path writer.
-    return EndDrawing(pdev, TRUE);
+    return EndDrawing(pdev, WritePathStrokeAndFill(pdev, ppo, pco, pxo, pboStroke, plineattrs, pboFill, mixFill,
+                                                   flOptions));
 }
 
 ULONG PdlDitherColor(PDEV* pdev, ULONG /*iMode*/, ULONG /*rgb*/, ULONG* /*pul*/)

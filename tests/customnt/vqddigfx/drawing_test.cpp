@@ -85,10 +85,19 @@ std::vector<std::pair<const char*, std::function<BOOL(SURFOBJ*)>>> DrawingCalls(
     static STROBJ string = {};
     static FONTOBJ font = {};
     static PATHOBJ path = {};
+    static BYTE bits[8 * 4] = {};
+    static SURFOBJ source = {};   // an 8 x 8 one-bit bitmap in memory
+    source.sizlBitmap = {8, 8};
+    source.cjBits = sizeof bits;
+    source.pvBits = bits;
+    source.pvScan0 = bits;
+    source.lDelta = 4;
+    source.iBitmapFormat = BMF_1BPP;
+    source.iType = STYPE_BITMAP;
     return {
         {"BitBlt", [](SURFOBJ* pso) { return BitBltImpl(pso, nullptr, nullptr, nullptr, nullptr, &rect, nullptr,
                                                         nullptr, &brush, &origin, 0xF0F0); }},
-        {"StretchBlt", [](SURFOBJ* pso) { return StretchBltImpl(pso, pso, nullptr, nullptr, nullptr, nullptr,
+        {"StretchBlt", [](SURFOBJ* pso) { return StretchBltImpl(pso, &source, nullptr, nullptr, nullptr, nullptr,
                                                                 nullptr, &rect, &rect, nullptr, HALFTONE); }},
         {"StrokePath", [](SURFOBJ* pso) { return StrokePathImpl(pso, &path, nullptr, nullptr, &brush, &origin,
                                                                 nullptr, 0x0D0D); }},

@@ -11,6 +11,7 @@
 #include "settings/font_sub_node.h"
 #include "settings/private_escape_codes.h"
 #include "settings/res_library.h"
+#include "support/job_text.h"
 #include "support/printer_fixture.h"
 #include "win/windows.h"
 
@@ -76,10 +77,7 @@ inline std::vector<BYTE> FontNodes(std::initializer_list<std::pair<std::u16strin
 // The sheets a job ejects: its "prn" commands.
 inline int CountSheets(const std::string& job)
 {
-    int sheets = 0;
-    for (size_t at = job.find("prn;\n"); at != std::string::npos; at = job.find("prn;\n", at + 1))
-        ++sheets;
-    return sheets;
+    return static_cast<int>(CountOf(job, "prn;\n"));
 }
 
 class GraphicsJobTest : public PrinterWorldTest {

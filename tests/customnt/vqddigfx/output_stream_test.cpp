@@ -2,6 +2,7 @@
 // packets of at most 4,092 bytes, the sequence a document sends, and a printer that refuses the bytes.
 #include "job_fixture.h"
 #include "pdev_fixture.h"
+#include "packet_sink.h"
 #include "customnt/vqddigfx/drawing.h"
 #include "customnt/vqddigfx/output_stream.h"
 #include "host/faults.h"
@@ -13,49 +14,7 @@
 
 namespace {
 
-// What a sink that sees every packet the engine sends records of it.
-struct SentPacket {
-    BYTE type;
-    WORD detail;    // the section kind of a set-section packet, the length of a write packet
-    bool operator==(const SentPacket&) const = default;
-};
-
-std::vector<SentPacket>* g_sent = nullptr;
-
-BOOL RecordAndSend(PDEV* pdev)
-{
-    const BYTE type = pdev->bPacketType;
-    const bool isWrite = type == kCmdWrite;
-    if (!isWrite || pdev->cbPacket != 0)
-        g_sent->push_back({type, static_cast<WORD>(isWrite ? pdev->cbPacket : type == kCmdSetSection
-                                                                                   ? pdev->wSectionKind
-                                                                                   : 0)});
-    return SendStreamPacket(pdev);
-}
-
-class OutputStream : public PdevTest {
-protected:
-    void SetUp() override
-    {
-        PdevTest::SetUp();
-        g_sent = &m_sent;
-    }
-    void TearDown() override
-    {
-        g_sent = nullptr;
-        PdevTest::TearDown();
-    }
-
-    PDEV* EnableWithSink(const DRIVER_DEVMODE& dm)
-    {
-        PDEV* pdev = Enable(dm);
-        if (pdev != nullptr)
-            pdev->pfnSendPacket = RecordAndSend;
-        return pdev;
-    }
-
-    std::vector<SentPacket> m_sent;
-};
+using OutputStream = PacketRecordingTest;
 
 std::vector<BYTE> Built(PDEV* pdev, BYTE type)
 {
@@ -131,10 +90,7 @@ TEST_F(OutputStream, ADocumentSendsItsSectionsInOrder)
         ASSERT_TRUE(Page());
         ASSERT_TRUE(Page());
         ASSERT_TRUE(EndDocument(/*endOfJob=*/true));
-        std::vector<SentPacket> sections;
-        for (const SentPacket& p : m_sent)
-            if (p.type != kCmdWrite)
-                sections.push_back(p);
+        const std::vector<SentPacket> sections = StreamCommands(m_sent);
         const std::vector<SentPacket> page = {{kCmdSetSection, 2}, {kCmdSetSection, 3}, {kCmdSetSection, 4}};
         std::vector<SentPacket> expected = {{kCmdOpen, 0}, {kCmdSetSection, 1}};
         expected.insert(expected.end(), page.begin(), page.end());
@@ -146,10 +102,7 @@ TEST_F(OutputStream, ADocumentSendsItsSectionsInOrder)
         const std::string end = "cps 0;\nprn;\n\x1b%-12345X";   // the last sheet's setup, its eject, the job's end
         EXPECT_EQ(job.substr(job.size() - end.size()), end);
         EXPECT_EQ(CountSheets(job), 2);
-        DisablePDEVImpl(reinterpret_cast<DHPDEV>(m_pdev));
-        m_pdev = nullptr;
-        for (const auto& file : host::JobFiles(kPrinterName))
-            std::filesystem::remove(file);
+        NextCase();
     }
 }
 

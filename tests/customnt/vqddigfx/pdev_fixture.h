@@ -14,6 +14,7 @@
 #include "support/printer_fixture.h"
 #include "win/winspool.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -116,6 +117,16 @@ protected:
         if (endOfJob)
             PdlMarkJobEnded(m_pdev);
         return EngineEndDoc(&m_surface, 0);
+    }
+
+    // Ends the PDEV of one case of a test and removes the job files it left, for the next case.
+    void NextCase()
+    {
+        if (m_pdev != nullptr)
+            DisablePDEVImpl(reinterpret_cast<DHPDEV>(m_pdev));
+        m_pdev = nullptr;
+        for (const auto& file : host::JobFiles(kPrinterName))
+            std::filesystem::remove(file);
     }
 
     PDEV* m_pdev = nullptr;

@@ -1,8 +1,10 @@
 // printer_dc_test.cpp - the graphics module driven through a printer device context on "QN-804C": created,
 // given documents and pages, reset and deleted, with its hooks called in GDI's order.
 #include "job_fixture.h"
+#include "support/job_text.h"
 
 #include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -112,6 +114,66 @@ TEST_F(PrinterDc, ResetBetweenPagesKeepsOneJob)
     EXPECT_EQ(job.find("@PJL\n"), job.rfind("@PJL\n")) << "one job header: " << job;
     EXPECT_EQ(CountSheets(job), 2) << job;
     EXPECT_NE(job.find("pps A4 L;\n"), std::string::npos) << "the second sheet is landscape: " << job;
+}
+
+TEST_F(PrinterDc, ASecondDocumentOnTheSameDcIsAJobOfItsOwn)
+{
+    HDC hdc = OpenDc();
+    ASSERT_NE(hdc, nullptr);
+    ASSERT_GT(PrintEmptyPages(hdc, 2, /*endOfJob=*/true, u"First"), 0);
+    ASSERT_GT(PrintEmptyPages(hdc, 1, /*endOfJob=*/true, u"Second"), 0);
+    auto files = host::JobFiles(u"QN-804C");
+    ASSERT_EQ(files.size(), 2u);
+    std::sort(files.begin(), files.end());
+    struct Expected { const char* title; size_t sheets; };
+    const Expected expected[] = {{"Title : First ;", 2}, {"Title : Second ;", 1}};
+    for (size_t i = 0; i < 2; ++i) {
+        std::ifstream in(files[i], std::ios::binary);
+        const std::string job((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        SCOPED_TRACE(job);
+        EXPECT_EQ(job.rfind("\x1b%-12345X@PJL\n", 0), 0u);
+        EXPECT_NE(job.find(expected[i].title), std::string::npos);
+        EXPECT_EQ(CountOf(job, "prn;\n"), expected[i].sheets);
+        EXPECT_EQ(job.substr(job.size() - 9), "\x1b%-12345X");
+    }
+}
+
+TEST_F(PrinterDc, NupPagesShareTheirSheetsInVectorAndBandedRasterJobs)
+{
+    for (const BYTE graphicsMode : {BYTE{2}, BYTE{1}}) {
+        SCOPED_TRACE(graphicsMode == 1 ? "raster, in bands" : "vector");
+        DRIVER_DEVMODE dm = DriverDevmode();
+        dm.dmPrivate.lpGraphicsMode = graphicsMode;
+        dm.dmPrivate.Layout_Check = 1;
+        dm.dmPrivate.lpLayout = 10;
+        dm.dmPublic.dmColor = DMCOLOR_COLOR;
+        dm.dmPublic.dmFields |= DM_COLOR;
+        HDC hdc = OpenDc(&dm.dmPublic);
+        ASSERT_NE(hdc, nullptr);
+        ASSERT_GT(PrintEmptyPages(hdc, 6, /*endOfJob=*/true), 0);
+        const auto calls = host::DeviceContextCalls(hdc);
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "DrvStartBanding"), graphicsMode == 1 ? 6 : 0);
+        DeleteDC(hdc);
+        m_hdc = nullptr;
+        const std::string job = JobBytes();
+        EXPECT_EQ(CountOf(job, "prn;\n"), 2u) << "two sheets, the second ended by the document's end";
+        EXPECT_EQ(job.substr(job.size() - 14), "prn;\n\x1b%-12345X");
+        for (const auto& file : host::JobFiles(u"QN-804C"))
+            std::filesystem::remove(file);
+    }
+}
+
+TEST_F(PrinterDc, ABookletJobIsSpooledAndPairsItsPages)
+{
+    DRIVER_DEVMODE dm = DriverDevmode();
+    dm.dmPrivate.layoutSelectCode = 4;
+    HDC hdc = OpenDc(&dm.dmPublic);
+    ASSERT_NE(hdc, nullptr);
+    ASSERT_GT(PrintEmptyPages(hdc, 3, /*endOfJob=*/true), 0);
+    const std::string job = JobBytes();
+    EXPECT_EQ(CountOf(job, "@PJL\n"), 1u) << job;
+    // Four booklet pages for three: page 1 alone, then page 2 with page 3, whose tail ends the side.
+    EXPECT_EQ(CountOf(job, "prn;\n"), 2u) << job;
 }
 
 } // namespace

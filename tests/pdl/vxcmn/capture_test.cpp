@@ -32,13 +32,13 @@ protected:
     BOOL MarkedPage(int number, bool ink)
     {
         return Page([&] {
-            PdlPrintf(m_pdev, "rem page %d;\n", number);
-            if (!ink)
-                return;
-            BRUSHOBJ black = {0, nullptr, 0};
-            RECTL rect = {0, 0, 8, 8};
-            BitBltImpl(&m_surface, nullptr, nullptr, nullptr, nullptr, &rect, nullptr, nullptr, &black, nullptr,
-                       0xF0F0);
+            if (ink) {
+                BRUSHOBJ black = {0, nullptr, 0};
+                RECTL rect = {0, 0, 8, 8};
+                BitBltImpl(&m_surface, nullptr, nullptr, nullptr, nullptr, &rect, nullptr, nullptr, &black, nullptr,
+                           0xF0F0);
+            }
+            PdlPrintf(m_pdev, "rem page %d;\n", number);   // last: the sheet's eject follows it at once
         });
     }
 };
