@@ -385,7 +385,9 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 
 // ---- logical fonts -----------------------------------------------------------------------------------------
 #define ANSI_CHARSET     0
+#define SYMBOL_CHARSET   2
 #define SHIFTJIS_CHARSET 128
+#define OEM_CHARSET      255
 
 #define DEFAULT_PITCH  0
 #define FIXED_PITCH    1
