@@ -141,9 +141,15 @@ JobLayout ReadJobLayout(const std::string& job)
                 layout.fault = "bytes follow the closing UEL" + At(at);
             return layout;
         }
+        // A block's bytes may hold anything, so the command's own text is what lies before the first ";\n",
+        // unless a block opens before it; only that stretch is searched for the opening.
         const size_t commandEnd = job.find(kCommandEnd, at);
-        const size_t blockOpen = job.find(kBlockOpen, at);
-        const bool opensBlock = blockOpen != std::string::npos && blockOpen < commandEnd;
+        const std::string_view head = std::string_view(job).substr(at, commandEnd == std::string::npos
+                                                                          ? std::string_view::npos
+                                                                          : commandEnd - at);
+        const size_t blockAt = head.find(kBlockOpen);
+        const bool opensBlock = blockAt != std::string_view::npos;
+        const size_t blockOpen = opensBlock ? at + blockAt : std::string::npos;
         const size_t textEnd = opensBlock ? blockOpen : commandEnd;
         if (textEnd == std::string::npos) {
             layout.fault = "a command is not ended" + At(at);

@@ -8,15 +8,33 @@
 
 namespace {
 
-// Lengths on the page are given in tenths of a millimetre and turned into device pixels.
-struct PageScale {
-    int dpiX;
-    int dpiY;
-    int width;    // the printable page, in device pixels
-    int height;
+// The page's drawing is laid out on an area of 200 x 260 mm, in tenths of a millimetre; it is drawn at its size
+// where the printable page holds it, and made smaller to fit where it does not (a landscape sheet, a small
+// paper), so every paper and orientation shows the whole page.
+constexpr int kLayoutWidth = 2000;
+constexpr int kLayoutHeight = 2600;
 
-    int X(int tenthsMm) const { return MulDiv(tenthsMm, dpiX, 254); }
-    int Y(int tenthsMm) const { return MulDiv(tenthsMm, dpiY, 254); }
+// Layout lengths in device pixels: pixels = tenths x m_num / m_den.
+class PageScale {
+public:
+    PageScale(int dpi, int width, int height) : m_num(dpi), m_den(254)
+    {
+        if (static_cast<long long>(width) * m_den < static_cast<long long>(kLayoutWidth) * m_num) {
+            m_num = width;
+            m_den = kLayoutWidth;
+        }
+        if (static_cast<long long>(height) * m_den < static_cast<long long>(kLayoutHeight) * m_num) {
+            m_num = height;
+            m_den = kLayoutHeight;
+        }
+    }
+
+    int X(int tenthsMm) const { return MulDiv(tenthsMm, m_num, m_den); }
+    int Y(int tenthsMm) const { return MulDiv(tenthsMm, m_num, m_den); }
+
+private:
+    int m_num;
+    int m_den;
 };
 
 // Accumulates whether every call of the page succeeded.
@@ -25,10 +43,11 @@ struct Outcome {
     void operator+=(BOOL result) { ok = ok && result != FALSE; }
 };
 
-// Character height in pixels of a font of that many points (negative: the em height, as applications ask).
+// Character height in pixels of a font of that many points on the layout (negative: the em height, as
+// applications ask).
 int PointsToHeight(const PageScale& s, int points)
 {
-    return -MulDiv(points, s.dpiY, 72);
+    return -s.Y(MulDiv(points, 254, 72));
 }
 
 HFONT MakeFont(const PageScale& s, int points, int escapement, int weight, const WCHAR* face)
@@ -220,10 +239,12 @@ void DrawImage(Outcome& out, HDC hdc, const PageScale& s, int pageNumber)
 
 bool DrawSamplePage(HDC hdc, int pageNumber, int pageCount)
 {
-    const PageScale s = {GetDeviceCaps(hdc, LOGPIXELSX), GetDeviceCaps(hdc, LOGPIXELSY),
-                         GetDeviceCaps(hdc, HORZRES), GetDeviceCaps(hdc, VERTRES)};
-    if (s.dpiX <= 0 || s.dpiY <= 0)
+    const int dpi = GetDeviceCaps(hdc, LOGPIXELSY);
+    const int width = GetDeviceCaps(hdc, HORZRES);
+    const int height = GetDeviceCaps(hdc, VERTRES);
+    if (dpi <= 0 || width <= 0 || height <= 0)
         return false;
+    const PageScale s(dpi, width, height);
     const int saved = SaveDC(hdc);
     Outcome out;
     DrawTexts(out, hdc, s, pageNumber, pageCount);
