@@ -4,6 +4,7 @@
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WORLD ?= out/world
+DEMO_OPTIONS ?=
 
 .PHONY: demo test deps build-release build-test clean
 
@@ -19,7 +20,7 @@ build-test: deps
 	@cmake --build build/test -j $(JOBS)
 
 demo: build-release
-	build/release/bin/qnprint --world $(WORLD)
+	build/release/bin/qnprint --world $(WORLD) $(DEMO_OPTIONS)
 
 test: build-test
 	cd build/test && ctest --output-on-failure -j $(JOBS)

@@ -79,24 +79,29 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& line)
         }
         const std::string_view value = argv[++i];
         bool known = true;
+        bool taken = true;
         if (option == "--world")
             line.world = argv[i];
         else if (option == "--paper")
-            known = (line.options.paper = FindNamedValue(kPapers, value)) != 0;
+            taken = (line.options.paper = FindNamedValue(kPapers, value)) != 0;
         else if (option == "--orientation")
-            known = (line.options.orientation = FindNamedValue(kOrientations, value)) != 0;
+            taken = (line.options.orientation = FindNamedValue(kOrientations, value)) != 0;
         else if (option == "--copies")
-            known = (line.options.copies = static_cast<SHORT>(ParseCount(value, 1, 999))) != 0;
+            taken = (line.options.copies = static_cast<SHORT>(ParseCount(value, 1, 999))) != 0;
         else if (option == "--duplex")
-            known = (line.options.duplex = FindNamedValue(kDuplexModes, value)) != 0;
+            taken = (line.options.duplex = FindNamedValue(kDuplexModes, value)) != 0;
         else if (option == "--pages-per-sheet")
-            known = IsPagesPerSheetChoice(line.options.pagesPerSheet = ParseCount(value, 1, 16));
+            taken = IsPagesPerSheetChoice(line.options.pagesPerSheet = ParseCount(value, 1, 16));
         else if (option == "--pages")
-            known = (line.pages = ParseCount(value, 1, 999)) != 0;
+            taken = (line.pages = ParseCount(value, 1, 999)) != 0;
         else
             known = false;
         if (!known) {
-            std::fprintf(stderr, "qnprint: %s %s is not an option it knows\n%s", argv[i - 1], argv[i], kUsage);
+            std::fprintf(stderr, "qnprint: %s is not an option\n%s", argv[i - 1], kUsage);
+            return false;
+        }
+        if (!taken) {
+            std::fprintf(stderr, "qnprint: %s does not take %s\n%s", argv[i - 1], argv[i], kUsage);
             return false;
         }
     }
@@ -195,6 +200,10 @@ void ShowDefaultDevmode(const std::u16string& name)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf("%s", kUsage);
+        return 0;
+    }
     CommandLine line;
     if (!ParseCommandLine(argc, argv, line))
         return 2;
