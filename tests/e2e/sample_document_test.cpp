@@ -81,6 +81,7 @@ TEST_F(SampleDocument, PrintsEveryOptionSetAsAWellFormedJobOfItsSheets)
         const JobLayout layout = ReadJobLayout(ReadJobFile(job.jobFile.string()));
         EXPECT_EQ(layout.fault, "");
         EXPECT_TRUE(layout.closed);
+        EXPECT_FALSE(layout.blocks.empty()) << "the page's image and hatch carry data blocks";
 
         for (const std::string& line : c.headerLines)
             EXPECT_TRUE(HasLine(layout.pjlLines, line)) << "the header lacks \"" << line << "\"";
