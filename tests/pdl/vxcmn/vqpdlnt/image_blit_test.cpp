@@ -77,6 +77,39 @@ TEST_F(Blits, EachSourceDepthBecomesInkRows)
     }
 }
 
+TEST_F(Blits, TheOneBitPlaneModeReadsTheSourcesColoursItself)
+{
+    DRIVER_DEVMODE dm = DevmodeWithDither(0);
+    dm.dmPrivate.env.f1Plane1Bit_Check = 1;
+    dm.dmPrivate.lpGraphicsMode = 2;
+    ASSERT_NE(OpenPage(dm), nullptr);
+    ASSERT_TRUE(IsOneBitPlaneMode(m_pdev));
+    // The device is one bit deep: GDI's translations lead there, and the writer reads the source's own colours.
+    struct Case {
+        const char* name;
+        SURFOBJ* source;
+        XLATEOBJ* xlate;
+        std::string image;
+    };
+    const Case cases[] = {
+        {"one bit in its palette's colours", Source(BMF_1BPP, 3, 1, {0x40, 0, 0, 0}, 4),
+         IndexedXlate({kRed, 0xFFFFFF}), "bri #4C4C4C #FFFFFF;\nmta 10 20;\nimm 1 3 1 1 1 <!" + Bytes({0xA0})},
+        {"eight bits through its palette", Source(BMF_8BPP, 3, 1, {0, 1, 2, 0}, 4),
+         IndexedXlate({0x000000, 0xFFFFFF, kRed}), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+        {"24 bits in blue-green-red order", Source(BMF_24BPP, 3, 1, {0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0, 0, 0},
+                                                   12),
+         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RECTL target = {10, 20, 13, 21};
+        POINTL from = {0, 0};
+        EXPECT_TRUE(PdlCopyBits(&m_surface, c.source, nullptr, c.xlate, &target, &from));
+        const std::string written = Take();
+        EXPECT_EQ(written.substr(written.find(c.image.substr(0, 4))), c.image + "!>;\n");
+    }
+}
+
 TEST_F(Blits, MirroredTargetsTurnTheRowsAndCutSourcesMoveTheTarget)
 {
     ASSERT_NE(OpenPage(DevmodeWithDither(0)), nullptr);
