@@ -1,6 +1,6 @@
 // vqtextout_test.cpp - text as VQPDL: the opaque box, the text colour and rops (also for page additions),
 // characters in a resident font ("txo") of one and two bytes, the glyph images of everything a resident font
-// cannot show, underline boxes, tab text captured for insert sheets, and the checks of the call.
+// cannot show, and underline boxes, and the checks of the call.
 #include "text_fixture.h"
 #include "host/inspect.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
@@ -149,26 +149,38 @@ TEST_F(Text, TheOpaqueBoxIsWrittenInItsBrushBeforeTheTextColour)
     struct Case {
         RECTL box;
         ULONG color;
-        const char* written;
+        const char* written;   // the box, then the white text's colour up to its brush
         BYTE drawKind;
     };
     const Case cases[] = {
-        {{10, 20, 110, 50}, 0x000000, "rop 2 #0D;\nbrs 0;\nsba 10 20 100 30;\n", 0},
-        {{10, 20, 110, 21}, 0x000000, "rop 2 #0D;\nbrs 0;\nsba 10 20 100;\n", 0},   // one row: no height
-        {{10, 20, 10, 50},  0x000000, "rop 2 #0D;\nbrs 0;\n", 1},                    // no area, no box
-        {{10, 20, 110, 50}, 0xFFFFFF, "rop 2 #0D;\nbrs 1;\nsba 10 20 100 30;\n", 1}, // white leaves it blank
+        {{10, 20, 110, 50}, 0x000000, "rop 2 #0D;\nbrs 0;\nsba 10 20 100 30;\nbri #FFFFFF #FFFFFF;\nbrs 1;\n", 0},
+        {{10, 20, 110, 21}, 0x000000, "rop 2 #0D;\nbrs 0;\nsba 10 20 100;\nbri #FFFFFF #FFFFFF;\nbrs 1;\n", 0},
+        // A box without area writes nothing, yet the call counts as drawing, as every box in black does.
+        {{10, 20, 10, 50},  0x000000, "rop 2 #0D;\nbrs 0;\nbri #FFFFFF #FFFFFF;\nbrs 1;\n", 0},
+        // White on white leaves the page blank; the text's brush is the box's already.
+        {{10, 20, 110, 50}, 0xFFFFFF, "rop 2 #0D;\nbrs 1;\nsba 10 20 100 30;\nbri #FFFFFF #FFFFFF;\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         PdlResetPageState(m_pdev);
+        PdlOutputBrushMode(m_pdev, TRANSPARENT);
+        PdlOutputRop3(m_pdev, 0xCC);
         PdlSetDrawKind(m_pdev, 1);
+        Take();
         TextRun run(FontAt(u"Arial", 50), u" ");
         RECTL box = c.box;
         ASSERT_TRUE(Draw(run, Solid(0xFFFFFF), &box, Solid(c.color)));
-        EXPECT_EQ(Take(), std::string(c.written) + "brm 1;\nbri #FFFFFF #FFFFFF;\nrop 3 #CC;\nbrs 1;\n" +
-                              kArialState + "txo #20 100 200;\n");
+        EXPECT_EQ(Take(), std::string(c.written) + kArialState + "txo #20 100 200;\n");
         EXPECT_EQ(PdlGetDrawKind(m_pdev), c.drawKind) << "white text adds no ink";
     }
+
+    m_pdev->ulScale = 5000;   // a cell of an N-up sheet
+    m_pdev->xOffset = 1000;
+    m_pdev->yOffset = 30;
+    TextRun run(FontAt(u"Arial", 50), u"");
+    RECTL box = {10, 20, 110, 50};
+    ASSERT_TRUE(Draw(run, Solid(0xFFFFFF), &box, Solid(0)));
+    EXPECT_NE(Take().find("sba 1005 40 50 15;\n"), std::string::npos) << "the box is placed in its cell";
 }
 
 TEST_F(Text, PageAdditionsAreDrawnInADitherThroughTheirOwnRopWhichTheRopWriterThenKnows)
@@ -183,12 +195,13 @@ TEST_F(Text, PageAdditionsAreDrawnInADitherThroughTheirOwnRopWhichTheRopWriterTh
         TextRun run(FontAt(u"Arial", 50), u" A");
         const std::string bytes = Drawn(run, Solid(0x808080));
         const std::string rop = mode == 2 ? "rop 3 #A8;\n" : "rop 3 #74;\n";
-        ASSERT_NE(bytes.find("brm 1;\nbri #00 #FFFFFF;\n"), std::string::npos) << bytes;
-        EXPECT_NE(bytes.find(rop + kArialState + "txo #20 100 200;\ntxo #41 150 200;\n"), std::string::npos)
-            << bytes;
+        EXPECT_EQ(bytes.find("brm 1;\nbri #00 #FFFFFF;\nbru "), 0u) << "black and white, then the dither: " << bytes;
+        const size_t ropAt = bytes.find("brs ");
+        ASSERT_NE(ropAt, std::string::npos) << bytes;
+        EXPECT_EQ(bytes.find(rop + kArialState + "txo #20 100 200;\ntxo #41 150 200;\n"),
+                  bytes.find(";\n", ropAt) + 2)
+            << "the rop right after the dither brush: " << bytes;
         EXPECT_EQ(bytes.find("rop 2"), std::string::npos) << "nothing else of the text colour: " << bytes;
-        EXPECT_NE(bytes.find("\n", bytes.find("bri #00 #FFFFFF;\n") + 17), bytes.find(rop) - 1)
-            << "a dither brush stands between the colours and the rop: " << bytes;
         EXPECT_EQ(PdlGetDrawKind(m_pdev), 0) << "the letter marks the page, the space alone would not";
         PdlEndPageAdditions(m_pdev);
 
@@ -210,25 +223,6 @@ TEST_F(Text, UnderlineAndStrikeOutAreBoxesInTheTextColourUpToTheEmptyOne)
     ASSERT_TRUE(Draw(run, nullptr, nullptr, nullptr, extra));
     EXPECT_EQ(Take(), std::string(kBlackText) + "sba 100 210 100 3;\nsba 100 180 100;\n")
         << "nothing after the all-zero box";
-}
-
-TEST_F(Text, CapturedTabTextIsWrittenAtFullScaleWithAClipBeyondThePage)
-{
-    ASSERT_NE(Open(), nullptr);
-    ASSERT_TRUE(Substitute({{u"Arial", u"Arial"}}));
-    m_pdev->ulScale = 5000;
-    m_pdev->xOffset = 1000;
-    Context()->bTabCapture = 1;
-    TextRun device(FontAt(u"Arial", 50), u"A");
-    EXPECT_EQ(Drawn(device), std::string(kBlackText) + kArialState + "txo #41 100 200;\n")
-        << "neither the size nor the place of the N-up cell";
-    TextRun image(FontAt(u"Courier New", 50), u"AB");
-    const std::string bytes = Drawn(image);
-    EXPECT_EQ(bytes.find("cpc 0 0 0 10000 10000;\ncps 0;\nmta "), 0u) << bytes;
-    EXPECT_EQ(CountOf(bytes, "cpc "), 1u) << "once a call";
-    const std::vector<WrittenImage> images = ImagesIn(bytes);
-    ASSERT_EQ(images.size(), 2u);
-    EXPECT_LT(images[0].x, 120) << "at the glyph's own place";
 }
 
 TEST_F(Text, ACallWithoutItsObjectsOrAfterAFailedOutputWritesNothing)
