@@ -4,6 +4,7 @@
 #include "customnt/vqddigfx/alloc_list.h"
 #include "customnt/vqddigfx/path_to_dc.h"
 #include "customnt/vqddigfx/trace.h"
+#include "pdl/vxcmn/vqpdlnt/image_writer.h"
 
 #include <cstring>
 
@@ -66,12 +67,10 @@ BOOL Failed(int line, const char* pszStep)
     return FALSE;
 }
 
-// Rows of set bits where the glyph has ink, (cx + 7) / 8 bytes each, top row first.
-BOOL WriteGlyphRows(PDEV* /*pdev*/, const BYTE* /*rows*/, LONG /*cx*/, LONG /*cy*/, LONG /*x*/, LONG /*y*/)
+// Rows of set bits where the glyph has ink, (cx + 7) / 8 bytes each, top row first, at their own size.
+BOOL WriteGlyphRows(PDEV* pdev, const BYTE* rows, LONG cx, LONG cy, LONG x, LONG y)
 {
-    // TODO: the rows go to the one-bit image writer, which comes with the image commands; until then a glyph
-    // no resident font shows is not printed.
-    return TRUE;
+    return PdlOutputImage1(pdev, rows, cx, cy, (cx + 7) / 8, x, y, cx, cy);
 }
 
 GLYPHDATA* GlyphData(FONTOBJ* pfo, HGLYPH hg, ULONG mode)

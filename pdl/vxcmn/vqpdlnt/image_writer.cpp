@@ -148,7 +148,7 @@ BOOL WriteImage(PDEV* pdev, Depth depth, const BYTE* pRows, LONG width, LONG hei
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    LockedBlock code(static_cast<SIZE_T>(rowBytes) + (rowBytes + kMaxRun - 1) / kMaxRun);
+    LockedBlock code(PackBitsBound(static_cast<DWORD>(rowBytes)));
     if (!code)
         return FALSE;
     unsigned long long packed = 0;

@@ -41,6 +41,13 @@ void PdlOutputScaledRectBlank(PDEV* pdev, const RECTL& rect);
 
 // PackBits, row by row: runs of 2 to 128 equal bytes as 1 - n and the byte, stretches of 1 to 128 other bytes
 // as n - 1 and the bytes. The size of a row's code, and the code itself written into pOut, which must hold
-// cb + (cb + 127) / 128 bytes; both answer the code's size.
+// PackBitsBound(cb) bytes; both answer the code's size.
 DWORD PackBitsSize(const BYTE* pRow, DWORD cb);
 DWORD PackBitsRow(const BYTE* pRow, DWORD cb, BYTE* pOut);
+
+// The most a row of cb bytes can take coded. A single byte before a pair costs two bytes and the pair two, so
+// the code may grow by a third: "a bb c dd ..." takes four bytes for every three.
+constexpr DWORD PackBitsBound(DWORD cb)
+{
+    return cb + cb / 2 + 2;
+}

@@ -108,7 +108,9 @@ private:
         return m_bits == 4 ? DefaultInk(4, index) : InkOfColor(GetDefaultPalette()[index]);
     }
 
-    // The ink of a 16, 24 or 32-bit pixel: translated, or read as the colour it is (16 bits as 5-5-5).
+    // The ink of a 16, 24 or 32-bit pixel: translated, or read as the colour it is (16 bits as 5-5-5). Without a
+    // translation the pixel is the device's own RGB value; in the one-bit plane mode it is the bitmap's, whose
+    // blue is the low byte (as the brush writer reads a pattern's pixels).
     BYTE Ink(ULONG value)
     {
         if (m_translate)
@@ -117,6 +119,8 @@ private:
             const ULONG red = (value >> 10) & 0x1F, green = (value >> 5) & 0x1F, blue = value & 0x1F;
             return static_cast<BYTE>(255 - (240 * red + 472 * green + 88 * blue) / 100);
         }
+        if (m_oneBitPlane)
+            return InkOfColor((value & 0x00FF00) | (value >> 16 & 0xFF) | (value & 0xFF) << 16);
         return InkOfColor(value);
     }
 

@@ -7,6 +7,7 @@
 #include "pdl/vxcmn/vqpdlnt/font_choice.h"
 #include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/glyph_image.h"
+#include "pdl/vxcmn/vqpdlnt/image_writer.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
@@ -17,8 +18,9 @@ namespace {
 
 constexpr ULONG kFullScale = 10000;
 constexpr ULONG kWhite = 0xFFFFFF;
-constexpr ULONG kNoSolidColor = 0xFFFFFFFF;
-constexpr BYTE kRopSourceCopy = 0xCC;
+constexpr LONG kRopSourceCopy = 0xCC;
+constexpr LONG kBrushModeTransparent = 1;   // what the brush writer keeps for "brm 1"
+constexpr LONG kBrushModeOpaque = 0;        // and for "brm 0"
 constexpr BYTE kRopAdditionsMode2 = 0xA8;   // page additions drawn in mode 2
 constexpr BYTE kRopAdditions = 0x74;        // page additions drawn in mode 1
 constexpr ULONG kAdditionsMode2 = 2;
@@ -37,8 +39,7 @@ struct TEXT_CALL {
     bool deviceFont;
     DEVICE_FONT_CHOICE font;
     bool additions;           // page additions: characters are drawn with a dither brush
-    bool whiteText;
-    bool clipSpecialWritten;  // tab capture: the clip is set once for the call's glyph images
+    bool clipUnbounded;       // tab capture: the clip is set once for the call's glyph images
 };
 
 // The characters of the string as far as it holds them: its own glyph count, ended early by a terminator.
@@ -55,39 +56,29 @@ ULONG CountCharacters(const STROBJ* pstro)
 // The text colour: the foreground brush's own colour (0 for a pattern), RGB in the one-bit plane mode.
 ULONG TextColor(PDEV* pdev, BRUSHOBJ* pboFore)
 {
-    if (pboFore == nullptr || pboFore->iSolidColor == kNoSolidColor)
-        return 0;
-    if (IsOneBitPlaneMode(pdev))
-        return BRUSHOBJ_ulGetBrushColor(pboFore) & 0x00FFFFFF;
-    return pboFore->iSolidColor;
+    return pboFore != nullptr ? PdlBrushColor(pdev, pboFore) : 0;
 }
 
-// A box (page pixels) written as "sba"; a box without area writes nothing.
-void WriteBox(PDEV* pdev, const RECTL& box)
+// The page has ink now, unless the box cannot put any there.
+void MarkDrawnUnlessBlank(PDEV* pdev, BRUSHOBJ* pbo)
 {
-    // TODO: this is the blank-rectangle writer of the image commands; it takes its place when they come.
-    if (box.left >= box.right || box.top >= box.bottom)
-        return;
-    if (box.bottom - box.top == 1)
-        PdlPrintf(pdev, "sba %d %d %d;\n", box.left, box.top, box.right - box.left);
-    else
-        PdlPrintf(pdev, "sba %d %d %d %d;\n", box.left, box.top, box.right - box.left, box.bottom - box.top);
+    if (!PdlLeavesPageBlank(pdev, pbo, nullptr))
+        PdlSetDrawKind(pdev, 0);
 }
 
-// The page has ink now, unless the call cannot put any there.
-void MarkDrawn(PDEV* pdev, BRUSHOBJ* /*pbo*/)
+// A box of the page's drawing as "sba", scaled to the N-up cell; a box without area writes nothing.
+void WriteBox(PDEV* pdev, const RECTL& rect)
 {
-    // TODO: the path writers' blank test (white brush, rops that leave the page as it is) decides this when
-    // it comes; until then every box counts as ink.
-    PdlSetDrawKind(pdev, 0);
+    const RECTL box = PdlScaleRect(pdev, rect);
+    PdlOutputRectBlank(pdev, box.left, box.top, box.right, box.bottom);
 }
 
 void OutputOpaqueBox(PDEV* pdev, const RECTL& rect, BRUSHOBJ* pboOpaque, MIX mix)
 {
     PdlOutputRop2(pdev, mix);
     PdlSelectBrush(pdev, pboOpaque);
-    WriteBox(pdev, PdlScaleRect(pdev, rect));
-    MarkDrawn(pdev, pboOpaque);
+    WriteBox(pdev, rect);
+    MarkDrawnUnlessBlank(pdev, pboOpaque);
 }
 
 // The colour and rop the characters are drawn with. Page additions (watermarks, tab texts) are drawn in a
@@ -101,13 +92,13 @@ void OutputTextColor(PDEV* pdev, BRUSHOBJ* pboFore, ULONG color, MIX mix)
         PdlOutputColorDither(pdev, color);
         const BYTE rop = pContext->dwAdditionsMode == kAdditionsMode2 ? kRopAdditionsMode2 : kRopAdditions;
         PdlPrintf(pdev, "rop 3 #%X;\n", rop);
-        // The rop writer's memory must hold what the printer now has, or a later rop 3 of the page is lost.
+        // Written past the rop writer, so its memory is told: a later rop 3 of the page must not be taken for
+        // one the printer already has.
         pContext->lRop3 = rop;
         return;
     }
     PdlOutputBrushColors(pdev, color, kWhite);
-    // TODO: "rop 3 #CC" (source copy) goes out here through the rop writer of the path commands when it comes.
-    (void)kRopSourceCopy;
+    PdlOutputRop3(pdev, kRopSourceCopy);
     if (IsOneBitPlaneMode(pdev)) {
         PdlSelectBrush(pdev, pboFore);
     } else {
@@ -117,13 +108,27 @@ void OutputTextColor(PDEV* pdev, BRUSHOBJ* pboFore, ULONG color, MIX mix)
     PdlOutputRop2(pdev, mix);
 }
 
-// The glyph origin on the page: the N-up placement's scale and offset, none while tab text is captured.
+// The glyph origin on the page: the N-up placement's scale and offset, none at full scale (and so none while
+// tab text is captured).
 POINTL PagePoint(const TEXT_CALL& call, const POINTL& at)
 {
-    if (call.capturing)
+    if (call.scale == kFullScale)
         return at;
     const RECTL point = PdlScaleRect(call.pdev, {at.x, at.y, at.x, at.y});
     return {point.left, point.top};
+}
+
+// A space of page additions, or a character in white under the source copy where the background does not
+// paint or is white too, puts no ink on the page.
+bool CharacterLeavesPageBlank(const TEXT_CALL& call, WORD code)
+{
+    if (call.additions)
+        return code == kSpace || code == kFullWidthSpace;
+    const JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
+    if (pContext->lRop3 != kRopSourceCopy || (pContext->dwBrushFore & kWhite) != kWhite)
+        return false;
+    return pContext->lBrushMode == kBrushModeTransparent ||
+           (pContext->lBrushMode == kBrushModeOpaque && (pContext->dwBrushBack & kWhite) == kWhite);
 }
 
 // Writes the character in the resident font; false when the font has no such character and it must go as an
@@ -152,20 +157,19 @@ bool OutputDeviceCharacter(const TEXT_CALL& call, WCHAR wc, const POINTL& at)
         PdlPrintf(call.pdev, "txo #%x %d %d;\n", wc, at.x, at.y);
         code = wc;
     }
-    // Spaces of page additions and white text leave the page as it was.
-    const bool blank = call.additions ? code == kSpace || code == kFullWidthSpace : call.whiteText;
-    if (!blank)
+    if (!CharacterLeavesPageBlank(call, code))
         PdlSetDrawKind(call.pdev, 0);
     return true;
 }
 
 void OutputGlyphImage(TEXT_CALL& call, HGLYPH hg, const POINTL& at)
 {
-    if (call.capturing && !call.clipSpecialWritten) {
-        // Captured tab text is played on another sheet later: it carries its own state and a clip of its own.
+    if (call.capturing && !call.clipUnbounded) {
+        // Captured tab text is played on another sheet later, in the tab beside the page: it carries its own
+        // state and a clip that reaches past the page.
         PdlResetPageState(call.pdev);
-        // TODO: the clip goes to its special value (-1) here through the clip writer of the path commands.
-        call.clipSpecialWritten = true;
+        PdlOutputClip(call.pdev, kClipUnbounded, nullptr);
+        call.clipUnbounded = true;
     }
     PdlOutputGlyphImage(call.pdev, call.pfo, hg, at, call.scale);
 }
@@ -214,8 +218,8 @@ void OutputExtraBoxes(PDEV* pdev, const RECTL* prclExtra, BRUSHOBJ* pboFore)
         const RECTL& r = prclExtra[i];
         if (r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0)
             return;
-        WriteBox(pdev, PdlScaleRect(pdev, r));
-        MarkDrawn(pdev, pboFore);
+        WriteBox(pdev, r);
+        MarkDrawnUnlessBlank(pdev, pboFore);
     }
 }
 
@@ -240,8 +244,11 @@ BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* 
 
     PdlBeginDrawing(pdev, kObjectText);
     BlankTestText(pdev, pboFore, prclOpaque, pboOpaque);
-    if (pco != nullptr)
-        PdlOutputClip(pdev, pco, nullptr);
+    // Text the printer cannot clip would show where the application hid it: the call fails instead.
+    if (pco != nullptr && !PdlOutputClip(pdev, pco, nullptr)) {
+        PdlBeginDrawing(pdev, kObjectNone);
+        return FALSE;
+    }
     if (prclOpaque != nullptr)
         OutputOpaqueBox(pdev, *prclOpaque, pboOpaque, mix);
     const ULONG color = TextColor(pdev, pboFore);
@@ -255,7 +262,6 @@ BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* 
     call.capturing = PdlIsCapturingTabText(pdev) != FALSE;
     call.scale = call.capturing ? kFullScale : pdev->ulScale;
     call.additions = PdlGetContext(pdev)->bPageAdditions != 0;
-    call.whiteText = (color & kWhite) == kWhite;
     call.deviceFont = ChooseDeviceFont(pdev, pstro, pfo, &call.font) != FALSE;
     if (call.deviceFont)
         PdlSelectDeviceFont(pdev, call.font);

@@ -6,18 +6,66 @@
 #include "customnt/vqddigfx/job_fixture.h"
 #include "engine/font_object.h"
 #include "engine/string_object.h"
+#include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/vqtextout.h"
 #include "platform/engine/font_requests.h"
 #include "writer_fixture.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 // What GDI draws text with: the pen's colour, whatever the DC's raster operation.
 constexpr MIX kTextMix = R2_COPYPEN | R2_COPYPEN << 8;
 
-// The colour and rop of black text on a page that has not drawn yet.
-constexpr char kBlackText[] = "brm 1;\nbri #00 #FFFFFF;\nbrs 0;\nrop 2 #0D;\n";
+// The colour and rops of black text on a page that has not drawn yet.
+constexpr char kBlackText[] = "brm 1;\nbri #00 #FFFFFF;\nrop 3 #CC;\nbrs 0;\nrop 2 #0D;\n";
+
+// One image the writer wrote: its place, its size and its rows (unpacked), from "mta" to "!>;".
+struct WrittenImage {
+    LONG x = 0, y = 0, width = 0, height = 0;
+    std::vector<BYTE> rows;   // (width + 7) / 8 bytes a row
+
+    // The pixels set, for comparing pictures of one glyph.
+    size_t Ink() const
+    {
+        size_t n = 0;
+        for (BYTE b : rows)
+            n += static_cast<size_t>(__builtin_popcount(b));
+        return n;
+    }
+};
+
+// The one-bit images at their own size ("imt 1", "imm 1") in the bytes, in order.
+inline std::vector<WrittenImage> ImagesIn(const std::string& bytes)
+{
+    std::vector<WrittenImage> images;
+    for (size_t at = bytes.find("mta "); at != std::string::npos; at = bytes.find("mta ", at + 1)) {
+        WrittenImage image;
+        char kind[4] = {};
+        long cbRow = 0, cbData = 0;
+        int used = 0;
+        if (std::sscanf(bytes.c_str() + at, "mta %ld %ld;\n%3s 1 %ld %ld %ld %ld <!%n", &image.x, &image.y, kind,
+                        &image.width, &image.height, &cbRow, &cbData, &used) != 7 || used == 0)
+            continue;
+        const std::string data = bytes.substr(at + used, static_cast<size_t>(cbData));
+        if (std::string(kind) == "imm") {
+            image.rows.assign(data.begin(), data.end());
+        } else {   // PackBits, row after row
+            for (size_t i = 0; i < data.size();) {
+                const auto control = static_cast<signed char>(data[i++]);
+                if (control >= 0) {
+                    image.rows.insert(image.rows.end(), data.begin() + i, data.begin() + i + control + 1);
+                    i += static_cast<size_t>(control) + 1;
+                } else {
+                    image.rows.insert(image.rows.end(), static_cast<size_t>(1 - control), data[i++]);
+                }
+            }
+        }
+        images.push_back(image);
+    }
+    return images;
+}
 
 // A font at the printer's 600 dpi: the face, its em in pixels, the baseline's angle in tenths of a degree, a
 // width stretch, GDI's simulations.
@@ -60,9 +108,12 @@ private:
 
 class TextTest : public WriterTest {
 protected:
-    // The job's font substitution list (TrueType face, device font), as the interface module sends it.
+    // The job's font substitution list (TrueType face, device font), as the interface module sends it. The
+    // escape takes a job's first list only: a list the test sent before is dropped first (its block stays
+    // with the PDEV's other blocks).
     bool Substitute(std::initializer_list<std::pair<std::u16string, std::u16string>> names)
     {
+        m_pdev->devmode.dmPrivate.fontSubstitutionList = nullptr;
         std::vector<BYTE> nodes = FontNodes(names);
         return EngineEscape(&m_surface, ESC_SET_FONT_SUBST, static_cast<ULONG>(nodes.size()), nodes.data(), 0,
                             nullptr) == 1;
