@@ -48,6 +48,17 @@ size_t ImagesOnSheet(const JobLayout& layout, int sheet)
            layout.CountOnSheet(sheet, "bmm");
 }
 
+// What the sheet's text became: characters of the printer's fonts, or one-bit glyph images.
+size_t TextOnSheet(const JobLayout& layout, int sheet)
+{
+    size_t count = layout.CountOnSheet(sheet, "txo");
+    for (const JobCommand& command : layout.commands)
+        if (command.sheet == sheet && command.text.size() > 6 && command.text.compare(3, 3, " 1 ") == 0 &&
+            (command.word == "imt" || command.word == "imm" || command.word == "bmt" || command.word == "bmm"))
+            ++count;
+    return count;
+}
+
 TEST_F(SampleDocument, PrintsEveryOptionSetAsAWellFormedJobOfItsSheets)
 {
     const Case cases[] = {
@@ -106,6 +117,7 @@ TEST_F(SampleDocument, PrintsEveryOptionSetAsAWellFormedJobOfItsSheets)
             EXPECT_GE(layout.CountOnSheet(sheet, "phf"), pagesHere) << "filled shapes";
             EXPECT_GE(layout.CountOnSheet(sheet, "phs"), pagesHere) << "stroked lines and outlines";
             EXPECT_GE(ImagesOnSheet(layout, sheet), pagesHere) << "the page's image";
+            EXPECT_GE(TextOnSheet(layout, sheet), 100 * pagesHere) << "the page's text, a few hundred characters";
         }
         EXPECT_EQ(layout.commands.back().word, "prn") << "nothing is drawn after the last sheet is ejected";
     }

@@ -18,7 +18,8 @@ TEST(JobLayout, ReadsTheHeaderTheCommandsOfEachSheetAndTheBlocks)
     const JobLayout layout = ReadJobLayout(job);
     EXPECT_EQ(layout.fault, "");
     EXPECT_TRUE(layout.closed);
-    EXPECT_EQ(layout.pjlLines, (std::vector<std::string>{"@PJL", "@PJL SET COPIES = 2", "@PJL ENTER LANGUAGE = VQPDL"}));
+    EXPECT_EQ(layout.pjlLines,
+              (std::vector<std::string>{"@PJL", "@PJL SET COPIES = 2", "@PJL ENTER LANGUAGE = VQPDL"}));
     EXPECT_EQ(layout.sheets, 2);
     ASSERT_EQ(layout.blocks.size(), 2u);
     EXPECT_EQ(layout.blocks[0].length, 4) << "the last argument of an image";
