@@ -6,15 +6,14 @@
 #include "tools/sample/sample_job.h"
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-using SampleDocument = PrinterWorldTest;
-
 struct Case {
-    const char* what;
+    const char* name;                       // names the test
     SampleJobOptions options;
     int pages;
     int sheets;
@@ -59,68 +58,77 @@ size_t TextOnSheet(const JobLayout& layout, int sheet)
     return count;
 }
 
-TEST_F(SampleDocument, PrintsEveryOptionSetAsAWellFormedJobOfItsSheets)
+const Case kCases[] = {
+    {"PrinterDefaults", {}, 3, 3,
+     {"@PJL SET COPIES = 1", "@PJL SET PAPER = A4", "@PJL SET ORIENTATION = PORTRAIT", "@PJL SET DUPLEX = OFF"},
+     "ini 600 1 S", "pps A4", 'P', "ppd N"},
+    {"A3LandscapeThreeCopiesTwoSidedLongEdge",
+     {DMPAPER_A3, DMORIENT_LANDSCAPE, 3, DMDUP_VERTICAL, 1}, 3, 3,
+     {"@PJL SET COPIES = 3", "@PJL SET PAPER = A3", "@PJL SET ORIENTATION = LANDSCAPE", "@PJL SET DUPLEX = ON",
+      "@PJL SET BINDING = LONGEDGE"},
+     "ini 600 3 S", "pps A3", 'L', "ppd L"},
+    // Two portrait pages side by side make a landscape sheet.
+    {"B5TwoCopiesTwoSidedShortEdgeTwoPagesASheet",
+     {DMPAPER_B5, 0, 2, DMDUP_HORIZONTAL, 2}, 5, 3,
+     {"@PJL SET COPIES = 2", "@PJL SET PAPER = B5", "@PJL SET ORIENTATION = LANDSCAPE", "@PJL SET DUPLEX = ON",
+      "@PJL SET BINDING = SHORTEDGE"},
+     "ini 600 2 S", "pps B5", 'L', "ppd S"},
+    {"LetterFourPagesASheetLastSheetNotFull", {DMPAPER_LETTER, 0, 0, 0, 4}, 5, 2,
+     {"@PJL SET PAPER = LETTER", "@PJL SET ORIENTATION = PORTRAIT"}, "ini 600 1 S", "pps LT", 'P', "ppd N"},
+    {"NinePagesASheet", {0, 0, 0, 0, 9}, 10, 2, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P', "ppd N"},
+    {"SixteenPagesASheet", {0, 0, 0, 0, 16}, 5, 1, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P',
+     "ppd N"},
+};
+
+void PrintTo(const Case& c, std::ostream* out)
 {
-    const Case cases[] = {
-        {"the printer's defaults", {}, 3, 3,
-         {"@PJL SET COPIES = 1", "@PJL SET PAPER = A4", "@PJL SET ORIENTATION = PORTRAIT", "@PJL SET DUPLEX = OFF"},
-         "ini 600 1 S", "pps A4", 'P', "ppd N"},
-        {"A3 landscape, three copies, two-sided along the long edge",
-         {DMPAPER_A3, DMORIENT_LANDSCAPE, 3, DMDUP_VERTICAL, 1}, 3, 3,
-         {"@PJL SET COPIES = 3", "@PJL SET PAPER = A3", "@PJL SET ORIENTATION = LANDSCAPE", "@PJL SET DUPLEX = ON",
-          "@PJL SET BINDING = LONGEDGE"},
-         "ini 600 3 S", "pps A3", 'L', "ppd L"},
-        // Two portrait pages side by side make a landscape sheet.
-        {"B5, two copies, two-sided along the short edge, two pages a sheet",
-         {DMPAPER_B5, 0, 2, DMDUP_HORIZONTAL, 2}, 5, 3,
-         {"@PJL SET COPIES = 2", "@PJL SET PAPER = B5", "@PJL SET ORIENTATION = LANDSCAPE", "@PJL SET DUPLEX = ON",
-          "@PJL SET BINDING = SHORTEDGE"},
-         "ini 600 2 S", "pps B5", 'L', "ppd S"},
-        {"Letter, four pages a sheet, the last sheet not full", {DMPAPER_LETTER, 0, 0, 0, 4}, 5, 2,
-         {"@PJL SET PAPER = LETTER", "@PJL SET ORIENTATION = PORTRAIT"}, "ini 600 1 S", "pps LT", 'P', "ppd N"},
-        {"nine pages a sheet", {0, 0, 0, 0, 9}, 10, 2, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P', "ppd N"},
-        {"sixteen pages a sheet", {0, 0, 0, 0, 16}, 5, 1, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P',
-         "ppd N"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::vector<BYTE> devmode = SampleJobDevmode(kPrinterName, c.options);
-        ASSERT_FALSE(devmode.empty()) << GetLastError();
-        const SampleJob job = PrintSampleDocument(kPrinterName, devmode, c.pages);
-        ASSERT_TRUE(job.printed) << job.failure;
-        EXPECT_TRUE(job.drawn) << job.failure;
-        const JobLayout layout = ReadJobLayout(ReadJobFile(job.jobFile.string()));
-        EXPECT_EQ(layout.fault, "");
-        EXPECT_TRUE(layout.closed);
-        EXPECT_FALSE(layout.blocks.empty()) << "the page's image and hatch carry data blocks";
-
-        for (const std::string& line : c.headerLines)
-            EXPECT_TRUE(HasLine(layout.pjlLines, line)) << "the header lacks \"" << line << "\"";
-        ASSERT_FALSE(layout.commands.empty());
-        EXPECT_EQ(layout.commands.front().text, c.ini);
-
-        ASSERT_EQ(layout.sheets, c.sheets);
-        const int pagesPerSheet = c.options.pagesPerSheet;
-        for (int sheet = 0; sheet < layout.sheets; ++sheet) {
-            SCOPED_TRACE("sheet " + std::to_string(sheet + 1));
-            EXPECT_EQ(layout.CountOnSheet(sheet, "pps"), 1u) << "one page setup a sheet";
-            EXPECT_EQ(layout.CountOnSheet(sheet, "prn"), 1u);
-            const JobCommand* paper = FirstOnSheet(layout, sheet, "pps");
-            const JobCommand* duplex = FirstOnSheet(layout, sheet, "ppd");
-            ASSERT_NE(paper, nullptr);
-            ASSERT_NE(duplex, nullptr);
-            EXPECT_EQ(paper->text.rfind(c.paperSetup, 0), 0u) << paper->text;
-            EXPECT_EQ(paper->text.back(), c.orientation) << paper->text;
-            EXPECT_EQ(duplex->text, c.duplexSetup);
-            // Every page on the sheet draws its shapes and its image.
-            const size_t pagesHere = static_cast<size_t>(std::min(pagesPerSheet, c.pages - sheet * pagesPerSheet));
-            EXPECT_GE(layout.CountOnSheet(sheet, "phf"), pagesHere) << "filled shapes";
-            EXPECT_GE(layout.CountOnSheet(sheet, "phs"), pagesHere) << "stroked lines and outlines";
-            EXPECT_GE(ImagesOnSheet(layout, sheet), pagesHere) << "the page's image";
-            EXPECT_GE(TextOnSheet(layout, sheet), 100 * pagesHere) << "the page's text, a few hundred characters";
-        }
-        EXPECT_EQ(layout.commands.back().word, "prn") << "nothing is drawn after the last sheet is ejected";
-    }
+    *out << c.name;
 }
+
+class SampleDocument : public PrinterWorldTest, public testing::WithParamInterface<Case> {};
+
+TEST_P(SampleDocument, PrintsAWellFormedJobOfItsSheetsWithTheOptionsInItsHeader)
+{
+    const Case& c = GetParam();
+    const std::vector<BYTE> devmode = SampleJobDevmode(kPrinterName, c.options);
+    ASSERT_FALSE(devmode.empty()) << GetLastError();
+    const SampleJob job = PrintSampleDocument(kPrinterName, devmode, c.pages);
+    ASSERT_TRUE(job.printed) << job.failure;
+    EXPECT_TRUE(job.drawn) << job.failure;
+    const JobLayout layout = ReadJobLayout(ReadJobFile(job.jobFile.string()));
+    EXPECT_EQ(layout.fault, "");
+    EXPECT_TRUE(layout.closed);
+    EXPECT_FALSE(layout.blocks.empty()) << "the page's image and hatch carry data blocks";
+
+    for (const std::string& line : c.headerLines)
+        EXPECT_TRUE(HasLine(layout.pjlLines, line)) << "the header lacks \"" << line << "\"";
+    ASSERT_FALSE(layout.commands.empty());
+    EXPECT_EQ(layout.commands.front().text, c.ini);
+
+    ASSERT_EQ(layout.sheets, c.sheets);
+    const int pagesPerSheet = c.options.pagesPerSheet;
+    for (int sheet = 0; sheet < layout.sheets; ++sheet) {
+        SCOPED_TRACE("sheet " + std::to_string(sheet + 1));
+        EXPECT_EQ(layout.CountOnSheet(sheet, "pps"), 1u) << "one page setup a sheet";
+        EXPECT_EQ(layout.CountOnSheet(sheet, "prn"), 1u);
+        const JobCommand* paper = FirstOnSheet(layout, sheet, "pps");
+        const JobCommand* duplex = FirstOnSheet(layout, sheet, "ppd");
+        ASSERT_NE(paper, nullptr);
+        ASSERT_NE(duplex, nullptr);
+        EXPECT_EQ(paper->text.rfind(c.paperSetup, 0), 0u) << paper->text;
+        EXPECT_EQ(paper->text.back(), c.orientation) << paper->text;
+        EXPECT_EQ(duplex->text, c.duplexSetup);
+        // Every page on the sheet draws its shapes and its image.
+        const size_t pagesHere = static_cast<size_t>(std::min(pagesPerSheet, c.pages - sheet * pagesPerSheet));
+        EXPECT_GE(layout.CountOnSheet(sheet, "phf"), pagesHere) << "filled shapes";
+        EXPECT_GE(layout.CountOnSheet(sheet, "phs"), pagesHere) << "stroked lines and outlines";
+        EXPECT_GE(ImagesOnSheet(layout, sheet), pagesHere) << "the page's image";
+        EXPECT_GE(TextOnSheet(layout, sheet), 100 * pagesHere) << "the page's text, a few hundred characters";
+    }
+    EXPECT_EQ(layout.commands.back().word, "prn") << "nothing is drawn after the last sheet is ejected";
+}
+
+INSTANTIATE_TEST_SUITE_P(OptionSets, SampleDocument, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 } // namespace
