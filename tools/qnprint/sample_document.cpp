@@ -26,8 +26,13 @@ void ShowJob(const JobLayout& layout)
     for (const JobCommand& command : layout.commands)
         ++counts[command.word];
     std::printf("  commands:");
-    for (const auto& [word, count] : counts)
-        std::printf(" %s %zu", word.c_str(), count);
+    int column = 0;
+    for (const auto& [word, count] : counts) {
+        if (column > 0 && column % 10 == 0)
+            std::printf("\n           ");
+        ++column;
+        std::printf(" %s %-5zu", word.c_str(), count);
+    }
     long long blockBytes = 0;
     for (const JobBlock& block : layout.blocks)
         blockBytes += block.length;
