@@ -618,6 +618,7 @@ PLATFORM_API HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
 // regions and clipping
 PLATFORM_API HRGN WINAPI CreateRectRgn(int x1, int y1, int x2, int y2);
 PLATFORM_API HRGN WINAPI CreateRectRgnIndirect(const RECT* lprect);
+PLATFORM_API HRGN WINAPI CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode);
 PLATFORM_API int  WINAPI CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode);
 PLATFORM_API int  WINAPI SelectClipRgn(HDC hdc, HRGN hrgn);
 PLATFORM_API int  WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);

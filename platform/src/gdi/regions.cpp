@@ -1,5 +1,7 @@
 // regions.cpp - rectangle regions, their combination, and the clip regions of device contexts.
 #include "gdi/regions.h"
+#include "engine/flatten.h"
+#include "engine/polygon_fill.h"
 #include "engine/regions.h"
 
 #include <algorithm>
@@ -84,6 +86,33 @@ HRGN WINAPI CreateRectRgnIndirect(const RECT* lprect)
         return nullptr;
     }
     return CreateRectRgn(lprect->left, lprect->top, lprect->right, lprect->bottom);
+}
+
+HRGN WINAPI CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode)
+{
+    if (pptl == nullptr || cPoint < 0 || (iMode != ALTERNATE && iMode != WINDING)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    // The pixels the closed polygon would fill by the mode; fewer than three corners enclose none.
+    platform::engine::Figure figure;
+    figure.closed = true;
+    LONG left = 0, top = 0, right = 0, bottom = 0;
+    for (int i = 0; i < cPoint; ++i) {
+        figure.points.push_back({pptl[i].x * 16, pptl[i].y * 16});
+        left = i == 0 ? pptl[i].x : std::min(left, pptl[i].x);
+        top = i == 0 ? pptl[i].y : std::min(top, pptl[i].y);
+        right = i == 0 ? pptl[i].x : std::max(right, pptl[i].x);
+        bottom = i == 0 ? pptl[i].y : std::max(bottom, pptl[i].y);
+    }
+    std::vector<RECTL> rows;
+    if (cPoint >= 3) {
+        const auto rule = iMode == WINDING ? platform::engine::FillRule::Winding
+                                           : platform::engine::FillRule::Alternate;
+        platform::engine::FillFigures({figure}, rule, {{left, top, right, bottom}},
+                                      [&](LONG y, LONG l, LONG r) { rows.push_back({l, y, r, y + 1}); });
+    }
+    return platform::AddRegion(platform::engine::NormaliseRegion(rows));
 }
 
 int WINAPI CombineRgn(HRGN hrgnDst, HRGN hrgnSrc1, HRGN hrgnSrc2, int iMode)

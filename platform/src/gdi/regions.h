@@ -1,5 +1,5 @@
 #pragma once
-// regions.h - region objects (CreateRectRgn, CreateRectRgnIndirect, CombineRgn) and the clip region of a device
+// regions.h - region objects (CreateRectRgn, CreateRectRgnIndirect, CreatePolygonRgn, CombineRgn) and the clip region of a device
 // context (SelectClipRgn, IntersectClipRect, ExcludeClipRect, GetClipBox, and SelectClipPath's region).
 
 #include <vector>

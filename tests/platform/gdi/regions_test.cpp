@@ -85,3 +85,32 @@ TEST_F(Regions, SelectingARegionClipsAndAnswersItsComplexity)
     PatBlt(canvas.dc(), 0, 0, 4, 2, BLACKNESS);
     EXPECT_EQ(canvas.Picture(), (std::vector<std::string>{".##.", "...."}));
 }
+
+TEST_F(Regions, APolygonRegionHoldsThePixelsItsFillWould)
+{
+    // A square with a square hole traced the same way round: winding keeps the hole filled, alternate not.
+    const POINT ring[] = {{0, 0}, {6, 0}, {6, 6}, {0, 6}, {0, 0}, {2, 2}, {4, 2}, {4, 4}, {2, 4}, {2, 2}};
+    const POINT triangle[] = {{0, 0}, {6, 0}, {0, 6}};
+    struct Case { const char* name; const POINT* points; int count; int mode; std::vector<std::string> expected; };
+    const Case cases[] = {
+        {"alternate", ring, 10, ALTERNATE, {"######", "######", "##..##", "##..##", "######", "######"}},
+        {"winding", ring, 10, WINDING, {"######", "######", "######", "######", "######", "######"}},
+        {"a triangle", triangle, 3, ALTERNATE, {"######", "#####.", "####..", "###...", "##....", "#....."}},
+        {"two points enclose nothing", triangle, 2, ALTERNATE, {"......", "......", "......", "......", "......",
+                                                                 "......"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HRGN region = CreatePolygonRgn(c.points, c.count, c.mode);
+        ASSERT_NE(region, nullptr);
+        Canvas canvas(6, 6);
+        SelectClipRgn(canvas.dc(), region);
+        PatBlt(canvas.dc(), 0, 0, 6, 6, BLACKNESS);
+        EXPECT_EQ(canvas.Picture(), c.expected);
+        DeleteObject(region);
+    }
+    SetLastError(0);
+    EXPECT_EQ(CreatePolygonRgn(triangle, 3, 3), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(CreatePolygonRgn(nullptr, 3, ALTERNATE), nullptr);
+}
