@@ -409,6 +409,10 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 #define CLIP_DEFAULT_PRECIS   0
 #define CLIP_CHARACTER_PRECIS 1
 
+#define DEFAULT_QUALITY 0
+#define DRAFT_QUALITY   1
+#define PROOF_QUALITY   2
+
 // ---- drawing: objects, attributes, lines, shapes, paths, bitmaps and blits ------------------------------------
 #define CLR_INVALID 0xFFFFFFFF
 #define GDI_ERROR   (0xFFFFFFFFL)

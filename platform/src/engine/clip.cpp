@@ -5,7 +5,10 @@
 #include "engine/registry.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <map>
+#include <mutex>
 
 namespace platform::engine {
 namespace {
@@ -22,7 +25,42 @@ ULONG NextUniq()
     return ++counter;
 }
 
+// One identity per distinct region. The table is bounded: when full it starts afresh, and a region met again
+// then gets a new identity, which costs a driver no more than one more download.
+ULONG UniqOfRegion(const std::vector<RECTL>& region)
+{
+    using Key = std::vector<std::array<LONG, 4>>;
+    static auto* known = new std::map<Key, ULONG>();
+    static std::mutex guard;
+    Key key;
+    key.reserve(region.size());
+    for (const RECTL& r : region)
+        key.push_back({r.left, r.top, r.right, r.bottom});
+    const std::lock_guard<std::mutex> lock(guard);
+    if (const auto it = known->find(key); it != known->end())
+        return it->second;
+    constexpr size_t kMaxRegions = 4096;
+    if (known->size() >= kMaxRegions)
+        known->clear();
+    const ULONG uniq = NextUniq();
+    known->emplace(std::move(key), uniq);
+    return uniq;
+}
+
 } // namespace
+
+std::unique_ptr<ClipObject> ClipObject::OfRegion(const std::vector<RECTL>& region, const RECTL& bounds)
+{
+    std::unique_ptr<ClipObject> clip(new ClipObject());
+    clip->m_rects = NormaliseRegion(region);
+    const size_t n = clip->m_rects.size();
+    clip->m_co.rclBounds = bounds;
+    clip->m_co.iDComplexity = DC_COMPLEX;
+    clip->m_co.iFComplexity = n <= 1 ? FC_RECT : (n <= 4 ? FC_RECT4 : FC_COMPLEX);
+    clip->Register();
+    clip->m_co.iUniq = UniqOfRegion(clip->m_rects);
+    return clip;
+}
 
 std::unique_ptr<ClipObject> ClipObject::Trivial(const RECTL& bounds)
 {

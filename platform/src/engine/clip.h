@@ -17,6 +17,11 @@ public:
     // DC_COMPLEX for more.
     static std::unique_ptr<ClipObject> FromRectangles(const std::vector<RECTL>& rects);
 
+    // A drawing that meets more than one rectangle of a region, as GDI hands it over: DC_COMPLEX, rclBounds the
+    // part of the region the drawing meets, the whole region enumerated, and an iUniq that is the same for
+    // every clip object of an equal region, so that a driver may keep the region it was sent.
+    static std::unique_ptr<ClipObject> OfRegion(const std::vector<RECTL>& region, const RECTL& bounds);
+
     ~ClipObject();
     ClipObject(const ClipObject&) = delete;
     ClipObject& operator=(const ClipObject&) = delete;

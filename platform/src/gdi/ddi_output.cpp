@@ -388,7 +388,9 @@ std::unique_ptr<engine::ClipObject> MakeClip(const std::vector<RECTL>& visible, 
     if (parts.size() == 1 && first.left == bounds.left && first.top == bounds.top && first.right == bounds.right &&
         first.bottom == bounds.bottom)
         return engine::ClipObject::Trivial(bounds);
-    return engine::ClipObject::FromRectangles(parts);
+    if (parts.size() == 1)
+        return engine::ClipObject::FromRectangles(parts);
+    return engine::ClipObject::OfRegion(visible, engine::RegionBounds(parts));
 }
 
 std::unique_ptr<engine::BrushObject> Realize(const LogicalBrush& brush, const DrawAttributes& a,

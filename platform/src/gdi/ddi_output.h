@@ -65,8 +65,9 @@ RECTL Shifted(const RECTL& r, const POINTL& by);
 // extent, moved to the surface's origin, within the surface.
 std::vector<RECTL> VisibleRects(const DrawAttributes& a, const DrawTarget& t);
 
-// The clip object of a drawing whose pixels lie within bounds: DC_TRIVIAL when all of bounds is visible, the
-// visible part of bounds otherwise; null when none of it is visible (and the driver is not called at all).
+// The clip object of a drawing whose pixels lie within bounds: DC_TRIVIAL when all of bounds is visible, DC_RECT
+// when one rectangle of it is, else DC_COMPLEX over the whole visible region with the bounds of what the
+// drawing meets; null when none of it is visible (and the driver is not called at all).
 std::unique_ptr<engine::ClipObject> MakeClip(const std::vector<RECTL>& visible, const RECTL& bounds);
 
 // The brush realized for the target: a solid colour as the surface's value for it, or a pattern (a hatch in

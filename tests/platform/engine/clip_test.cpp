@@ -133,3 +133,23 @@ TEST(ClipObject, GivesItsRegionAsAPathOfClosedRectanglesTheDriverDeletes)
     PATHDATA after;
     EXPECT_FALSE(PATHOBJ_bEnum(ppo, &after));   // gone
 }
+
+TEST(ClipObject, AComplexClipIsTheWholeRegionNamedAlikeForEqualRegions)
+{
+    const std::vector<RECTL> region = {{0, 0, 10, 10}, {20, 0, 30, 10}, {0, 20, 30, 30}};
+    const RECTL drawing = {5, 5, 25, 8};   // meets the first two only
+    auto first = platform::engine::ClipObject::OfRegion(region, drawing);
+    auto again = platform::engine::ClipObject::OfRegion(region, {0, 20, 30, 30});
+    auto other = platform::engine::ClipObject::OfRegion({{0, 0, 10, 10}, {20, 0, 31, 10}}, drawing);
+    EXPECT_EQ(first->get()->iDComplexity, DC_COMPLEX);
+    EXPECT_EQ(first->get()->iMode, TC_RECTANGLES);
+    EXPECT_EQ(first->get()->rclBounds, drawing);
+    EXPECT_NE(first->get()->iUniq, 0u);
+    EXPECT_EQ(again->get()->iUniq, first->get()->iUniq) << "the same region for another drawing";
+    EXPECT_NE(other->get()->iUniq, first->get()->iUniq);
+    CLIPOBJ_cEnumStart(first->get(), TRUE, CT_RECTANGLES, CD_ANY, 0);
+    EXPECT_EQ(EnumerateAll(first->get(), 8), region) << "all of the region, not only what the drawing meets";
+    CLIPOBJ_cEnumStart(first->get(), FALSE, CT_RECTANGLES, CD_ANY, 0);
+    EXPECT_EQ(EnumerateAll(first->get(), 8), (std::vector<RECTL>{{5, 5, 10, 8}, {20, 5, 25, 8}}));
+}
+

@@ -190,6 +190,8 @@ TEST_F(Text, PageAdditionsAreDrawnInADitherThroughTheirOwnRopWhichTheRopWriterTh
     for (BYTE mode : {1, 2}) {
         SCOPED_TRACE(testing::Message() << "drawing mode " << int{mode});
         PdlResetPageState(m_pdev);
+        PdlOutputRop3(m_pdev, 0xCC);   // the page's text so far
+        Take();
         PdlSetDrawKind(m_pdev, 1);
         PdlBeginPageAdditions(m_pdev, mode);
         TextRun run(FontAt(u"Arial", 50), u" A");
