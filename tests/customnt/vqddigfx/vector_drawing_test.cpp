@@ -124,6 +124,50 @@ TEST_F(VectorDrawing, ClipRegionsAreSentOnceAndSelectedAsTheyChange)
                     "cpb 4 0 0 3 3;\ncsr 0 0 3;\ncsr 0 1 2;\ncsr 0 1 1;\ncpe;\ncps 4;\nsba 0 0 10 10;\n");
 }
 
+TEST_F(VectorDrawing, WhatTheWriterRemembersMovesWithAResetDeviceContext)
+{
+    InstallWithSilentInterface();
+    DRIVER_DEVMODE dm = Devmode();
+    HDC hdc = OpenDc(&dm.dmPublic);
+    ASSERT_NE(hdc, nullptr);
+    DOCINFOW di = {sizeof di, u"Drawing", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocW(hdc, &di), 0);
+    // Each page: a rectangle list, a clip path and a pattern brush, all kept in blocks of the PDEV.
+    const auto draw = [&](LONG shift) {
+        HRGN region = CreateRectRgn(0, 0, 100 + shift, 100);
+        HRGN second = CreateRectRgn(200, 0, 300, 100);
+        CombineRgn(region, region, second, RGN_OR);
+        SelectClipRgn(hdc, region);
+        PatBlt(hdc, 0, 0, 400, 50, BLACKNESS);
+        SelectClipRgn(hdc, nullptr);
+        WORD mode = CLIP_SAVE;
+        ExtEscape(hdc, CLIP_TO_PATH, sizeof mode, reinterpret_cast<LPCSTR>(&mode), 0, nullptr);
+        MoveToEx(hdc, 10, 10, nullptr);
+        LineTo(hdc, 50 + shift, 10);
+        mode = CLIP_RESTORE;
+        ExtEscape(hdc, CLIP_TO_PATH, sizeof mode, reinterpret_cast<LPCSTR>(&mode), 0, nullptr);
+        HBRUSH hatch = CreateHatchBrush(HS_CROSS, RGB(0, 0, 0));
+        HGDIOBJ old = SelectObject(hdc, hatch);
+        PatBlt(hdc, 0, 0, 20, 20, PATCOPY);
+        SelectObject(hdc, old);
+        DeleteObject(hatch);
+        DeleteObject(second);
+        DeleteObject(region);
+    };
+    ASSERT_GT(StartPage(hdc), 0);
+    draw(0);
+    ASSERT_GT(EndPage(hdc), 0);
+    ASSERT_NE(ResetDCW(hdc, &dm.dmPublic), nullptr);
+    ASSERT_GT(StartPage(hdc), 0);
+    draw(10);   // a longer list and another path, written into the blocks that came over
+    ASSERT_GT(EndPage(hdc), 0);
+    ASSERT_GT(EndDoc(hdc), 0);
+    const std::string job = JobBytes();
+    EXPECT_EQ(CountOf(job, "cpb 4 "), 2u) << job;
+    EXPECT_EQ(CountOf(job, "phb 3;\n"), 2u) << job;
+    EXPECT_EQ(CountOf(job, "prn;\n"), 2u) << job;
+}
+
 TEST_F(VectorDrawing, ImagesOfEachKindBecomeImageCommands)
 {
     std::vector<std::string> calls;
