@@ -44,14 +44,6 @@ protected:
     }
 };
 
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string bytes;
-    for (int v : values)
-        bytes.push_back(static_cast<char>(v));
-    return bytes;
-}
-
 TEST_F(VectorDrawing, PathsReachThePrinterAsPathsWithTheirCurves)
 {
     std::vector<std::string> calls;
@@ -191,10 +183,10 @@ TEST_F(VectorDrawing, ImagesOfEachKindBecomeImageCommands)
         DeleteDC(memory);
     }, &calls);
     EXPECT_EQ(calls, (std::vector<std::string>{"DrvCopyBits", "DrvStretchBlt", "DrvStretchBlt", "DrvCopyBits"}));
-    EXPECT_EQ(page, "brs -1;\nrop 3 #CC;\nbrm 0;\nmta 10 10;\nimm 8 1 2 1 2 <!" + Bytes({255, 179}) + "!>;\n"
-                    "mta 10 10;\nbmm 8 1 2 4 4 1 2 <!" + Bytes({255, 179}) + "!>;\n"
-                    "mta 10 12;\nimm 8 1 2 1 2 <!" + Bytes({179, 255}) + "!>;\n"
-                    "bri #00 #FFFFFF;\nmta 30 40;\nimm 1 12 1 2 2 <!" + Bytes({0x38, 0x00}) + "!>;\n");
+    EXPECT_EQ(page, "brs -1;\nrop 3 #CC;\nbrm 0;\nmta 10 10;\nimm 8 1 2 1 2 <!" + ByteText({255, 179}) + "!>;\n"
+                    "mta 10 10;\nbmm 8 1 2 4 4 1 2 <!" + ByteText({255, 179}) + "!>;\n"
+                    "mta 10 12;\nimm 8 1 2 1 2 <!" + ByteText({179, 255}) + "!>;\n"
+                    "bri #00 #FFFFFF;\nmta 30 40;\nimm 1 12 1 2 2 <!" + ByteText({0x38, 0x00}) + "!>;\n");
 }
 
 TEST_F(VectorDrawing, AGrayPhotoIsHalftonedByThePageMatrix)
@@ -211,7 +203,7 @@ TEST_F(VectorDrawing, AGrayPhotoIsHalftonedByThePageMatrix)
     // the image holds the matrix twice. Two-byte rows do not shrink: raw.
     const std::string head = "brs -1;\nrop 3 #CC;\nbrm 0;\nbri #00 #FFFFFF;\nmta 0 0;\nimm 1 16 16 2 32 <!";
     ASSERT_EQ(page.substr(0, head.size()), head) << page;
-    EXPECT_EQ(page.substr(head.size(), 6), Bytes({0x3C, 0x3C, 0x3C, 0x3C, 0xC3, 0xC3}));
+    EXPECT_EQ(page.substr(head.size(), 6), ByteText({0x3C, 0x3C, 0x3C, 0x3C, 0xC3, 0xC3}));
 }
 
 } // namespace
