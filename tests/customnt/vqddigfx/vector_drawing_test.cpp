@@ -189,6 +189,43 @@ TEST_F(VectorDrawing, ImagesOfEachKindBecomeImageCommands)
                     "bri #00 #FFFFFF;\nmta 30 40;\nimm 1 12 1 2 2 <!" + ByteText({0x38, 0x00}) + "!>;\n");
 }
 
+TEST_F(VectorDrawing, DibsOfEveryDepthPrintTheirColours)
+{
+    // One row of two pixels, black then red, in each depth a DIB can have; the palettes hold black and red.
+    struct Case {
+        WORD bits;
+        std::vector<BYTE> row;
+        std::string image;
+    };
+    const std::string eightBit = "mta 0 0;\nimm 8 2 1 2 2 <!" + ByteText({255, 179}) + "!>;\n";
+    const Case cases[] = {
+        {1, {0x40, 0, 0, 0}, "bri #00 #4C4C4C;\nmta 0 0;\nimm 1 2 1 1 1 <!" + ByteText({0x80}) + "!>;\n"},
+        {4, {0x01, 0, 0, 0}, eightBit},
+        {8, {0, 1, 0, 0}, eightBit},
+        {16, {0x00, 0x00, 0x00, 0x7C}, eightBit},
+        {24, {0, 0, 0, 0, 0, 0xFF, 0, 0}, eightBit},
+        {32, {0, 0, 0, 0, 0, 0, 0xFF, 0}, eightBit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bits << " bits a pixel");
+        std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + 16 * sizeof(RGBQUAD), 0);
+        auto* bmi = reinterpret_cast<BITMAPINFO*>(info.data());
+        const DWORD colours = c.bits <= 8 ? 2 : 0;   // a table of two, where the depth has one
+        bmi->bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 1, 1, c.bits, BI_RGB, 0, 0, 0, colours, 0};
+        bmi->bmiColors[1] = {0, 0, 0xFF, 0};   // red
+        std::vector<std::string> calls;
+        const std::string page = DrawPage(Devmode(), [&](HDC hdc) {
+            StretchDIBits(hdc, 0, 0, 2, 1, 0, 0, 2, 1, c.row.data(), bmi, DIB_RGB_COLORS, SRCCOPY);
+        }, &calls);
+        EXPECT_EQ(calls, std::vector<std::string>{"DrvCopyBits"});
+        EXPECT_EQ(page, "brs -1;\nrop 3 #CC;\nbrm 0;\n" + c.image);
+        for (const auto& file : host::JobFiles(u"QN-804C"))
+            std::filesystem::remove(file);
+        DeleteDC(m_hdc);
+        m_hdc = nullptr;
+    }
+}
+
 TEST_F(VectorDrawing, AGrayPhotoIsHalftonedByThePageMatrix)
 {
     std::vector<BYTE> bits(16 * 16, 0);   // an 8-bit DIB of gray 127 (ink 128): half the matrix's cells
