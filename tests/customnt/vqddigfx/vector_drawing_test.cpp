@@ -104,6 +104,14 @@ TEST_F(VectorDrawing, ClipRegionsAreSentOnceAndSelectedAsTheyChange)
         SelectClipRgn(hdc, corner);
         PatBlt(hdc, 0, 0, 10, 10, BLACKNESS);
         SelectClipRgn(hdc, nullptr);
+        PatBlt(hdc, 0, 0, 10, 10, BLACKNESS);
+        // The same triangle as a path made the clip: an equal region, which the printer still holds.
+        BeginPath(hdc);
+        Polygon(hdc, triangle, 3);
+        EndPath(hdc);
+        SelectClipPath(hdc, RGN_COPY);
+        PatBlt(hdc, 0, 0, 10, 10, BLACKNESS);
+        SelectClipRgn(hdc, nullptr);
         DeleteObject(corner);
         DeleteObject(second);
         DeleteObject(region);
@@ -113,7 +121,8 @@ TEST_F(VectorDrawing, ClipRegionsAreSentOnceAndSelectedAsTheyChange)
                     "cpc 1 10 10 100 100;\ncps 1;\nsba 0 0 400 400;\n"
                     "cps 4;\nsba 60 60 400 100;\n"
                     "cps 0;\nsba 20 20 10 10;\n"
-                    "cpb 4 0 0 3 3;\ncsr 0 0 3;\ncsr 0 1 2;\ncsr 0 1 1;\ncpe;\ncps 4;\nsba 0 0 10 10;\n");
+                    "cpb 4 0 0 3 3;\ncsr 0 0 3;\ncsr 0 1 2;\ncsr 0 1 1;\ncpe;\ncps 4;\nsba 0 0 10 10;\n"
+                    "cps 0;\nsba 0 0 10 10;\ncps 4;\nsba 0 0 10 10;\n");
 }
 
 TEST_F(VectorDrawing, WhatTheWriterRemembersMovesWithAResetDeviceContext)
