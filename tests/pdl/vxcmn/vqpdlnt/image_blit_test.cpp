@@ -115,7 +115,8 @@ TEST_F(Blits, MirroredTargetsTurnTheRowsAndCutSourcesMoveTheTarget)
         std::string image;
     };
     const Case cases[] = {
-        {"as it is", eight, {0, 0, 3, 2}, {10, 20, 13, 22}, "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
+        {"as it is", eight, {0, 0, 3, 2}, {10, 20, 13, 22},
+         "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
         {"turned left to right", eight, {0, 0, 3, 2}, {13, 20, 10, 22},
          "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({252, 253, 254, 249, 250, 251})},
         {"turned upside down", eight, {0, 2, 3, 0}, {10, 20, 13, 22},
