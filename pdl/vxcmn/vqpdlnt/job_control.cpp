@@ -264,6 +264,17 @@ void CopyJobContext(PDEV* pOld, PDEV* pNew)
     pNewContext->pFaxCapture = MoveBuffer(pOld, pNew, pOldContext->pFaxCapture);
     pOldContext->pPaperlessBuffer = nullptr;
     pOldContext->pFaxCapture = nullptr;
+    // What the writer remembers of the printer lives in blocks of the old PDEV's list too, which go with it:
+    // they move, or the new context would point into freed memory once the old PDEV is disabled.
+    pNewContext->pPathCache = MoveBuffer(pOld, pNew, pOldContext->pPathCache);
+    pNewContext->pClipList = reinterpret_cast<RECTL*>(
+        MoveBuffer(pOld, pNew, reinterpret_cast<BYTE*>(pOldContext->pClipList)));
+    pOldContext->pPathCache = nullptr;
+    pOldContext->pClipList = nullptr;
+    for (UINT i = 0; i < kPatternSlotCount; ++i) {
+        pNewContext->pPatternSlots[i] = MoveBuffer(pOld, pNew, pOldContext->pPatternSlots[i]);
+        pOldContext->pPatternSlots[i] = nullptr;
+    }
     PdlGetContext(pNew);   // the offset field describes the new PDEV
 
     if (pOldContext->bDocumentOpen == 0)

@@ -261,7 +261,7 @@ bool ReadDibHeader(const BITMAPINFO* pbmi, UINT usage, DibLayout& layout)
     const uint64_t colors = bits <= 8 ? (h.biClrUsed != 0 ? h.biClrUsed : (1u << bits)) : 0;
     const uint64_t stride = DibStride(static_cast<uint64_t>(h.biWidth), bits);
     const uint64_t rows = static_cast<uint64_t>(h.biHeight < 0 ? -static_cast<int64_t>(h.biHeight) : h.biHeight);
-    if (colors > (1u << bits) || stride * rows > kMaxDibBytes)
+    if ((bits <= 8 && colors > (1u << bits)) || stride * rows > kMaxDibBytes)
         return Fail(ERROR_INVALID_PARAMETER);
     layout = DibLayout();
     layout.header = h;

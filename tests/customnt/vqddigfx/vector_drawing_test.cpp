@@ -44,14 +44,6 @@ protected:
     }
 };
 
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string bytes;
-    for (int v : values)
-        bytes.push_back(static_cast<char>(v));
-    return bytes;
-}
-
 TEST_F(VectorDrawing, PathsReachThePrinterAsPathsWithTheirCurves)
 {
     std::vector<std::string> calls;
@@ -112,6 +104,14 @@ TEST_F(VectorDrawing, ClipRegionsAreSentOnceAndSelectedAsTheyChange)
         SelectClipRgn(hdc, corner);
         PatBlt(hdc, 0, 0, 10, 10, BLACKNESS);
         SelectClipRgn(hdc, nullptr);
+        PatBlt(hdc, 0, 0, 10, 10, BLACKNESS);
+        // The same triangle as a path made the clip: an equal region, which the printer still holds.
+        BeginPath(hdc);
+        Polygon(hdc, triangle, 3);
+        EndPath(hdc);
+        SelectClipPath(hdc, RGN_COPY);
+        PatBlt(hdc, 0, 0, 10, 10, BLACKNESS);
+        SelectClipRgn(hdc, nullptr);
         DeleteObject(corner);
         DeleteObject(second);
         DeleteObject(region);
@@ -121,7 +121,52 @@ TEST_F(VectorDrawing, ClipRegionsAreSentOnceAndSelectedAsTheyChange)
                     "cpc 1 10 10 100 100;\ncps 1;\nsba 0 0 400 400;\n"
                     "cps 4;\nsba 60 60 400 100;\n"
                     "cps 0;\nsba 20 20 10 10;\n"
-                    "cpb 4 0 0 3 3;\ncsr 0 0 3;\ncsr 0 1 2;\ncsr 0 1 1;\ncpe;\ncps 4;\nsba 0 0 10 10;\n");
+                    "cpb 4 0 0 3 3;\ncsr 0 0 3;\ncsr 0 1 2;\ncsr 0 1 1;\ncpe;\ncps 4;\nsba 0 0 10 10;\n"
+                    "cps 0;\nsba 0 0 10 10;\ncps 4;\nsba 0 0 10 10;\n");
+}
+
+TEST_F(VectorDrawing, WhatTheWriterRemembersMovesWithAResetDeviceContext)
+{
+    InstallWithSilentInterface();
+    DRIVER_DEVMODE dm = Devmode();
+    HDC hdc = OpenDc(&dm.dmPublic);
+    ASSERT_NE(hdc, nullptr);
+    DOCINFOW di = {sizeof di, u"Drawing", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocW(hdc, &di), 0);
+    // Each page: a rectangle list, a clip path and a pattern brush, all kept in blocks of the PDEV.
+    const auto draw = [&](LONG shift) {
+        HRGN region = CreateRectRgn(0, 0, 100 + shift, 100);
+        HRGN second = CreateRectRgn(200, 0, 300, 100);
+        CombineRgn(region, region, second, RGN_OR);
+        SelectClipRgn(hdc, region);
+        PatBlt(hdc, 0, 0, 400, 50, BLACKNESS);
+        SelectClipRgn(hdc, nullptr);
+        WORD mode = CLIP_SAVE;
+        ExtEscape(hdc, CLIP_TO_PATH, sizeof mode, reinterpret_cast<LPCSTR>(&mode), 0, nullptr);
+        MoveToEx(hdc, 10, 10, nullptr);
+        LineTo(hdc, 50 + shift, 10);
+        mode = CLIP_RESTORE;
+        ExtEscape(hdc, CLIP_TO_PATH, sizeof mode, reinterpret_cast<LPCSTR>(&mode), 0, nullptr);
+        HBRUSH hatch = CreateHatchBrush(HS_CROSS, RGB(0, 0, 0));
+        HGDIOBJ old = SelectObject(hdc, hatch);
+        PatBlt(hdc, 0, 0, 20, 20, PATCOPY);
+        SelectObject(hdc, old);
+        DeleteObject(hatch);
+        DeleteObject(second);
+        DeleteObject(region);
+    };
+    ASSERT_GT(StartPage(hdc), 0);
+    draw(0);
+    ASSERT_GT(EndPage(hdc), 0);
+    ASSERT_NE(ResetDCW(hdc, &dm.dmPublic), nullptr);
+    ASSERT_GT(StartPage(hdc), 0);
+    draw(10);   // a longer list and another path, written into the blocks that came over
+    ASSERT_GT(EndPage(hdc), 0);
+    ASSERT_GT(EndDoc(hdc), 0);
+    const std::string job = JobBytes();
+    EXPECT_EQ(CountOf(job, "cpb 4 "), 2u) << job;
+    EXPECT_EQ(CountOf(job, "phb 3;\n"), 2u) << job;
+    EXPECT_EQ(CountOf(job, "prn;\n"), 2u) << job;
 }
 
 TEST_F(VectorDrawing, ImagesOfEachKindBecomeImageCommands)
@@ -147,10 +192,47 @@ TEST_F(VectorDrawing, ImagesOfEachKindBecomeImageCommands)
         DeleteDC(memory);
     }, &calls);
     EXPECT_EQ(calls, (std::vector<std::string>{"DrvCopyBits", "DrvStretchBlt", "DrvStretchBlt", "DrvCopyBits"}));
-    EXPECT_EQ(page, "brs -1;\nrop 3 #CC;\nbrm 0;\nmta 10 10;\nimm 8 1 2 1 2 <!" + Bytes({255, 179}) + "!>;\n"
-                    "mta 10 10;\nbmm 8 1 2 4 4 1 2 <!" + Bytes({255, 179}) + "!>;\n"
-                    "mta 10 12;\nimm 8 1 2 1 2 <!" + Bytes({179, 255}) + "!>;\n"
-                    "bri #00 #FFFFFF;\nmta 30 40;\nimm 1 12 1 2 2 <!" + Bytes({0x38, 0x00}) + "!>;\n");
+    EXPECT_EQ(page, "brs -1;\nrop 3 #CC;\nbrm 0;\nmta 10 10;\nimm 8 1 2 1 2 <!" + ByteText({255, 179}) + "!>;\n"
+                    "mta 10 10;\nbmm 8 1 2 4 4 1 2 <!" + ByteText({255, 179}) + "!>;\n"
+                    "mta 10 12;\nimm 8 1 2 1 2 <!" + ByteText({179, 255}) + "!>;\n"
+                    "bri #00 #FFFFFF;\nmta 30 40;\nimm 1 12 1 2 2 <!" + ByteText({0x38, 0x00}) + "!>;\n");
+}
+
+TEST_F(VectorDrawing, DibsOfEveryDepthPrintTheirColours)
+{
+    // One row of two pixels, black then red, in each depth a DIB can have; the palettes hold black and red.
+    struct Case {
+        WORD bits;
+        std::vector<BYTE> row;
+        std::string image;
+    };
+    const std::string eightBit = "mta 0 0;\nimm 8 2 1 2 2 <!" + ByteText({255, 179}) + "!>;\n";
+    const Case cases[] = {
+        {1, {0x40, 0, 0, 0}, "bri #00 #4C4C4C;\nmta 0 0;\nimm 1 2 1 1 1 <!" + ByteText({0x80}) + "!>;\n"},
+        {4, {0x01, 0, 0, 0}, eightBit},
+        {8, {0, 1, 0, 0}, eightBit},
+        {16, {0x00, 0x00, 0x00, 0x7C}, eightBit},
+        {24, {0, 0, 0, 0, 0, 0xFF, 0, 0}, eightBit},
+        {32, {0, 0, 0, 0, 0, 0, 0xFF, 0}, eightBit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bits << " bits a pixel");
+        std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + 16 * sizeof(RGBQUAD), 0);
+        auto* bmi = reinterpret_cast<BITMAPINFO*>(info.data());
+        const DWORD colours = c.bits <= 8 ? 2 : 0;   // a table of two, where the depth has one
+        bmi->bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 1, 1, c.bits, BI_RGB, 0, 0, 0, colours, 0};
+        bmi->bmiColors[1] = {0, 0, 0xFF, 0};   // red
+        std::vector<std::string> calls;
+        const std::string page = DrawPage(Devmode(), [&](HDC hdc) {
+            StretchDIBits(hdc, 0, 0, 2, 1, 0, 0, 2, 1, c.row.data(), bmi, DIB_RGB_COLORS, SRCCOPY);
+        }, &calls);
+        EXPECT_EQ(calls, std::vector<std::string>{"DrvCopyBits"});
+        EXPECT_EQ(page, "brs -1;\nrop 3 #CC;\nbrm 0;\n" + c.image);
+        for (const auto& file : host::JobFiles(u"QN-804C"))
+            std::filesystem::remove(file);
+        DeleteDC(m_hdc);
+        m_hdc = nullptr;
+    }
 }
 
 TEST_F(VectorDrawing, AGrayPhotoIsHalftonedByThePageMatrix)
@@ -167,7 +249,7 @@ TEST_F(VectorDrawing, AGrayPhotoIsHalftonedByThePageMatrix)
     // the image holds the matrix twice. Two-byte rows do not shrink: raw.
     const std::string head = "brs -1;\nrop 3 #CC;\nbrm 0;\nbri #00 #FFFFFF;\nmta 0 0;\nimm 1 16 16 2 32 <!";
     ASSERT_EQ(page.substr(0, head.size()), head) << page;
-    EXPECT_EQ(page.substr(head.size(), 6), Bytes({0x3C, 0x3C, 0x3C, 0x3C, 0xC3, 0xC3}));
+    EXPECT_EQ(page.substr(head.size(), 6), ByteText({0x3C, 0x3C, 0x3C, 0x3C, 0xC3, 0xC3}));
 }
 
 } // namespace

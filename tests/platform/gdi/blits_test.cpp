@@ -135,6 +135,20 @@ TEST_F(Blits, DibsDrawTheirRowsFromTheirOwnOrigin)
     EXPECT_EQ(SetDIBitsToDevice(canvas.dc(), 0, 0, 2, 3, 0, 0, 0, 3, nullptr, info, DIB_RGB_COLORS), 0);
 }
 
+TEST_F(Blits, ThirtyTwoBitDibsHaveNoColourTable)
+{
+    // One row of two pixels in blue-green-red-unused order: red, blue.
+    struct {
+        BITMAPINFOHEADER header;
+        BYTE bits[8];
+    } dib = {{sizeof(BITMAPINFOHEADER), 2, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {0, 0, 255, 0, 255, 0, 0, 0}};
+    Canvas canvas(2, 1);
+    EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 2, 1, 0, 0, 2, 1, dib.bits,
+                            reinterpret_cast<const BITMAPINFO*>(&dib.header), DIB_RGB_COLORS, SRCCOPY),
+              1);
+    EXPECT_EQ(canvas.Picture(kColours), (std::vector<std::string>{"rb"}));
+}
+
 TEST_F(Blits, HugeRectanglesCostNoMoreThanTheBitmap)
 {
     Canvas source(2, 2);

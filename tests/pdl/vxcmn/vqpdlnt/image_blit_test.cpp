@@ -13,14 +13,6 @@ namespace {
 
 using Blits = ImageWriterTest;
 
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string bytes;
-    for (int v : values)
-        bytes.push_back(static_cast<char>(v));
-    return bytes;
-}
-
 constexpr ULONG kRed = 0x0000FF;   // red in the low byte: gray 76, ink 179
 
 // The commands of a source copy to (10, 20), before the image's own.
@@ -43,28 +35,28 @@ TEST_F(Blits, EachSourceDepthBecomesInkRows)
     // Three pixels: black, white, red (or what the format makes of them).
     const Case cases[] = {
         {"one bit: a set bit where the source has 0", Source(BMF_1BPP, 3, 1, {0x40, 0, 0, 0}, 4),
-         IndexedXlate({0x000000, 0xFFFFFF}), "bri #00 #FFFFFF;\nmta 10 20;\nimm 1 3 1 1 1 <!" + Bytes({0xA0})},
+         IndexedXlate({0x000000, 0xFFFFFF}), "bri #00 #FFFFFF;\nmta 10 20;\nimm 1 3 1 1 1 <!" + ByteText({0xA0})},
         {"four bits through the palette", Source(BMF_4BPP, 3, 1, {0x01, 0x20, 0, 0}, 4), IndexedXlate(sixteen),
-         "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"eight bits through the palette", Source(BMF_8BPP, 3, 1, {0, 1, 2, 0}, 4), IndexedXlate(palette),
-         "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"eight bits without a translation: inverted", Source(BMF_8BPP, 3, 1, {0, 1, 2, 0}, 4), nullptr,
-         "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 254, 253})},
+         "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 254, 253})},
         {"16 bits through 5-5-5 fields", Source(BMF_16BPP, 3, 1, {0, 0, 0xFF, 0x7F, 0x00, 0x7C, 0, 0}, 8),
-         DirectXlate(PAL_BITFIELDS), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         DirectXlate(PAL_BITFIELDS), "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         // Each field weighed as it is, eight times its gray weight: white is gray 248.
         {"16 bits without a translation: the fields weighed", Source(BMF_16BPP, 3, 1, {0, 0, 0xFF, 0x7F, 0x00, 0x7C,
                                                                                        0, 0}, 8),
-         nullptr, "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 7, 181})},
+         nullptr, "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 7, 181})},
         {"24 bits in blue-green-red order", Source(BMF_24BPP, 3, 1, {0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0, 0, 0},
                                                    12),
-         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"32 bits in blue-green-red order", Source(BMF_32BPP, 3, 1, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0},
                                                    12),
-         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"32 bits that are the device's own values", Source(BMF_32BPP, 3, 1, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0xFF,
                                                                               0, 0, 0}, 12),
-         nullptr, "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         nullptr, "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,12 +85,12 @@ TEST_F(Blits, TheOneBitPlaneModeReadsTheSourcesColoursItself)
     };
     const Case cases[] = {
         {"one bit in its palette's colours", Source(BMF_1BPP, 3, 1, {0x40, 0, 0, 0}, 4),
-         IndexedXlate({kRed, 0xFFFFFF}), "bri #4C4C4C #FFFFFF;\nmta 10 20;\nimm 1 3 1 1 1 <!" + Bytes({0xA0})},
+         IndexedXlate({kRed, 0xFFFFFF}), "bri #4C4C4C #FFFFFF;\nmta 10 20;\nimm 1 3 1 1 1 <!" + ByteText({0xA0})},
         {"eight bits through its palette", Source(BMF_8BPP, 3, 1, {0, 1, 2, 0}, 4),
-         IndexedXlate({0x000000, 0xFFFFFF, kRed}), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         IndexedXlate({0x000000, 0xFFFFFF, kRed}), "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"24 bits in blue-green-red order", Source(BMF_24BPP, 3, 1, {0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0, 0, 0},
                                                    12),
-         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + Bytes({255, 0, 179})},
+         DirectXlate(PAL_BGR), "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,23 +115,23 @@ TEST_F(Blits, MirroredTargetsTurnTheRowsAndCutSourcesMoveTheTarget)
         std::string image;
     };
     const Case cases[] = {
-        {"as it is", eight, {0, 0, 3, 2}, {10, 20, 13, 22}, "mta 10 20;\nimm 8 3 2 3 6 <!" + Bytes({254, 253, 252, 251, 250, 249})},
+        {"as it is", eight, {0, 0, 3, 2}, {10, 20, 13, 22}, "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
         {"turned left to right", eight, {0, 0, 3, 2}, {13, 20, 10, 22},
-         "mta 10 20;\nimm 8 3 2 3 6 <!" + Bytes({252, 253, 254, 249, 250, 251})},
+         "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({252, 253, 254, 249, 250, 251})},
         {"turned upside down", eight, {0, 2, 3, 0}, {10, 20, 13, 22},
-         "mta 10 20;\nimm 8 3 2 3 6 <!" + Bytes({251, 250, 249, 254, 253, 252})},
+         "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({251, 250, 249, 254, 253, 252})},
         {"both ways", eight, {3, 0, 0, 2}, {10, 22, 13, 20},
-         "mta 10 20;\nimm 8 3 2 3 6 <!" + Bytes({249, 250, 251, 252, 253, 254})},
+         "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({249, 250, 251, 252, 253, 254})},
         {"one bit turned: the bits past the width stay clear", one, {0, 0, 10, 2}, {20, 20, 10, 22},
-         "mta 10 20;\nimm 1 10 2 2 4 <!" + Bytes({0xC3, 0xC0, 0x3C, 0x00})},
+         "mta 10 20;\nimm 1 10 2 2 4 <!" + ByteText({0xC3, 0xC0, 0x3C, 0x00})},
         {"one bit from its third pixel", one, {2, 0, 10, 2}, {10, 20, 18, 22},
-         "mta 10 20;\nimm 1 8 2 1 2 <!" + Bytes({0xC3, 0x3C})},
+         "mta 10 20;\nimm 1 8 2 1 2 <!" + ByteText({0xC3, 0x3C})},
         {"cut where it leaves the bitmap on the left", eight, {-1, 0, 3, 2}, {10, 20, 14, 22},
-         "mta 11 20;\nimm 8 3 2 3 6 <!" + Bytes({254, 253, 252, 251, 250, 249})},
+         "mta 11 20;\nimm 8 3 2 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
         {"cut below, mirrored: the target loses its top", eight, {0, 0, 3, 3}, {10, 23, 13, 20},
-         "mta 10 21;\nimm 8 3 2 3 6 <!" + Bytes({251, 250, 249, 254, 253, 252})},
+         "mta 10 21;\nimm 8 3 2 3 6 <!" + ByteText({251, 250, 249, 254, 253, 252})},
         {"stretched", eight, {0, 0, 3, 2}, {10, 20, 16, 24},
-         "mta 10 20;\nbmm 8 3 2 6 4 3 6 <!" + Bytes({254, 253, 252, 251, 250, 249})},
+         "mta 10 20;\nbmm 8 3 2 6 4 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -216,14 +208,14 @@ TEST_F(Blits, MaskedCopiesTakeThreePassesAndMaskedPatternsDrawTheMask)
     POINTL origin = {0, 0};
     EXPECT_TRUE(PdlBitBlt(&m_surface, source, mask, nullptr, nullptr, &target, &origin, &origin, nullptr, nullptr,
                           0xCCAA));
-    const std::string xorImage = "mta 10 20;\nimm 8 2 1 2 2 <!" + Bytes({255, 0}) + "!>;\n";
+    const std::string xorImage = "mta 10 20;\nimm 8 2 1 2 2 <!" + ByteText({255, 0}) + "!>;\n";
     EXPECT_EQ(Take(), "brs -1;\nrop 3 #66;\nbrm 0;\n" + xorImage +
-                          "rop 3 #CC;\nbrm 1;\nbri #00 #FFFFFF;\nmta 10 20;\nimm 1 2 1 1 1 <!" + Bytes({0x40}) +
+                          "rop 3 #CC;\nbrm 1;\nbri #00 #FFFFFF;\nmta 10 20;\nimm 1 2 1 1 1 <!" + ByteText({0x40}) +
                           "!>;\nrop 3 #66;\nbrm 0;\n" + xorImage);
     // A pattern where the mask is 0, the page left alone where it is 1: the mask drawn with the pattern.
     EXPECT_TRUE(PdlBitBlt(&m_surface, nullptr, mask, nullptr, nullptr, &target, nullptr, &origin, Solid(0), nullptr,
                           0xF0AA));
-    EXPECT_EQ(Take(), "brs 0;\nrop 3 #FC;\nbrm 1;\nmta 10 20;\nimm 1 2 1 1 1 <!" + Bytes({0x40}) + "!>;\n");
+    EXPECT_EQ(Take(), "brs 0;\nrop 3 #FC;\nbrm 1;\nmta 10 20;\nimm 1 2 1 1 1 <!" + ByteText({0x40}) + "!>;\n");
     // The same rop in both halves needs no mask.
     EXPECT_TRUE(PdlBitBlt(&m_surface, source, mask, nullptr, nullptr, &target, &origin, &origin, nullptr, nullptr,
                           0xCCCC));
@@ -276,7 +268,7 @@ TEST_F(Blits, AtAReducedScaleTheImageMovesAndShrinksAndKeepsAPixel)
     RECTL target = {10, 20, 11, 21};
     POINTL from = {0, 0};
     EXPECT_TRUE(PdlCopyBits(&m_surface, dot, nullptr, nullptr, &target, &from));
-    EXPECT_EQ(Take(), kCopyState + "mta 105 210;\nimm 8 1 1 1 1 <!" + Bytes({255}) + "!>;\n");
+    EXPECT_EQ(Take(), kCopyState + "mta 105 210;\nimm 8 1 1 1 1 <!" + ByteText({255}) + "!>;\n");
 }
 
 TEST_F(Blits, EightBitInkIsToneMapped)
@@ -288,7 +280,7 @@ TEST_F(Blits, EightBitInkIsToneMapped)
     RECTL target = {0, 0, 2, 1};
     POINTL from = {0, 0};
     EXPECT_TRUE(PdlCopyBits(&m_surface, gray, nullptr, nullptr, &target, &from));
-    EXPECT_EQ(Take(), kCopyState + "mta 0 0;\nimm 8 2 1 2 2 <!" + Bytes({255 - 102, 0}) + "!>;\n");
+    EXPECT_EQ(Take(), kCopyState + "mta 0 0;\nimm 8 2 1 2 2 <!" + ByteText({255 - 102, 0}) + "!>;\n");
 }
 
 } // namespace

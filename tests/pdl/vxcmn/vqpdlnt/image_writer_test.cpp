@@ -4,6 +4,7 @@
 #include "image_fixture.h"
 #include "pdl/vxcmn/vqpdlnt/image_writer.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
+#include "support/job_text.h"
 
 #include <string>
 #include <vector>
@@ -11,14 +12,6 @@
 namespace {
 
 using Images = ImageWriterTest;
-
-std::string Bytes(std::initializer_list<int> values)
-{
-    std::string bytes;
-    for (int v : values)
-        bytes.push_back(static_cast<char>(v));
-    return bytes;
-}
 
 std::string Packed(const std::vector<BYTE>& row)
 {
@@ -40,14 +33,14 @@ TEST(PackBits, RunsOfTwoTo128AndStretchesOfOtherBytes)
     };
     const Case cases[] = {
         {"empty", {}, ""},
-        {"one byte", {5}, Bytes({0x00, 5})},
-        {"two equal", {1, 1}, Bytes({0xFF, 1})},
-        {"a stretch ends where a run begins", {1, 2, 3, 3, 3}, Bytes({0x01, 1, 2, 0xFE, 3})},
-        {"a run between two singles", {1, 2, 2, 3}, Bytes({0x00, 1, 0xFF, 2, 0x00, 3})},
+        {"one byte", {5}, ByteText({0x00, 5})},
+        {"two equal", {1, 1}, ByteText({0xFF, 1})},
+        {"a stretch ends where a run begins", {1, 2, 3, 3, 3}, ByteText({0x01, 1, 2, 0xFE, 3})},
+        {"a run between two singles", {1, 2, 2, 3}, ByteText({0x00, 1, 0xFF, 2, 0x00, 3})},
         {"singles and pairs: the code grows by a third", {1, 2, 2, 3, 4, 4, 5},
-         Bytes({0x00, 1, 0xFF, 2, 0x00, 3, 0xFF, 4, 0x00, 5})},
-        {"130 equal: 128 and 2", std::vector<BYTE>(130, 0xAA), Bytes({0x81, 0xAA, 0xFF, 0xAA})},
-        {"129 equal: 128 and a single", std::vector<BYTE>(129, 0), Bytes({0x81, 0, 0x00, 0})},
+         ByteText({0x00, 1, 0xFF, 2, 0x00, 3, 0xFF, 4, 0x00, 5})},
+        {"130 equal: 128 and 2", std::vector<BYTE>(130, 0xAA), ByteText({0x81, 0xAA, 0xFF, 0xAA})},
+        {"129 equal: 128 and a single", std::vector<BYTE>(129, 0), ByteText({0x81, 0, 0x00, 0})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -65,8 +58,8 @@ TEST_F(Images, EachHeadNamesSizeDepthAndCompression)
     ASSERT_NE(OpenPage(DevmodeWithDither(0)), nullptr);
     const std::vector<BYTE> runs = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00};   // two rows of four
     const std::vector<BYTE> mixed = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};             // two rows of three
-    const std::string packedRuns = Bytes({0xFD, 0xFF, 0xFD, 0x00});
-    const std::string rawMixed = Bytes({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC});
+    const std::string packedRuns = ByteText({0xFD, 0xFF, 0xFD, 0x00});
+    const std::string rawMixed = ByteText({0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC});
     struct Case {
         const char* name;
         bool eightBit;
@@ -100,7 +93,7 @@ TEST_F(Images, RowsAreReadAtTheirStrideAndNothingIsWrittenForAnEmptySize)
     // Rows of 4 bytes apart, of which a 12-pixel one-bit row uses two; the padding never reaches the printer.
     const std::vector<BYTE> rows = {0xA5, 0xF0, 0xEE, 0xEE, 0x5A, 0x0F, 0xEE, 0xEE};
     EXPECT_TRUE(PdlOutputImage1(m_pdev, rows.data(), 12, 2, 4, 0, 0, 12, 2));
-    EXPECT_EQ(Take(), "mta 0 0;\nimm 1 12 2 2 4 <!" + Bytes({0xA5, 0xF0, 0x5A, 0x0F}) + "!>;\n");
+    EXPECT_EQ(Take(), "mta 0 0;\nimm 1 12 2 2 4 <!" + ByteText({0xA5, 0xF0, 0x5A, 0x0F}) + "!>;\n");
     for (const auto& size : {std::vector<LONG>{0, 2, 12, 2}, {12, 0, 12, 2}, {12, 2, 0, 2}, {12, 2, 12, 0}}) {
         EXPECT_TRUE(PdlOutputImage1(m_pdev, rows.data(), size[0], size[1], 4, 0, 0, size[2], size[3]));
         EXPECT_TRUE(PdlOutputImage8(m_pdev, rows.data(), size[0], size[1], 4, 0, 0, size[2], size[3]));
@@ -179,18 +172,18 @@ TEST_F(Images, AnEightBitImageIsHalftonedByTheMatrixAtItsPlaceOnThePage)
     const std::vector<BYTE> gray(8, 128);   // one row of ink 128
     // Row 0 of the 8 x 8 matrix from column 0 is 226 170 70 22 30 94 202 234: ink 128 sets columns 2 to 5.
     EXPECT_TRUE(PdlOutputImage8(m_pdev, gray.data(), 8, 1, 8, 0, 0, 8, 1));
-    EXPECT_EQ(Take(), "bri #00 #FFFFFF;\nmta 0 0;\nimm 1 8 1 1 1 <!" + Bytes({0x3C}) + "!>;\n");
+    EXPECT_EQ(Take(), "bri #00 #FFFFFF;\nmta 0 0;\nimm 1 8 1 1 1 <!" + ByteText({0x3C}) + "!>;\n");
     // At (3, 3) the image meets row 3 from column 3: 254 246 166 34 2 10 58 214.
     EXPECT_TRUE(PdlOutputImage8(m_pdev, gray.data(), 8, 1, 8, 3, 3, 8, 1));
-    EXPECT_EQ(Take(), "mta 3 3;\nimm 1 8 1 1 1 <!" + Bytes({0x1E}) + "!>;\n");
+    EXPECT_EQ(Take(), "mta 3 3;\nimm 1 8 1 1 1 <!" + ByteText({0x1E}) + "!>;\n");
     // Scaled down, the one-bit image at the target size is smaller: halftoned there.
     const std::vector<BYTE> big(100 * 100, 255);
     EXPECT_TRUE(PdlOutputImage8(m_pdev, big.data(), 100, 100, 100, 0, 0, 50, 50));
     // Each row of 50 set pixels: six full bytes as a run, the last two pixels as a single byte.
-    EXPECT_EQ(Take().substr(0, 33), "mta 0 0;\nimt 1 50 50 7 200 <!" + Bytes({0xFB, 0xFF, 0x00, 0xC0}));
+    EXPECT_EQ(Take().substr(0, 33), "mta 0 0;\nimt 1 50 50 7 200 <!" + ByteText({0xFB, 0xFF, 0x00, 0xC0}));
     // Scaled up, it would not be: the eight-bit image goes to the printer.
     EXPECT_TRUE(PdlOutputImage8(m_pdev, gray.data(), 2, 2, 2, 0, 0, 100, 100));
-    EXPECT_EQ(Take(), "mta 0 0;\nbmm 8 2 2 100 100 2 4 <!" + Bytes({128, 128, 128, 128}) + "!>;\n");
+    EXPECT_EQ(Take(), "mta 0 0;\nbmm 8 2 2 100 100 2 4 <!" + ByteText({128, 128, 128, 128}) + "!>;\n");
 }
 
 TEST_F(Images, ThePrintersOwnHalftoningTakesTheEightBitImage)
@@ -202,7 +195,7 @@ TEST_F(Images, ThePrintersOwnHalftoningTakesTheEightBitImage)
         ASSERT_NE(OpenPage(dm), nullptr);
         const std::vector<BYTE> gray(8, 128);
         EXPECT_TRUE(PdlOutputImage8(m_pdev, gray.data(), 8, 1, 8, 0, 0, 8, 1));
-        EXPECT_EQ(Take(), "mta 0 0;\nimt 8 8 1 8 2 <!" + Bytes({0xF9, 128}) + "!>;\n");
+        EXPECT_EQ(Take(), "mta 0 0;\nimt 8 8 1 8 2 <!" + ByteText({0xF9, 128}) + "!>;\n");
         FinishJob();
         NextCase();
     }
