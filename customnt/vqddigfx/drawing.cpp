@@ -6,6 +6,7 @@
 #include "customnt/vqddigfx/dither_table.h"
 #include "customnt/vqddigfx/pdev.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
+#include "pdl/vxcmn/vqpdlnt/vqtextout.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 
 #include <algorithm>

@@ -22,6 +22,11 @@ void TraceFailed(const char* pszFile, int line, const char* pszStep)
              pszStep != nullptr ? pszStep : "");
 }
 
+void TraceAt(const char* pszFile, int line, const char* pszText)
+{
+    DbgPrint("%s (%d): %s", FileName(pszFile != nullptr ? pszFile : ""), line, pszText != nullptr ? pszText : "");
+}
+
 void TraceLine(const char* pszText)
 {
     DbgPrint("%s", pszText != nullptr ? pszText : "");

@@ -7,6 +7,9 @@
 // backslash removed).
 void TraceFailed(const char* pszFile, int line, const char* pszStep);
 
+// Writes "<file> (<line>): <text>" with the source file's name as above; the text carries its own line end.
+void TraceAt(const char* pszFile, int line, const char* pszText);
+
 // Writes a fixed line of text as it is.
 void TraceLine(const char* pszText);
 

@@ -62,6 +62,20 @@ static_assert(offsetof(PAGE_VALUES, sCopies) == 44);
 static_assert(sizeof(HATCH_STATE) == 12);
 
 #pragma pack(push, 1)
+// The device font the printer was last told to write text in: each field is written by its own command and
+// only when it changes; -1 where nothing has been written on the sheet.
+struct DEVICE_FONT_STATE {                   // 24 bytes
+    LONG lNumber;                            // 0      the font's row ("fos")
+    LONG lHeight;                            // 4      24.8 points ("fop")
+    LONG lWidth;                             // 8      24.8 width ratio, 1 as designed ("fop")
+    LONG lAngle;                             // 12     24.8 degrees of the baseline, counter-clockwise ("for")
+    LONG lBold;                              // 16     simulated bold ("fob")
+    LONG lItalic;                            // 20     simulated italic ("foi")
+};
+#pragma pack(pop)
+static_assert(sizeof(DEVICE_FONT_STATE) == 24);
+
+#pragma pack(push, 1)
 struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     BYTE  reserved0[4];                      // 0
     DWORD dwContextOffset;                   // 4      offset of this record from the PDEV start (9,075)
@@ -157,7 +171,8 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     BYTE  drawingSlots[512];                 // 27484  32 entries of 16 bytes
     BYTE  reserved27996[80];                 // 27996
     DWORD bFontsWritten;                     // 28076  the font substitution commands went out this job
-    BYTE  reserved28080[28];                 // 28080
+    DEVICE_FONT_STATE fontState;             // 28080  the device font last written
+    BYTE  reserved28104[4];                  // 28104
 };
 #pragma pack(pop)
 
@@ -226,3 +241,4 @@ static_assert(offsetof(JOB_EXTRA_RECORD, iClipUniq) == 27468);
 static_assert(offsetof(JOB_EXTRA_RECORD, bClipListValid) == 27472);
 static_assert(offsetof(JOB_EXTRA_RECORD, drawingSlots) == 27484);
 static_assert(offsetof(JOB_EXTRA_RECORD, bFontsWritten) == 28076);
+static_assert(offsetof(JOB_EXTRA_RECORD, fontState) == 28080);

@@ -1,6 +1,7 @@
 // page_setup.cpp - the job and page commands the writer core calls.
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_commands.h"
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
@@ -131,7 +132,7 @@ void PdlResetPageState(PDEV* pdev)
     PdlResetClipCache(pdev);
     PdlResetPathCache(pdev);
     PdlResetRopCache(pdev);
-    // TODO: the font state is forgotten here too once the text writer keeps one.
+    PdlResetFontState(pdev);
 }
 
 void PdlSetObjectKind(PDEV* pdev, BYTE bKind)

@@ -3,6 +3,7 @@
 #include "customnt/vqddigfx/device_caps.h"
 #include "customnt/vqddigfx/trace.h"
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/image_blit.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
@@ -149,7 +150,11 @@ BOOL PdlStartPage(PDEV* pdev, BOOL backSide, BOOL creatingForm)
 {
     if (CheckedPdev(pdev, __LINE__) == nullptr)
         return FALSE;
-    // TODO: the font substitution commands go out here once per job, with the text writer.
+    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
+    if (pContext->bFontsWritten == 0) {
+        PdlOutputFontSubstitution(pdev);
+        pContext->bFontsWritten = 1;
+    }
     OpenJobPage(pdev, backSide, creatingForm);
     return TRUE;
 }
@@ -226,23 +231,6 @@ BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* px
     BlankTestPath(pdev, pboStroke, pboFill);
     return EndDrawing(pdev, WritePathStrokeAndFill(pdev, ppo, pco, pxo, pboStroke, plineattrs, pboFill, mixFill,
                                                    flOptions));
-}
-
-BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* /*pco*/, RECTL* /*prclExtra*/,
-                RECTL* prclOpaque, BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* /*pptlOrg*/, MIX /*mix*/)
-{
-    PDEV* pdev = CheckedPdev(pso, __LINE__);
-    if (pdev == nullptr)
-        return FALSE;
-    if (pstro == nullptr || pfo == nullptr) {
-        TRACE_FAILED("_PdlTextOut");
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    PdlBeginDrawing(pdev, kObjectText);
-    BlankTestText(pdev, pboFore, prclOpaque, pboOpaque);
-    // TODO: the text commands come with the text writer.
-    return EndDrawing(pdev, TRUE);
 }
 
 ULONG PdlDitherColor(PDEV* pdev, ULONG /*iMode*/, ULONG /*rgb*/, ULONG* /*pul*/)

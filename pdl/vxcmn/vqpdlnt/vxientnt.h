@@ -15,7 +15,8 @@ void PdlDisablePDEV(PDEV* pdev);
 // DrvResetPDEV: the context copy.
 void PdlResetPDEV(PDEV* pOld, PDEV* pNew);
 
-// Job and page control, called by the engine at document and page boundaries.
+// Job and page control, called by the engine at document and page boundaries. The first page of a job
+// starts with the job's font substitution rows.
 BOOL PdlStartDoc(PDEV* pdev, LPCWSTR pDocumentName);
 BOOL PdlEndDoc(PDEV* pdev);
 BOOL PdlStartPage(PDEV* pdev, BOOL backSide, BOOL creatingForm);
@@ -39,8 +40,6 @@ BOOL PdlFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, BRUSHOBJ* pbo, POINTL
 BOOL PdlStrokeAndFillPath(SURFOBJ* pso, PATHOBJ* ppo, CLIPOBJ* pco, XFORMOBJ* pxo, BRUSHOBJ* pboStroke,
                           LINEATTRS* plineattrs, BRUSHOBJ* pboFill, POINTL* pptlBrushOrg, MIX mixFill,
                           FLONG flOptions);
-BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* prclExtra, RECTL* prclOpaque,
-                BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX mix);
 
 // DCR_HALFTONE in vector mode with a one-bit plane, else 0.
 ULONG PdlDitherColor(PDEV* pdev, ULONG iMode, ULONG rgb, ULONG* pul);

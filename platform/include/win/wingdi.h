@@ -385,7 +385,9 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 
 // ---- logical fonts -----------------------------------------------------------------------------------------
 #define ANSI_CHARSET     0
+#define SYMBOL_CHARSET   2
 #define SHIFTJIS_CHARSET 128
+#define OEM_CHARSET      255
 
 #define DEFAULT_PITCH  0
 #define FIXED_PITCH    1
@@ -406,6 +408,10 @@ PLATFORM_API int  WINAPI ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpI
 
 #define CLIP_DEFAULT_PRECIS   0
 #define CLIP_CHARACTER_PRECIS 1
+
+#define DEFAULT_QUALITY 0
+#define DRAFT_QUALITY   1
+#define PROOF_QUALITY   2
 
 // ---- drawing: objects, attributes, lines, shapes, paths, bitmaps and blits ------------------------------------
 #define CLR_INVALID 0xFFFFFFFF

@@ -177,21 +177,6 @@ TEST_F(Escapes, TheProbeAnswersOneWhateverItCarries)
     EXPECT_EQ(Escape(m_hdc, ESC_PROBE, std::vector<BYTE>(300, 0xFF), 2), 1);
 }
 
-// Nodes with the given names, linked as the sender's own memory links them.
-std::vector<BYTE> FontNodes(std::initializer_list<std::pair<std::u16string, std::u16string>> names)
-{
-    std::vector<BYTE> bytes;
-    for (const auto& [face, device] : names) {
-        FONT_SUB_NODE node = {};
-        node.pNext = reinterpret_cast<FONT_SUB_NODE*>(0xDEAD0000);
-        std::memcpy(node.szTrueTypeFace, face.data(), std::min<size_t>(face.size(), 32) * sizeof(WCHAR));
-        std::memcpy(node.szDeviceFont, device.data(), std::min<size_t>(device.size(), 32) * sizeof(WCHAR));
-        const auto* p = reinterpret_cast<const BYTE*>(&node);
-        bytes.insert(bytes.end(), p, p + sizeof node);
-    }
-    return bytes;
-}
-
 TEST_F(Escapes, TheFirstFontSubstitutionListOfAJobIsCopiedAndLinkedAgain)
 {
     const std::u16string longFace(40, u'F');   // more than the field holds

@@ -8,6 +8,7 @@
 #include "host/printers.h"
 #include "settings/devmode_defaults.h"
 #include "settings/driver_devmode.h"
+#include "settings/font_sub_node.h"
 #include "settings/private_escape_codes.h"
 #include "settings/res_library.h"
 #include "support/job_text.h"
@@ -18,8 +19,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A value of a record read at its offset.
@@ -52,6 +55,22 @@ inline std::vector<BYTE> DwordBytes(DWORD value)
 {
     std::vector<BYTE> bytes(sizeof value);
     std::memcpy(bytes.data(), &value, sizeof value);
+    return bytes;
+}
+
+// The nodes of a font substitution list with the given names (TrueType face, device font), linked as the
+// sender's own memory links them: the escape's input.
+inline std::vector<BYTE> FontNodes(std::initializer_list<std::pair<std::u16string, std::u16string>> names)
+{
+    std::vector<BYTE> bytes;
+    for (const auto& [face, device] : names) {
+        FONT_SUB_NODE node = {};
+        node.pNext = reinterpret_cast<FONT_SUB_NODE*>(0xDEAD0000);
+        std::memcpy(node.szTrueTypeFace, face.data(), std::min<size_t>(face.size(), 32) * sizeof(WCHAR));
+        std::memcpy(node.szDeviceFont, device.data(), std::min<size_t>(device.size(), 32) * sizeof(WCHAR));
+        const auto* p = reinterpret_cast<const BYTE*>(&node);
+        bytes.insert(bytes.end(), p, p + sizeof node);
+    }
     return bytes;
 }
 

@@ -47,7 +47,8 @@ TEST_F(JobControl, TheHeaderOpensTheJobOnceWithItsTitle)
     EXPECT_EQ(WithoutOptionLines(FinishJob()),
               std::string("\x1b%-12345X@PJL\n@PJL COMMENT HEADER ORVANE TESSALY QN-804C VQPDL2 V\n"
                           "@PJL COMMENT Title : Report ;\n") +
-                  kHeaderTail + kDefaultPageSetup + "prn;\n\x1b%-12345X");
+                  kHeaderTail + "rem lpFontSubTable = NULL;\n" + kDefaultPageSetup + "prn;\n\x1b%-12345X")
+        << "the first page says the job has no font substitution list";
     EXPECT_EQ(std::string(PdlGetContext(m_pdev)->szDocNameAnsi), "Report");
 }
 

@@ -33,6 +33,8 @@ protected:
         auto device = std::make_shared<platform::engine::Device>();
         device->hooks[INDEX_DrvRealizeBrush] = reinterpret_cast<PFN>(&PdlRealizeBrush);
         device->dhpdev = reinterpret_cast<DHPDEV>(m_pdev);
+        if (m_hdev != nullptr)
+            platform::engine::UnregisterDevice(m_hdev);   // a test that opens a second PDEV
         m_hdev = platform::engine::RegisterDevice(device);
         m_surface.hdev = m_hdev;
         m_pdev->pfnWriteOutput = Capture;
