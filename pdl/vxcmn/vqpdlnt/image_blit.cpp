@@ -173,7 +173,7 @@ BOOL DrawSource(PDEV* pdev, const BLIT_CALL& call)
     const LONG width = at.source.right - at.source.left;
     const LONG height = at.source.bottom - at.source.top;
     const LONG rowBytes = InkRowBytes(bits, width);
-    const unsigned long long bytes = static_cast<unsigned long long>(rowBytes) * static_cast<unsigned long long>(height);
+    const unsigned long long bytes = static_cast<unsigned long long>(rowBytes) * static_cast<ULONG>(height);
     if (bytes >= kMaxInkBytes) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return FALSE;

@@ -200,8 +200,8 @@ bool WriteHalftoned(PDEV* pdev, const BYTE* pRows, LONG width, LONG height, LONG
     if (n == 0)
         return false;
     const LONG rowBytes = (cxTarget + 7) / 8;
-    const unsigned long long oneBit = static_cast<unsigned long long>(rowBytes) * static_cast<unsigned long long>(cyTarget);
-    const unsigned long long eightBit = static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
+    const unsigned long long oneBit = static_cast<unsigned long long>(rowBytes) * static_cast<ULONG>(cyTarget);
+    const unsigned long long eightBit = static_cast<unsigned long long>(width) * static_cast<ULONG>(height);
     const bool sameSize = width == cxTarget && height == cyTarget;
     if ((!sameSize && oneBit >= eightBit) || oneBit >= kMaxImageBytes)
         return false;

@@ -68,7 +68,8 @@ public:
         case 24:
             for (LONG i = 0; i < width; ++i) {
                 const BYTE* p = row + (left + i) * 3;
-                out[i] = Ink(static_cast<ULONG>(p[0]) | static_cast<ULONG>(p[1]) << 8 | static_cast<ULONG>(p[2]) << 16);
+                out[i] = Ink(static_cast<ULONG>(p[0]) | static_cast<ULONG>(p[1]) << 8 |
+                             static_cast<ULONG>(p[2]) << 16);
             }
             break;
         default: {
@@ -95,7 +96,8 @@ private:
         const bool table = m_pxlo != nullptr && (m_pxlo->flXlate & XO_TABLE) != 0 && m_pxlo->pulXlate != nullptr;
         for (ULONG i = 0; i < count; ++i) {
             if (m_oneBitPlane)
-                m_table[i] = read > 0 && read <= count ? (i < read ? InkOfColor(entries[i]) : 255) : DefaultPaletteInk(i);
+                m_table[i] = read > 0 && read <= count ? (i < read ? InkOfColor(entries[i]) : 255)
+                                                       : DefaultPaletteInk(i);
             else if (m_bits == 4)
                 m_table[i] = table && i < m_pxlo->cEntries ? InkOfColor(m_pxlo->pulXlate[i]) : DefaultInk(4, i);
             else

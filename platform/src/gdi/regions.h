@@ -1,6 +1,7 @@
 #pragma once
-// regions.h - region objects (CreateRectRgn, CreateRectRgnIndirect, CreatePolygonRgn, CombineRgn) and the clip region of a device
-// context (SelectClipRgn, IntersectClipRect, ExcludeClipRect, GetClipBox, and SelectClipPath's region).
+// regions.h - region objects (CreateRectRgn, CreateRectRgnIndirect, CreatePolygonRgn, CombineRgn) and the clip
+// region of a device context (SelectClipRgn, IntersectClipRect, ExcludeClipRect, GetClipBox, and SelectClipPath's
+// region).
 
 #include <vector>
 #include "gdi/device_context.h"

@@ -38,6 +38,8 @@ TEST_F(Blits, EachSourceDepthBecomesInkRows)
          IndexedXlate({0x000000, 0xFFFFFF}), "bri #00 #FFFFFF;\nmta 10 20;\nimm 1 3 1 1 1 <!" + ByteText({0xA0})},
         {"four bits through the palette", Source(BMF_4BPP, 3, 1, {0x01, 0x20, 0, 0}, 4), IndexedXlate(sixteen),
          "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
+        {"four bits without a palette: the sixteen standard colours", Source(BMF_4BPP, 3, 1, {0x0F, 0x90, 0, 0}, 4),
+         nullptr, "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"eight bits through the palette", Source(BMF_8BPP, 3, 1, {0, 1, 2, 0}, 4), IndexedXlate(palette),
          "mta 10 20;\nimm 8 3 1 3 3 <!" + ByteText({255, 0, 179})},
         {"eight bits without a translation: inverted", Source(BMF_8BPP, 3, 1, {0, 1, 2, 0}, 4), nullptr,
@@ -115,7 +117,8 @@ TEST_F(Blits, MirroredTargetsTurnTheRowsAndCutSourcesMoveTheTarget)
         std::string image;
     };
     const Case cases[] = {
-        {"as it is", eight, {0, 0, 3, 2}, {10, 20, 13, 22}, "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
+        {"as it is", eight, {0, 0, 3, 2}, {10, 20, 13, 22},
+         "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({254, 253, 252, 251, 250, 249})},
         {"turned left to right", eight, {0, 0, 3, 2}, {13, 20, 10, 22},
          "mta 10 20;\nimm 8 3 2 3 6 <!" + ByteText({252, 253, 254, 249, 250, 251})},
         {"turned upside down", eight, {0, 2, 3, 0}, {10, 20, 13, 22},

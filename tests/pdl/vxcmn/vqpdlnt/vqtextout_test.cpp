@@ -69,6 +69,23 @@ TEST_F(Text, EachCharacterGoesOutInTheResidentFontOnlyWhereItHasAFormThere)
     }
 }
 
+TEST_F(Text, AStringWithoutItsGlyphArrayIsReadInBatchesThatKeepTheirCharacters)
+{
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_TRUE(Substitute({{u"Arial", u"Arial"}}));
+    std::u16string text;
+    std::string expected;
+    for (int i = 0; i < 40; ++i) {   // more than one batch of STROBJ_bEnum
+        text += static_cast<char16_t>(u'A' + i % 26);
+        char line[32];
+        std::snprintf(line, sizeof line, "txo #%02X %d 200;\n", 'A' + i % 26, 100 + 10 * i);
+        expected += line;
+    }
+    TextRun run(FontAt(u"Arial", 50), text, {100, 200}, 10);
+    run.string()->pgp = nullptr;   // the driver enumerates
+    EXPECT_EQ(Drawn(run), std::string(kBlackText) + kArialState + expected);
+}
+
 TEST_F(Text, ACharacterWithoutAShiftJisFormIsAnImageBetweenItsNeighbours)
 {
     ASSERT_NE(Open(), nullptr);
