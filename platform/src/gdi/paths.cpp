@@ -81,7 +81,9 @@ BOOL WINAPI CloseFigure(HDC hdc)
     if (dc == nullptr)
         return FALSE;
     PathRecord& record = dc->attrs.path;
-    if (!record.figureOpen || record.types.empty()) {   // there is no figure open to close
+    // The last figure stays open until something closes it, whether a ...To call carries it on or a Polyline
+    // or PolyBezier started it; a shape's figure comes closed already.
+    if (record.types.empty() || (record.types.back() & PT_CLOSEFIGURE) != 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }

@@ -111,6 +111,17 @@ TEST_F(Paths, StrokeCloseAndClipToAPath)
     }));
     EXPECT_FALSE(StrokePath(dc)) << "the path went with the stroke";
 
+    // A figure that Polyline started is open too: the same triangle, closed the same way.
+    PatBlt(dc, 0, 0, 8, 6, WHITENESS);
+    const POINT corners[] = {{1, 1}, {6, 1}, {6, 4}};
+    BeginPath(dc);
+    Polyline(dc, corners, 3);
+    ASSERT_TRUE(CloseFigure(dc));
+    EXPECT_FALSE(CloseFigure(dc)) << "already closed";
+    EndPath(dc);
+    ASSERT_TRUE(StrokePath(dc));
+    EXPECT_EQ(canvas.Picture()[2], "..##..#.");
+
     // The region a path fills becomes the clip: the blit below reaches its inside only.
     PatBlt(dc, 0, 0, 8, 6, WHITENESS);
     BeginPath(dc);
