@@ -7,6 +7,7 @@
 #include "pdl/vxcmn/vqpdlnt/image_writer.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -81,6 +82,20 @@ GLYPHDATA* GlyphData(FONTOBJ* pfo, HGLYPH hg, ULONG mode)
     return pgd;
 }
 
+// The image's corner: the glyph origin moved by (dx, dy). False where that leaves the 32-bit coordinates: the
+// origin comes from the string object and the offset from the font object, neither of them ours.
+bool ImageCorner(POINTL origin, LONG dx, LONG dy, POINTL* pCorner)
+{
+    const LONGLONG x = static_cast<LONGLONG>(origin.x) + dx;
+    const LONGLONG y = static_cast<LONGLONG>(origin.y) + dy;
+    constexpr LONGLONG kLowest = std::numeric_limits<LONG>::min();
+    constexpr LONGLONG kHighest = std::numeric_limits<LONG>::max();
+    if (x < kLowest || x > kHighest || y < kLowest || y > kHighest)
+        return false;
+    *pCorner = {static_cast<LONG>(x), static_cast<LONG>(y)};
+    return true;
+}
+
 BOOL OutputGlyphBits(PDEV* pdev, FONTOBJ* pfo, HGLYPH hg, POINTL origin)
 {
     const GLYPHDATA* pgd = GlyphData(pfo, hg, FO_GLYPHBITS);
@@ -90,7 +105,15 @@ BOOL OutputGlyphBits(PDEV* pdev, FONTOBJ* pfo, HGLYPH hg, POINTL origin)
     const SIZEL size = pgb->sizlBitmap;
     if (size.cx <= 0 || size.cy <= 0)
         return TRUE;   // a glyph without pixels
-    return WriteGlyphRows(pdev, pgb->aj, size.cx, size.cy, origin.x + pgb->ptlOrigin.x, origin.y + pgb->ptlOrigin.y);
+    // The rows are read as far as the font object says they reach: a size beyond any glyph's image is refused
+    // rather than read.
+    const ULONGLONG cbRows = (static_cast<ULONGLONG>(size.cx) + 7) / 8 * static_cast<ULONGLONG>(size.cy);
+    if (cbRows > kMaxGlyphImageBytes)
+        return Failed(__LINE__, "glyph size");
+    POINTL corner;
+    if (!ImageCorner(origin, pgb->ptlOrigin.x, pgb->ptlOrigin.y, &corner))
+        return Failed(__LINE__, "glyph position");
+    return WriteGlyphRows(pdev, pgb->aj, size.cx, size.cy, corner.x, corner.y);
 }
 
 // The glyph's outline drawn at the scale: a bitmap of its bounds and two pixels more, scaled, with the bounds'
@@ -137,9 +160,11 @@ BOOL OutputGlyphOutline(PDEV* pdev, FONTOBJ* pfo, HGLYPH hg, POINTL origin, ULON
     // The outline was drawn white on black: its set bits are the ink. The last DIB row is the top one.
     for (LONGLONG y = 0; y < cy; ++y)
         std::memcpy(rows.get() + y * rowBytes, dib.get() + (cy - 1 - y) * stride, static_cast<size_t>(rowBytes));
-    const LONG x = origin.x + ScalePathCoordinate(bounds.xLeft, 0, static_cast<LONG>(scale));
-    const LONG y = origin.y + ScalePathCoordinate(bounds.yTop, 0, static_cast<LONG>(scale));
-    return WriteGlyphRows(pdev, rows.get(), static_cast<LONG>(cx), static_cast<LONG>(cy), x, y);
+    POINTL at;
+    if (!ImageCorner(origin, ScalePathCoordinate(bounds.xLeft, 0, static_cast<LONG>(scale)),
+                     ScalePathCoordinate(bounds.yTop, 0, static_cast<LONG>(scale)), &at))
+        return Failed(__LINE__, "glyph position");
+    return WriteGlyphRows(pdev, rows.get(), static_cast<LONG>(cx), static_cast<LONG>(cy), at.x, at.y);
 }
 
 } // namespace

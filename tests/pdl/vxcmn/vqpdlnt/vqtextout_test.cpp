@@ -7,6 +7,8 @@
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 
+#include <limits>
+
 namespace {
 
 using Text = TextTest;
@@ -157,6 +159,46 @@ TEST_F(Text, AtAReducedScaleGlyphsAreDrawnFromTheirOutlinesAtThatScale)
     EXPECT_NEAR(half[0].y, 30 + 800 / 2 + (full[0].y - 800) / 2.0, 2.0);
     EXPECT_NEAR(static_cast<double>(half[0].Ink()), full[0].Ink() / 4.0, full[0].Ink() / 8.0)
         << "the glyph's ink, not its background";
+}
+
+TEST_F(Text, AGlyphWhoseSizeOrPlaceIsBeyondReachIsLeftOutAndItsNeighboursDrawn)
+{
+    ASSERT_NE(Open(), nullptr);
+    constexpr LONG kHighest = std::numeric_limits<LONG>::max();
+    constexpr LONG kLowest = std::numeric_limits<LONG>::min();
+    struct Case {
+        const char* what;
+        SIZEL size;          // the first glyph's bitmap as the font object reports it; {0, 0}: as made
+        POINTL offset;       // its corner from the glyph origin; {0, 0}: as made
+        ULONG scale;         // 10000: from its bitmap; else from its outline
+        LONG yOffset;        // the N-up cell's place on the sheet
+    };
+    const Case cases[] = {
+        {"a bitmap of 16 MB, more than any glyph",     {32768, 4096}, {0, 0},        10000, 0},
+        {"a width whose row bytes pass 32 bits",       {kHighest, 1}, {0, 0},        10000, 0},
+        {"a corner past the coordinates",              {0, 0},        {kHighest, 0}, 10000, 0},
+        {"an outline above a cell at the sheet's top", {0, 0},        {0, 0},        5000,  kLowest + 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_pdev->ulScale = c.scale;
+        m_pdev->yOffset = c.yOffset;
+        TextRun run(FontAt(u"Arial", 200), u"WA", {100, 0}, 200);   // two glyphs: the font keeps one each
+        GLYPHDATA* pgd = nullptr;
+        HGLYPH hg = run.string()->pgp[0].hg;
+        ASSERT_EQ(FONTOBJ_cGetGlyphs(run.font(), FO_GLYPHBITS, 1, &hg, reinterpret_cast<PVOID*>(&pgd)), 1u);
+        GLYPHBITS* pgb = pgd->gdf.pgb;
+        if (c.size.cx != 0)
+            pgb->sizlBitmap = c.size;
+        if (c.offset.x != 0)
+            pgb->ptlOrigin = c.offset;
+        if (c.scale != 10000)
+            run.string()->pgp[1].ptl.y = 1000000;   // the second glyph well inside the cell
+        host::ClearDebugTrace();
+        const std::string bytes = Drawn(run);
+        EXPECT_EQ(ImagesIn(bytes).size(), 1u) << "the other glyph only: " << bytes.substr(0, 300);
+        EXPECT_NE(host::DebugTrace().find(u"glyph_image.cpp ("), std::u16string::npos) << "the glyph's failed step";
+    }
 }
 
 TEST_F(Text, TheOpaqueBoxIsWrittenInItsBrushBeforeTheTextColour)
