@@ -60,15 +60,20 @@ const BLOCK_COMMAND_ROW* FindBlockCommand(std::string_view word)
     return nullptr;
 }
 
-// The length a block command's arguments give; -1 when they give none.
+// The length a block command's arguments give; -1 when they give none, or a product no length can be.
 long long DeclaredLength(const BLOCK_COMMAND_ROW& row, std::string_view text)
 {
     const std::vector<long long> numbers = Numbers(text);
     switch (row.length) {
     case BlockLength::LastArgument:
         return numbers.empty() ? -1 : numbers.back();
-    case BlockLength::HeightTimesRowBytes:
-        return numbers.size() < 3 ? -1 : numbers[numbers.size() - 2] * numbers.back();
+    case BlockLength::HeightTimesRowBytes: {
+        long long length = -1;
+        if (numbers.size() < 3 || numbers[numbers.size() - 2] < 0 || numbers.back() < 0 ||
+            __builtin_mul_overflow(numbers[numbers.size() - 2], numbers.back(), &length))
+            return -1;
+        return length;
+    }
     }
     return -1;
 }
@@ -111,13 +116,14 @@ size_t ReadBlock(const std::string& job, size_t at, const JobCommand& command, J
         return std::string::npos;
     }
     layout.blocks.push_back({command.word, at, length});
-    const size_t end = at + static_cast<size_t>(length);
-    if (end > job.size() || job.compare(end, kBlockClose.size(), kBlockClose) != 0) {
+    // Compared before it becomes a size: a size is 32 bits here, and a longer length would wrap round.
+    if (static_cast<unsigned long long>(length) > job.size() - at ||
+        job.compare(at + static_cast<size_t>(length), kBlockClose.size(), kBlockClose) != 0) {
         layout.fault = "the data block of \"" + command.text + "\" is not closed after its " +
                        std::to_string(length) + " bytes" + At(at);
         return std::string::npos;
     }
-    return end + kBlockClose.size();
+    return at + static_cast<size_t>(length) + kBlockClose.size();
 }
 
 } // namespace

@@ -44,6 +44,12 @@ TEST(JobLayout, NamesTheFaultsOfABrokenJob)
         {"no UEL before the header", kHeader.substr(kUel.size()) + body + kUel, "the job does not open with the UEL"},
         {"no switch to VQPDL", kUel + "@PJL\n" + body + kUel, "a header line is not a PJL line"},
         {"a command without its end", kHeader + "ini 600 1 S;\nprn", "a command is not ended"},
+        // Lengths past what a 32-bit size holds must not wrap round to the block's true length.
+        {"a length 2^32 more than the block", kHeader + "imt 8 2 2 2 4294967300 <!abcd!>;\nprn;\n" + kUel,
+         "the data block of \"imt 8 2 2 2 4294967300\" is not closed after its 4294967300 bytes"},
+        {"a pattern whose rows times bytes pass 64 bits",
+         kHeader + "bru 20 #00 #FFFFFF 8 4294967296 4294967296 <!abcd!>;\nprn;\n" + kUel,
+         "\"bru 20 #00 #FFFFFF 8 4294967296 4294967296\" opens a data block without saying its length"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
