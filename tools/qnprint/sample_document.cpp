@@ -57,12 +57,12 @@ bool PrintAndShowSampleDocument(const std::u16string& printerName, const SampleJ
     const JobLayout layout = ReadJobLayout(bytes);
     ShowJob(layout);
     if (!job.drawn)
-        std::printf("  note: %s; the driver does not draw everything yet\n", job.failure.c_str());
+        std::printf("  %s: the job lacks part of the drawing\n", job.failure.c_str());
     std::printf("\nsample document (%d pages): job %s\n  %d sheet%s, %zu bytes\n", pageCount,
                 job.jobFile.c_str(), layout.sheets, layout.sheets == 1 ? "" : "s", bytes.size());
     if (!layout.fault.empty()) {
         std::printf("  the job is not well formed: %s\n", layout.fault.c_str());
         return false;
     }
-    return true;
+    return job.drawn;
 }

@@ -8,5 +8,5 @@
 
 // Prints pageCount pages of the sample document with the options and shows the job: where its file is, its
 // sheets and bytes, its PJL header, the page setup of its first sheet and the commands of each kind. False when
-// printing failed or the job is not well formed.
+// printing or a drawing call failed, or the job is not well formed.
 bool PrintAndShowSampleDocument(const std::u16string& printerName, const SampleJobOptions& options, int pageCount);
