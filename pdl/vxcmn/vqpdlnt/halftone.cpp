@@ -1,6 +1,7 @@
 // halftone.cpp - ordered halftoning and repeat tables.
 #include "pdl/vxcmn/vqpdlnt/halftone.h"
 #include "pdl/vxcmn/vqpdlnt/halftone_tables.h"
+#include "pdl/vxcmn/vqpdlnt/ink_rows.h"
 #include "settings/global_memory.h"
 
 #include <cstdint>
@@ -70,7 +71,7 @@ BOOL HalftoneInk(const BYTE* pInk, LONG width, LONG height, LONG cbRow, LONG x, 
         for (LONG k = 0; k < copies.as<LONG>()[source]; ++k)
             column[target++] = source;
 
-    const LONG cbOut = (cx + 7) / 8;
+    const LONG cbOut = InkRowBytes(1, cx);
     const UINT xPhase = Phase(x, n);
     LONG target = 0;
     for (LONG source = 0; source < height; ++source) {
