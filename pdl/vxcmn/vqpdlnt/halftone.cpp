@@ -1,7 +1,10 @@
 // halftone.cpp - ordered halftoning and repeat tables.
 #include "pdl/vxcmn/vqpdlnt/halftone.h"
 #include "pdl/vxcmn/vqpdlnt/halftone_tables.h"
+#include "pdl/vxcmn/vqpdlnt/ink_rows.h"
 #include "settings/global_memory.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -52,9 +55,14 @@ BOOL HalftoneInk(const BYTE* pInk, LONG width, LONG height, LONG cbRow, LONG x, 
     const BYTE* matrix = FindThresholdMatrix(n);
     if (matrix == nullptr || width < 1 || height < 1 || cx < 1 || cy < 1)
         return FALSE;
-    // The source column of each target column.
-    LockedBlock columns(static_cast<SIZE_T>(cx) * sizeof(LONG));
-    LockedBlock copies(static_cast<SIZE_T>(width) * sizeof(LONG));
+    // The source column of each target column. The tables' sizes are reckoned wide: four bytes a column of
+    // a target a billion pixels wide would wrap a 32-bit size to a few bytes, and the loops below would run on.
+    const unsigned long long columnBytes = static_cast<unsigned long long>(cx) * sizeof(LONG);
+    const unsigned long long copyBytes = static_cast<unsigned long long>(width) * sizeof(LONG);
+    if (columnBytes > SIZE_MAX || copyBytes > SIZE_MAX)
+        return FALSE;
+    LockedBlock columns(static_cast<SIZE_T>(columnBytes));
+    LockedBlock copies(static_cast<SIZE_T>(copyBytes));
     if (!columns || !copies)
         return FALSE;
     LONG* column = columns.as<LONG>();
@@ -63,7 +71,7 @@ BOOL HalftoneInk(const BYTE* pInk, LONG width, LONG height, LONG cbRow, LONG x, 
         for (LONG k = 0; k < copies.as<LONG>()[source]; ++k)
             column[target++] = source;
 
-    const LONG cbOut = (cx + 7) / 8;
+    const LONG cbOut = InkRowBytes(1, cx);
     const UINT xPhase = Phase(x, n);
     LONG target = 0;
     for (LONG source = 0; source < height; ++source) {

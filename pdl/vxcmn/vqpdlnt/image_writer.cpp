@@ -3,6 +3,7 @@
 #include "pdl/vxcmn/vqpdlnt/image_writer.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/halftone.h"
+#include "pdl/vxcmn/vqpdlnt/ink_rows.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
@@ -142,7 +143,7 @@ bool EightBitImageIsBlank(PDEV* pdev, const BYTE* rows, LONG width, LONG height,
 BOOL WriteImage(PDEV* pdev, Depth depth, const BYTE* pRows, LONG width, LONG height, LONG cbRow, LONG x, LONG y,
                 LONG cxTarget, LONG cyTarget)
 {
-    const LONG rowBytes = depth == Depth::OneBit ? (width + 7) / 8 : width;
+    const LONG rowBytes = InkRowBytes(depth == Depth::OneBit ? 1 : 8, width);
     const unsigned long long raw = static_cast<unsigned long long>(rowBytes) * static_cast<unsigned long long>(height);
     if (pRows == nullptr || cbRow < rowBytes || raw >= kMaxImageBytes) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -199,7 +200,7 @@ bool WriteHalftoned(PDEV* pdev, const BYTE* pRows, LONG width, LONG height, LONG
     const UINT n = HalftoneMatrixSize(pdev);
     if (n == 0)
         return false;
-    const LONG rowBytes = (cxTarget + 7) / 8;
+    const LONG rowBytes = InkRowBytes(1, cxTarget);
     const unsigned long long oneBit = static_cast<unsigned long long>(rowBytes) * static_cast<ULONG>(cyTarget);
     const unsigned long long eightBit = static_cast<unsigned long long>(width) * static_cast<ULONG>(height);
     const bool sameSize = width == cxTarget && height == cyTarget;

@@ -194,7 +194,8 @@ UINT SourceBitsPerPixel(ULONG iBitmapFormat)
 
 LONG InkRowBytes(UINT bitsPerPixel, LONG width)
 {
-    return bitsPerPixel == 1 ? (width + 7) / 8 : width;
+    // Rounded up in 64 bits: a width within 7 of the largest LONG must not wrap.
+    return bitsPerPixel == 1 ? static_cast<LONG>((static_cast<long long>(width) + 7) / 8) : width;
 }
 
 BYTE InkOfColor(ULONG rgb)

@@ -5,6 +5,8 @@
 #include "engine/regions.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -93,6 +95,14 @@ HRGN WINAPI CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode)
     if (pptl == nullptr || cPoint < 0 || (iMode != ALTERNATE && iMode != WINDING)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
+    }
+    // Corners are filled as 28.4 values: one beyond the device's reach would not fit a LONG sixteen times over.
+    for (int i = 0; i < cPoint; ++i) {
+        if (std::abs(int64_t{pptl[i].x}) >= platform::kDeviceLimit ||
+            std::abs(int64_t{pptl[i].y}) >= platform::kDeviceLimit) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
     }
     // The pixels the closed polygon would fill by the mode; fewer than three corners enclose none.
     platform::engine::Figure figure;

@@ -113,4 +113,12 @@ TEST_F(Regions, APolygonRegionHoldsThePixelsItsFillWould)
     EXPECT_EQ(CreatePolygonRgn(triangle, 3, 3), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     EXPECT_EQ(CreatePolygonRgn(nullptr, 3, ALTERNATE), nullptr);
+    // A corner beyond the device's reach has no 28.4 value: refused, not wrapped.
+    for (const POINT far : {POINT{1 << 28, 0}, POINT{0, -(1 << 28)}}) {
+        SCOPED_TRACE(testing::Message() << "corner " << far.x << ", " << far.y);
+        const POINT reaching[] = {{0, 0}, far, {0, 6}};
+        SetLastError(0);
+        EXPECT_EQ(CreatePolygonRgn(reaching, 3, ALTERNATE), nullptr);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    }
 }

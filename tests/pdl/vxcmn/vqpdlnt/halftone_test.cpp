@@ -95,4 +95,24 @@ TEST(Halftoning, AScaledImageRepeatsItsPixelsBeforeThresholding)
     EXPECT_FALSE(HalftoneInk(out.data(), 1, 1, 1, 0, 0, 1, 1, 5, out.data())) << "no matrix of 5";
 }
 
+TEST(Halftoning, ATargetTooWideForItsColumnTableIsRefusedBeforeAnyPixel)
+{
+    // Four bytes a target column: 2^30 + 1 columns, or as many source columns, need more than a 32-bit size
+    // can say. Refused before the table is filled or a row written, so a one-byte buffer stands for the rows.
+    struct Case {
+        LONG width, cx;
+    };
+    const Case cases[] = {
+        {1, 0x40000001},
+        {0x40000001, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " to " << c.cx);
+        BYTE ink = 255;
+        BYTE out = 0;
+        EXPECT_FALSE(HalftoneInk(&ink, c.width, 1, 1, 0, 0, c.cx, 1, 8, &out));
+        EXPECT_EQ(out, 0);
+    }
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "support/job_text.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,8 @@ TEST_F(Images, RowsAreReadAtTheirStrideAndNothingIsWrittenForAnEmptySize)
     }
     EXPECT_EQ(Take(), "");
     EXPECT_FALSE(PdlOutputImage1(m_pdev, rows.data(), 40, 2, 4, 0, 0, 40, 2)) << "rows shorter than the width";
+    EXPECT_FALSE(PdlOutputImage1(m_pdev, rows.data(), INT32_MAX, 2, 4, 0, 0, INT32_MAX, 2))
+        << "a row of the widest width, rounded up to bytes without wrapping, is longer than 4 bytes";
     EXPECT_FALSE(PdlOutputImage8(m_pdev, nullptr, 4, 2, 4, 0, 0, 4, 2));
     EXPECT_FALSE(PdlOutputImage8(m_pdev, rows.data(), -4, 2, 4, 0, 0, 4, 2));
     EXPECT_EQ(Take(), "");
@@ -184,6 +187,9 @@ TEST_F(Images, AnEightBitImageIsHalftonedByTheMatrixAtItsPlaceOnThePage)
     // Scaled up, it would not be: the eight-bit image goes to the printer.
     EXPECT_TRUE(PdlOutputImage8(m_pdev, gray.data(), 2, 2, 2, 0, 0, 100, 100));
     EXPECT_EQ(Take(), "mta 0 0;\nbmm 8 2 2 100 100 2 4 <!" + ByteText({128, 128, 128, 128}) + "!>;\n");
+    // So is one stretched across the widest target: its one-bit row size is reckoned without wrapping.
+    EXPECT_TRUE(PdlOutputImage8(m_pdev, gray.data(), 1, 1, 1, 0, 0, INT32_MAX, 1));
+    EXPECT_EQ(Take(), "mta 0 0;\nbmm 8 1 1 2147483647 1 1 1 <!" + ByteText({128}) + "!>;\n");
 }
 
 TEST_F(Images, ThePrintersOwnHalftoningTakesTheEightBitImage)
