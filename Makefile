@@ -17,13 +17,13 @@ build-release: deps
 
 build-test: deps
 	@cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DQN_SANITIZE=ON >/dev/null
-	@. tools/sanitizer-env && cmake --build build/test -j $(JOBS)
+	@cmake --build build/test -j $(JOBS)
 
 demo: build-release
 	build/release/bin/qnprint --world $(WORLD) $(DEMO_OPTIONS)
 
 test: build-test
-	. tools/sanitizer-env && cd build/test && ctest --output-on-failure -j $(JOBS)
+	cd build/test && ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf build out
