@@ -1,6 +1,6 @@
 // alloc_list.cpp - the allocation list of a PDEV.
 #include "customnt/vqddigfx/alloc_list.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 #include <cstring>
 

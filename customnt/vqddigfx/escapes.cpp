@@ -9,9 +9,9 @@
 #include "customnt/vqddigfx/job_escapes.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
-#include "settings/devmode_identity.h"
-#include "settings/font_sub_node.h"
-#include "settings/private_escape_codes.h"
+#include "settings/devmode/devmode_identity.h"
+#include "settings/base/font_sub_node.h"
+#include "settings/base/private_escape_codes.h"
 
 #include <cstring>
 #include <iterator>

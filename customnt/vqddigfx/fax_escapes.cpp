@@ -9,8 +9,8 @@
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/fax_job_state.h"
-#include "settings/private_escape_codes.h"
+#include "settings/base/fax_job_state.h"
+#include "settings/base/private_escape_codes.h"
 
 #include <algorithm>
 #include <cstring>

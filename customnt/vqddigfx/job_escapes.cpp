@@ -3,8 +3,8 @@
 #include "customnt/vqddigfx/job_escapes.h"
 #include "customnt/vqddigfx/escape_table.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/private_escape_codes.h"
-#include "settings/text_copy.h"
+#include "settings/base/private_escape_codes.h"
+#include "settings/strings/text_copy.h"
 
 #include <cstring>
 #include <iterator>

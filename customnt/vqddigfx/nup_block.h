@@ -5,7 +5,7 @@
 //
 // All fields are unaligned within the PDEV; read and write them by value.
 
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 
 constexpr DWORD kNupBlockSize = 1728;
 constexpr DWORD kMaxNupCells = 16;

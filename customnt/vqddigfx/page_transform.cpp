@@ -1,6 +1,6 @@
 // page_transform.cpp - setting the page's scale and offset aside and back.
 #include "customnt/vqddigfx/page_transform.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "customnt/vqddigfx/nup_block.h"
 #include "pdl/vxcmn/job_extra_record.h"
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 #include "win/winddi.h"
 
 struct ALLOC_LIST;

@@ -2,7 +2,7 @@
 // A page is complete once its tail has begun; its head, body and tail are each one contiguous stretch of the
 // file. The index lives only in memory: the file holds the bytes in the order written.
 #include "customnt/vqddigfx/spool.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 namespace {
 

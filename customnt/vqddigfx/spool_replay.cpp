@@ -1,7 +1,7 @@
 // spool_replay.cpp - replaying the spool file to the printer: forward, in reverse, or as a booklet, whose
 // physical pages pair page i with page a - i + 1 (a the page count rounded up to a multiple of four).
 #include "customnt/vqddigfx/spool.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 namespace {
 

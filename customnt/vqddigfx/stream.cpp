@@ -1,6 +1,6 @@
 // stream.cpp - the stream side of the output: carrying out the engine's packets.
 #include "customnt/vqddigfx/stream.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 #include "win/winspool.h"
 
 #include <cstring>

@@ -4,8 +4,8 @@
 // places a library of its choice under the name Q73MZRT3.DLL.
 
 #include "platform/modules/test_module_fixture.h"
-#include "settings/feature_query.h"
-#include "settings/res_library.h"
+#include "settings/paper/feature_query.h"
+#include "settings/strings/res_library.h"
 #include "support/printer_fixture.h"
 
 class ResLibraryTest : public WorldTest {

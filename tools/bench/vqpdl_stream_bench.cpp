@@ -9,8 +9,8 @@
 #include "host/world.h"
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
-#include "settings/devmode_defaults.h"
-#include "settings/devmode_validate.h"
+#include "settings/devmode/devmode_defaults.h"
+#include "settings/devmode/devmode_validate.h"
 #include "win/winspool.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // driver_answers.cpp - qnprint's view of the interface module: device capabilities and printer data.
 #include "driver_answers.h"
 #include "host/text.h"
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 #include "win/winddiui.h"
 
 #include <cstdio>

@@ -8,8 +8,8 @@
 #include "host/printers.h"
 #include "host/text.h"
 #include "host/world.h"
-#include "settings/devmode_defaults.h"
-#include "settings/res_library.h"
+#include "settings/devmode/devmode_defaults.h"
+#include "settings/strings/res_library.h"
 #include "win/windows.h"
 
 #include <charconv>

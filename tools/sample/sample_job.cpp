@@ -1,7 +1,7 @@
 // sample_job.cpp - printing the sample document through the platform, as an application does.
 #include "tools/sample/sample_job.h"
 #include "host/printers.h"
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 #include "tools/sample/sample_pages.h"
 
 #include <cstring>

@@ -1,9 +1,9 @@
 // convert_devmode.cpp - devmode conversion for the spooler.
 // Both devmodes come from the caller: each is read only as far as its own dmSize and dmDriverExtra say.
 #include "ui/core/convert_devmode.h"
-#include "settings/devmode_defaults.h"
-#include "settings/devmode_merge.h"
-#include "settings/global_memory.h"
+#include "settings/devmode/devmode_defaults.h"
+#include "settings/devmode/devmode_merge.h"
+#include "settings/base/global_memory.h"
 #include "ui/core/trace.h"
 #include "ui/core/user_mode_driver_value.h"
 #include "win/winddiui.h"

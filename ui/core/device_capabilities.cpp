@@ -1,13 +1,13 @@
 // device_capabilities.cpp - the answers of DrvDeviceCapabilities.
 #include "ui/core/device_capabilities.h"
-#include "settings/custom_size_store.h"
-#include "settings/custom_size_entry.h"
-#include "settings/devmode_merge.h"
-#include "settings/feature_query.h"
-#include "settings/global_memory.h"
-#include "settings/printer_devmode.h"
-#include "settings/printer_info.h"
-#include "settings/product_names.h"
+#include "settings/paper/custom_size_store.h"
+#include "settings/paper/custom_size_entry.h"
+#include "settings/devmode/devmode_merge.h"
+#include "settings/paper/feature_query.h"
+#include "settings/base/global_memory.h"
+#include "settings/devmode/printer_devmode.h"
+#include "settings/registry/printer_info.h"
+#include "settings/strings/product_names.h"
 #include "ui/core/trace.h"
 
 #include <cstring>

@@ -1,8 +1,8 @@
 // document_properties.cpp - the merge-only document-properties entry points.
 #include "ui/core/document_properties.h"
-#include "settings/devmode_merge.h"
-#include "settings/document_devmode.h"
-#include "settings/global_memory.h"
+#include "settings/devmode/devmode_merge.h"
+#include "settings/devmode/document_devmode.h"
+#include "settings/base/global_memory.h"
 #include "ui/core/trace.h"
 
 #include <cstring>

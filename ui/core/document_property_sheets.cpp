@@ -1,12 +1,12 @@
 // document_property_sheets.cpp - the document devmode query of DrvDocumentPropertySheets.
 // The header and its devmodes come from the caller: pdmIn is read only when its dmSize holds the header.
 #include "ui/core/document_property_sheets.h"
-#include "settings/devmode_identity.h"
-#include "settings/devmode_merge.h"
-#include "settings/document_devmode.h"
-#include "settings/global_memory.h"
-#include "settings/host_process.h"
-#include "settings/printer_info.h"
+#include "settings/devmode/devmode_identity.h"
+#include "settings/devmode/devmode_merge.h"
+#include "settings/devmode/document_devmode.h"
+#include "settings/base/global_memory.h"
+#include "settings/base/host_process.h"
+#include "settings/registry/printer_info.h"
 #include "ui/core/property_sheets.h"
 #include "ui/core/trace.h"
 #include "ui/core/user_mode_driver_value.h"

@@ -1,5 +1,5 @@
 // exports.cpp - the interface module's entry points; each forwards to its worker.
-#include "settings/devmode_header.h"
+#include "settings/devmode/devmode_header.h"
 #include "ui/core/convert_devmode.h"
 #include "ui/core/device_capabilities.h"
 #include "ui/core/document_properties.h"

@@ -1,7 +1,7 @@
 #pragma once
 // font_substitution_list.h - the font-substitution list of a print job, built from the user's stored table.
 
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 
 // Builds the list for the devmode's printer as one block of FONT_SUB_NODE records linked in order
 // (AllocLockedBlock; the caller frees it with FreeLockedBlock), leaves its address in the devmode's

@@ -1,8 +1,8 @@
 // printer_event.cpp - printer events from the spooler.
 #include "ui/core/printer_event.h"
-#include "settings/devmode_defaults.h"
-#include "settings/printer_data.h"
-#include "settings/printer_devmode.h"
+#include "settings/devmode/devmode_defaults.h"
+#include "settings/registry/printer_data.h"
+#include "settings/devmode/printer_devmode.h"
 #include "ui/core/trace.h"
 #include "win/winddiui.h"
 

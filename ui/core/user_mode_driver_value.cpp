@@ -1,8 +1,8 @@
 // user_mode_driver_value.cpp - keeps the companion-library value of the printer data in place.
 #include "ui/core/user_mode_driver_value.h"
-#include "settings/global_memory.h"
-#include "settings/printer_info.h"
-#include "settings/product_names.h"
+#include "settings/base/global_memory.h"
+#include "settings/registry/printer_info.h"
+#include "settings/strings/product_names.h"
 
 #include <iterator>
 

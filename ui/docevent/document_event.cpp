@@ -1,11 +1,11 @@
 // document_event.cpp - the document-event dispatcher: the handlers run in a fixed order for every event, and
 // the first that does not answer DOCUMENTEVENT_SUCCESS ends the event with its answer.
 #include "ui/docevent/document_event.h"
-#include "settings/global_memory.h"
-#include "settings/driver_version.h"
-#include "settings/job_settings_record.h"
-#include "settings/private_escape_codes.h"
-#include "settings/res_strings.h"
+#include "settings/base/global_memory.h"
+#include "settings/registry/driver_version.h"
+#include "settings/devmode/job_settings_record.h"
+#include "settings/base/private_escape_codes.h"
+#include "settings/strings/res_strings.h"
 #include "ui/docevent/fax_job.h"
 #include "ui/docevent/page_overlays.h"
 #include "ui/docevent/private_escape.h"

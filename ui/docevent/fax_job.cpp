@@ -1,6 +1,6 @@
 // fax_job.cpp - the fax job path of the document events, and the end of every job.
 #include "ui/docevent/fax_job.h"
-#include "settings/private_escape_codes.h"
+#include "settings/base/private_escape_codes.h"
 #include "ui/docevent/document_event.h"
 #include "ui/docevent/private_escape.h"
 #include "win/winddiui.h"

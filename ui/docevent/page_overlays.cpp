@@ -1,8 +1,8 @@
 // page_overlays.cpp - the font-substitution list sent to the graphics module at the start of a job.
 #include "ui/docevent/page_overlays.h"
-#include "settings/font_sub_node.h"
-#include "settings/global_memory.h"
-#include "settings/private_escape_codes.h"
+#include "settings/base/font_sub_node.h"
+#include "settings/base/global_memory.h"
+#include "settings/base/private_escape_codes.h"
 #include "ui/core/font_substitution_list.h"
 #include "ui/docevent/private_escape.h"
 #include "win/winddiui.h"

@@ -4,7 +4,7 @@
 #include "pdl/vxcmn/vqpdlnt/device_font_table.h"
 #include "pdl/vxcmn/vqpdlnt/tangent_table.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
-#include "settings/font_sub_node.h"
+#include "settings/base/font_sub_node.h"
 
 #include <climits>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/device_font_table.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/font_sub_node.h"
+#include "settings/base/font_sub_node.h"
 
 #include <cstring>
 

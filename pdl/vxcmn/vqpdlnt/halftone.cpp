@@ -2,7 +2,7 @@
 #include "pdl/vxcmn/vqpdlnt/halftone.h"
 #include "pdl/vxcmn/vqpdlnt/halftone_tables.h"
 #include "pdl/vxcmn/vqpdlnt/ink_rows.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 #include <cstdint>
 

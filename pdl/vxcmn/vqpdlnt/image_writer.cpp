@@ -7,7 +7,7 @@
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 namespace {
 

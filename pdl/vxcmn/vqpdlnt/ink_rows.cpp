@@ -3,7 +3,7 @@
 #include "pdl/vxcmn/vqpdlnt/blit_tables.h"
 #include "pdl/vxcmn/vqpdlnt/brush_tables.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 #include <algorithm>
 #include <cstdlib>

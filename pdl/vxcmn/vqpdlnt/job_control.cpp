@@ -11,7 +11,7 @@
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/product_names.h"
+#include "settings/strings/product_names.h"
 
 #include <cstring>
 #include <utility>

@@ -8,7 +8,7 @@
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/custom_size_entry.h"
+#include "settings/paper/custom_size_entry.h"
 
 #include <cstdarg>
 #include <initializer_list>

@@ -3,8 +3,8 @@
 // document has a plan: no sheet is planned around its pages, no tab text is captured, and the answers say
 // "no plan", so the job header and the page setup use the devmode's own values.
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
-#include "settings/custom_size_entry.h"
-#include "settings/custom_size_limits.h"
+#include "settings/paper/custom_size_entry.h"
+#include "settings/paper/custom_size_limits.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // page_tray.h - the input tray of the current page.
 
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 
 struct PDEV;
 

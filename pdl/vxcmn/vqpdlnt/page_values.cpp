@@ -6,8 +6,8 @@
 #include "pdl/vxcmn/vqpdlnt/page_tray.h"
 #include "pdl/vxcmn/vqpdlnt/tray_name_table.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/custom_size_limits.h"
-#include "settings/paper_table.h"
+#include "settings/paper/custom_size_limits.h"
+#include "settings/paper/paper_table.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // pjl_job.h - what the job options read and where their lines go: the job's devmode (the device record's
 // copy), the names and flags of the writer's job context, and the writer's output.
 
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 
 #include <cstddef>
 

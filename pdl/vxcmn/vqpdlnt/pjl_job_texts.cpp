@@ -1,7 +1,7 @@
 // pjl_job_texts.cpp - bounded, converted and cleaned texts for the PJL lines of the job header.
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 
-#include "settings/text_copy.h"
+#include "settings/strings/text_copy.h"
 #include "win/ntddk.h"
 
 #include <cstring>

@@ -3,7 +3,7 @@
 // fields, converted to the ANSI code page (932) without splitting a double-byte character, and cleaned so
 // that no text can end its value or its line.
 
-#include "settings/driver_devmode.h"
+#include "settings/devmode/driver_devmode.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 // pjl_names.cpp - paper and tray names for PJL and VQPDL.
 #include "pdl/vxcmn/vqpdlnt/pjl_names.h"
 #include "pdl/vxcmn/vqpdlnt/tray_name_table.h"
-#include "settings/paper_table.h"
+#include "settings/paper/paper_table.h"
 
 LPCWSTR GetPjlPaperName(SHORT paperId)
 {

@@ -2,7 +2,7 @@
 // job header, which the printer's controller reads as they come.
 #include "pdl/vxcmn/vqpdlnt/pjl_option_table.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
-#include "settings/table_rows.h"
+#include "settings/paper/table_rows.h"
 
 #include <iterator>
 

@@ -9,8 +9,8 @@
 #include "pdl/vxcmn/vqpdlnt/page_tray.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_names.h"
-#include "settings/page_slots.h"
-#include "settings/paper_queries.h"
+#include "settings/pagelist/page_slots.h"
+#include "settings/paper/paper_queries.h"
 
 #include <charconv>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
-#include "settings/paper_table.h"
+#include "settings/paper/paper_table.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include "pdl/vxcmn/vqpdlnt/pens.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/global_memory.h"
+#include "settings/base/global_memory.h"
 
 #include <algorithm>
 #include <cstdlib>

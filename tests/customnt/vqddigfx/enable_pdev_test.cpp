@@ -5,9 +5,9 @@
 #include "host/faults.h"
 #include "host/text.h"
 #include "pdl/vxcmn/vxcmnnt.h"
-#include "settings/devmode_identity.h"
-#include "settings/printer_data.h"
-#include "settings/printer_devmode.h"
+#include "settings/devmode/devmode_identity.h"
+#include "settings/registry/printer_data.h"
+#include "settings/devmode/printer_devmode.h"
 
 #include <cstring>
 #include <vector>

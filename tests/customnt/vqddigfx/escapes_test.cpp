@@ -4,7 +4,7 @@
 #include "customnt/vqddigfx/escapes.h"
 #include "customnt/vqddigfx/pdev.h"
 #include "pdev_fixture.h"
-#include "settings/font_sub_node.h"
+#include "settings/base/font_sub_node.h"
 
 #include <algorithm>
 

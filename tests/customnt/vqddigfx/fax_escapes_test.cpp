@@ -3,7 +3,7 @@
 #include "job_fixture.h"
 #include "customnt/vqddigfx/escapes.h"
 #include "pdev_fixture.h"
-#include "settings/fax_job_state.h"
+#include "settings/base/fax_job_state.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "customnt/vqddigfx/surfaces.h"
 #include "host/inspect.h"
 #include "host/printers.h"
-#include "settings/devmode_defaults.h"
-#include "settings/devmode_validate.h"
-#include "settings/res_library.h"
+#include "settings/devmode/devmode_defaults.h"
+#include "settings/devmode/devmode_validate.h"
+#include "settings/strings/res_library.h"
 #include "support/printer_fixture.h"
 #include "win/winspool.h"
 

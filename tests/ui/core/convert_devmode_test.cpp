@@ -1,6 +1,6 @@
 // convert_devmode_test.cpp - DrvConvertDevMode through the loaded module: every mode with its sizes and
 // last errors.
-#include "settings/devmode_identity.h"
+#include "settings/devmode/devmode_identity.h"
 #include "ui/core/interface_module_fixture.h"
 
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "host/faults.h"
 #include "host/printers.h"
 #include "host/world.h"
-#include "settings/devmode_identity.h"
+#include "settings/devmode/devmode_identity.h"
 #include "ui/core/interface_module_fixture.h"
 
 #include <cstring>

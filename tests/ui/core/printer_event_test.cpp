@@ -1,5 +1,5 @@
 // printer_event_test.cpp - DrvPrinterEvent through the loaded module.
-#include "settings/devmode_identity.h"
+#include "settings/devmode/devmode_identity.h"
 #include "ui/core/interface_module_fixture.h"
 
 #include <cstring>

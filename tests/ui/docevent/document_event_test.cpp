@@ -6,7 +6,7 @@
 #include "host/gdi.h"
 #include "host/printers.h"
 #include "host/text.h"
-#include "settings/registry_paths.h"
+#include "settings/registry/registry_paths.h"
 
 #include <algorithm>
 #include <fstream>

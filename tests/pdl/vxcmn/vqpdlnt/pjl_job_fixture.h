@@ -3,9 +3,9 @@
 // with a document and a user name, and the header lines the options write, captured as text.
 
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
-#include "settings/devmode_defaults.h"
-#include "settings/devmode_validate.h"
-#include "settings/page_slots.h"
+#include "settings/devmode/devmode_defaults.h"
+#include "settings/devmode/devmode_validate.h"
+#include "settings/pagelist/page_slots.h"
 #include "settings/res_library_fixture.h"
 
 #include <cstring>

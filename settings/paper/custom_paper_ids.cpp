@@ -1,0 +1,29 @@
+// custom_paper_ids.cpp - the paper ids of the ten user-defined sizes.
+#include "settings/paper/custom_size_entry.h"
+
+// Sizes 1..9 take the ids that follow 512; the tenth keeps 256 (DMPAPER_USER), the id applications
+// already use for a size of their own.
+constexpr SHORT kFirstCustomPaperId = 513;
+constexpr SHORT kLastNumberedCustomPaperId = 521;
+constexpr SHORT kTenthCustomPaperId = 256;
+
+BOOL IsCustomPaperId(SHORT paperId)
+{
+    return CustomPaperIdToIndex(paperId) != 0 ? TRUE : FALSE;
+}
+
+UINT CustomPaperIdToIndex(SHORT paperId)
+{
+    if (paperId >= kFirstCustomPaperId && paperId <= kLastNumberedCustomPaperId)
+        return static_cast<UINT>(paperId - kFirstCustomPaperId) + 1;
+    return paperId == kTenthCustomPaperId ? kCustomSizeCount : 0;
+}
+
+SHORT CustomPaperIndexToId(UINT number)
+{
+    if (number == kCustomSizeCount)
+        return kTenthCustomPaperId;
+    if (number >= 1 && number < kCustomSizeCount)
+        return static_cast<SHORT>(kFirstCustomPaperId + static_cast<SHORT>(number - 1));
+    return kFirstCustomPaperId;
+}
