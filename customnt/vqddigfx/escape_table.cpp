@@ -5,7 +5,8 @@ namespace {
 
 bool MatchesRow(const PRIVATE_ESCAPE_ROW& row, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut)
 {
-    return cjIn == row.cjIn && cjOut == row.cjOut && (pvIn != nullptr) == (row.cjIn != 0) &&
+    const ULONG cjInMax = row.cjInMax > row.cjIn ? row.cjInMax : row.cjIn;
+    return cjIn >= row.cjIn && cjIn <= cjInMax && cjOut == row.cjOut && (pvIn != nullptr) == (cjInMax != 0) &&
            (pvOut != nullptr) == (row.cjOut != 0);
 }
 
@@ -23,5 +24,5 @@ ULONG RunPrivateEscape(const PRIVATE_ESCAPE_ROW* pRows, PDEV* pdev, ULONG iEsc, 
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    return row->pfnRun(ESCAPE_CALL{pdev, iEsc, static_cast<const BYTE*>(pvIn), static_cast<BYTE*>(pvOut)});
+    return row->pfnRun(ESCAPE_CALL{pdev, iEsc, static_cast<const BYTE*>(pvIn), static_cast<BYTE*>(pvOut), cjIn});
 }

@@ -46,12 +46,30 @@ constexpr ULONG ESC_SET_EXTRA_TEMP_NAME = 0x6FFFFE1B;   // in 60
 constexpr ULONG ESC_GET_FAX_BLOCK = 0x6FFFFE1C;         // out 48
 constexpr ULONG ESC_SET_FAX_BLOCK = 0x6FFFFE1D;         // in 48
 
-// The page plan's insert sheets and tab texts.
-constexpr ULONG ESC_PAGE_PLAN_FIRST = 0x6FFFFD00;
-constexpr ULONG ESC_PAGE_PLAN_LAST = 0x6FFFFD13;
+// The page plan's insert sheets and tab texts (0x6FFFFD00-0x6FFFFD13). The first four keep their data only
+// until the plan is built; the tab texts live from ESC_SET_TAB_COUNT to ESC_FREE_TAB_RECORDS.
+constexpr ULONG ESC_SET_INSERT_SHEETS = 0x6FFFFD00;     // in 1 to 60,928: INTERSHEET_ENTRY records, after the count
+constexpr ULONG ESC_SET_INSERT_COUNT = 0x6FFFFD01;      // in 4: the number of entries
+constexpr ULONG ESC_SET_INDEX_PAPER = 0x6FFFFD02;       // in 1 to 8: the insert paper (INDEX_PAPER_SETTINGS)
+constexpr ULONG ESC_SET_INSERT_LIST_VALUE = 0x6FFFFD03; // in 4: 0 gives inserted sheets a blank back
+constexpr ULONG ESC_GET_TAB_SHEETS_BEFORE = 0x6FFFFD04; // in 2, out 2: tab sheets before the one of an index
+constexpr ULONG ESC_BEGIN_TAB_PAGES = 0x6FFFFD05;       // no data: drawing goes into the tab capture
+constexpr ULONG ESC_END_TAB_PAGES = 0x6FFFFD06;         // no data
+constexpr ULONG ESC_SET_TAB_COUNT = 0x6FFFFD08;         // in 4: 1 to 128 tab records
+constexpr ULONG ESC_GET_TAB_COUNT = 0x6FFFFD09;         // out 4
+constexpr ULONG ESC_HAS_TAB_RECORDS = 0x6FFFFD0A;       // out 4: 1 or 0
+constexpr ULONG ESC_FREE_TAB_RECORDS = 0x6FFFFD0B;      // no data
+constexpr ULONG ESC_SET_TAB_SIDE = 0x6FFFFD0C;          // no data: the capture becomes the front's version
+constexpr ULONG ESC_SET_TAB_SIDE_BACK = 0x6FFFFD0D;     // no data: the capture becomes the back's version
+constexpr ULONG ESC_SET_TABS_DONE = 0x6FFFFD0E;         // no data
+constexpr ULONG ESC_GET_TABS_DONE = 0x6FFFFD0F;         // out 4
+constexpr ULONG ESC_GET_IMAGE_OFFSET = 0x6FFFFD10;      // out 8: x, y of the side's image origin, 1/100 mm
+constexpr ULONG ESC_SET_TAB_VALUE = 0x6FFFFD11;         // in 4: the current tab record's tab number
+constexpr ULONG ESC_NEXT_TAB = 0x6FFFFD12;              // no data
+constexpr ULONG ESC_REBUILD_PAGE_PLAN = 0x6FFFFD13;     // no data
 
 // Job queries.
-constexpr ULONG ESC_COMPARE_STORED_NAME = 0x6FFFFC00;   // no data
+constexpr ULONG ESC_COMPARE_STORED_NAME = 0x6FFFFC00;   // no data: is the devmode's stored user the job's?
 constexpr ULONG ESC_GET_JOB_VALUES = 0x6FFFFC01;        // out 10
 constexpr ULONG ESC_GET_OUTPUT_METHOD = 0x6FFFFC02;     // out 1
 
