@@ -6,6 +6,7 @@
 #include "customnt/vqddigfx/band_image.h"
 #include "customnt/vqddigfx/escape_table.h"
 #include "customnt/vqddigfx/fax_escapes.h"
+#include "customnt/vqddigfx/insert_sheet_escapes.h"
 #include "customnt/vqddigfx/job_escapes.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"

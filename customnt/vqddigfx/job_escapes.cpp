@@ -137,8 +137,7 @@ constexpr PRIVATE_ESCAPE_ROW kJobRecordRows[] = {
 };
 static_assert(kJobRecordRows[std::size(kJobRecordRows) - 1].iEsc == 0, "terminator must be last");
 
-// TODO: ESC_COMPARE_STORED_NAME (0x6FFFFC00) comes with the page plan, which sets the name-match flags it
-// needs; until then it is not answered, and the interface module's comparison is told that it failed.
+// TODO: ESC_COMPARE_STORED_NAME (0x6FFFFC00) comes with the stored-name comparison.
 constexpr PRIVATE_ESCAPE_ROW kJobQueryRows[] = {
     {ESC_GET_JOB_VALUES,    0,  10, GetJobValues      },
     {ESC_GET_OUTPUT_METHOD, 0,  1,  GetOutputMethod   },
@@ -163,13 +162,6 @@ ULONG EscapeJobRecords(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjO
 
 ULONG EscapeReserved(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
 {
-    return kEscNotMine;
-}
-
-ULONG EscapeInsertSheets(PDEV*, ULONG, ULONG, PVOID, ULONG, PVOID)
-{
-    // TODO: the insert-sheet, tab-text and plan escapes (0x6FFFFD00-0x6FFFFD13) come with the page plan, which
-    // keeps what they send; until then none is answered, and a job prints without insert sheets or tabs.
     return kEscNotMine;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // job_escapes.h - the private escape handlers of the job records, the job queries and the holding file, and
-// the two handlers that own no code yet. Each answers kEscNotMine for a call that is not its own.
+// the handler that owns no code. Each answers kEscNotMine for a call that is not its own.
 
 #include "customnt/vqddigfx/pdev.h"
 
@@ -10,10 +10,8 @@ ULONG EscapeJobRecords(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjO
 // Owns no code.
 ULONG EscapeReserved(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);
 
-// 0x6FFFFD00-0x6FFFFD13: the page plan's insert sheets and tab texts.
-ULONG EscapeInsertSheets(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);
-
-// 0x6FFFFC01, 0x6FFFFC02 and 0x6FFFFE18: values of the job's settings, and the send-time stamp.
+// 0x6FFFFC00-0x6FFFFC02 and 0x6FFFFE18: the stored-name comparison, values of the job's settings, and the
+// send-time stamp.
 ULONG EscapeJobQuery(PDEV* pdev, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cjOut, PVOID pvOut);
 
 // 0x6FFFFB00, 0x6FFFFB01: the path of the paperless capture's holding file.

@@ -10,6 +10,12 @@
 constexpr DWORD kVqpdlContextSize = 28108;
 constexpr DWORD kPaperlessBufferSize = 1024000;   // the paperless and the fax capture buffers alike
 constexpr DWORD kPhoneBookSize = 18004;
+constexpr DWORD kInsertEntryBufferSize = 0xEE00;   // 128 insert-sheet entries of 476 bytes
+constexpr DWORD kTabCaptureSize = 307200;          // the tab texts' capture buffer
+
+struct PAGE_PLAN_SHEET;    // page_plan.h
+struct INTERSHEET_ENTRY;   // settings/store/list_group_records.h
+struct TAB_RECORD;         // tab_capture.h
 
 // Object kinds of the drawing call being written (the writer's tone and colour rules depend on them).
 constexpr BYTE kObjectNone = 0;
@@ -141,10 +147,24 @@ struct JOB_EXTRA_RECORD {                    // 28,108 bytes
     WCHAR szFaxTempDir[260];                 // 20580  escape 0x6FFFFE19
     WCHAR szExtraTempName[30];               // 21100  escape 0x6FFFFE1B
     WCHAR szTempNames[100][30];              // 21160  escapes 0x6FFFFE1A, 0x6FFFFE16
-    BYTE  reserved27160[16];                 // 27160
-    BYTE  pagePlanA[24];                     // 27176  page-plan fields
+    BYTE  insertPaper[8];                    // 27160  the insert paper block (escape 0x6FFFFD02): i16 paper
+                                             //        code of inserted and tab sheets, then the tab layout
+    LONG  lInsertsOneSided;                  // 27168  escape 0x6FFFFD03; 0 gives inserts a blank back
+    LONG  lTabReady;                         // 27172  escapes 0x6FFFFD0E, 0x6FFFFD0F
+    SHORT sPlanPages;                        // 27176  pages the plan covers
+    SHORT sPlanSheets;                       // 27178  sheets in the plan table, from index 1
+    SHORT sPlanWorkSize;                     // 27180  kept for the record's layout; the editing works in
+    SHORT sPlanWorkShift;                    // 27182  locals
+    PAGE_PLAN_SHEET* pPlanTable;             // 27184  PAGE_PLAN_TABLE (a job block), built by 0x6FFFFD13
+    LONG  lCurrentPage;                      // 27188  the page the writer began last
+    INTERSHEET_ENTRY* pInsertEntries;        // 27192  the insert-sheet buffer (kInsertEntryBufferSize)
+    LONG  lInsertEntryCount;                 // 27196  escape 0x6FFFFD01
     DWORD bTabCapture;                       // 27200  1 while tab text is captured
-    BYTE  pagePlanB[20];                     // 27204
+    LONG  lTabRecordCount;                   // 27204  escape 0x6FFFFD08
+    LONG  lTabRecordCurrent;                 // 27208
+    BYTE* pTabCapture;                       // 27212  the capture buffer (kTabCaptureSize)
+    DWORD cbTabCapture;                      // 27216  bytes in it; above kTabCaptureSize once a chunk was lost
+    TAB_RECORD* pTabRecords;                 // 27220
     BYTE  trayPaperMap[80];                  // 27224  the ten user-defined paper sizes: width and length in
                                              //        0.1 mm, ten pairs of i32 (escape 0x6FFFFF05)
     DWORD bClipSave;                         // 27304  clip save flag of PdlEscape
@@ -227,8 +247,21 @@ static_assert(offsetof(JOB_EXTRA_RECORD, phoneBook) == 2576);
 static_assert(offsetof(JOB_EXTRA_RECORD, szFaxTempDir) == 20580);
 static_assert(offsetof(JOB_EXTRA_RECORD, szExtraTempName) == 21100);
 static_assert(offsetof(JOB_EXTRA_RECORD, szTempNames) == 21160);
-static_assert(offsetof(JOB_EXTRA_RECORD, pagePlanA) == 27176);
+static_assert(offsetof(JOB_EXTRA_RECORD, insertPaper) == 27160);
+static_assert(offsetof(JOB_EXTRA_RECORD, lInsertsOneSided) == 27168);
+static_assert(offsetof(JOB_EXTRA_RECORD, lTabReady) == 27172);
+static_assert(offsetof(JOB_EXTRA_RECORD, sPlanPages) == 27176);
+static_assert(offsetof(JOB_EXTRA_RECORD, sPlanSheets) == 27178);
+static_assert(offsetof(JOB_EXTRA_RECORD, pPlanTable) == 27184);
+static_assert(offsetof(JOB_EXTRA_RECORD, lCurrentPage) == 27188);
+static_assert(offsetof(JOB_EXTRA_RECORD, pInsertEntries) == 27192);
+static_assert(offsetof(JOB_EXTRA_RECORD, lInsertEntryCount) == 27196);
 static_assert(offsetof(JOB_EXTRA_RECORD, bTabCapture) == 27200);
+static_assert(offsetof(JOB_EXTRA_RECORD, lTabRecordCount) == 27204);
+static_assert(offsetof(JOB_EXTRA_RECORD, lTabRecordCurrent) == 27208);
+static_assert(offsetof(JOB_EXTRA_RECORD, pTabCapture) == 27212);
+static_assert(offsetof(JOB_EXTRA_RECORD, cbTabCapture) == 27216);
+static_assert(offsetof(JOB_EXTRA_RECORD, pTabRecords) == 27220);
 static_assert(offsetof(JOB_EXTRA_RECORD, trayPaperMap) == 27224);
 static_assert(offsetof(JOB_EXTRA_RECORD, bClipSave) == 27304);
 static_assert(offsetof(JOB_EXTRA_RECORD, lBrushNumber) == 27308);

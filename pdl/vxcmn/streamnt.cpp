@@ -2,7 +2,7 @@
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/capture.h"
 #include "pdl/vxcmn/pdl_format.h"
-#include "pdl/vxcmn/vqpdlnt/page_plan.h"
+#include "pdl/vxcmn/vqpdlnt/tab_capture.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
 #include <cstdarg>

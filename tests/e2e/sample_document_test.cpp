@@ -1,8 +1,8 @@
 // sample_document_test.cpp - the sample document printed end to end, as an application prints it, for several
 // sets of job options: the job's header carries the options, each sheet has its page setup and its drawing,
 // every data block is as long as its command says, and the job ends with the closing UEL.
+#include "job_sheets.h"
 #include "support/printer_fixture.h"
-#include "tools/sample/job_layout.h"
 #include "tools/sample/sample_job.h"
 
 #include <algorithm>
@@ -32,30 +32,11 @@ bool HasLine(const std::vector<std::string>& lines, const std::string& line)
     return false;
 }
 
-const JobCommand* FirstOnSheet(const JobLayout& layout, int sheet, const std::string& word)
-{
-    for (const JobCommand& command : layout.commands)
-        if (command.sheet == sheet && command.word == word)
-            return &command;
-    return nullptr;
-}
-
 // The image commands of the sheet: at their size or scaled, compressed or raw.
 size_t ImagesOnSheet(const JobLayout& layout, int sheet)
 {
     return layout.CountOnSheet(sheet, "imt") + layout.CountOnSheet(sheet, "imm") + layout.CountOnSheet(sheet, "bmt") +
            layout.CountOnSheet(sheet, "bmm");
-}
-
-// What the sheet's text became: characters of the printer's fonts, or one-bit glyph images.
-size_t TextOnSheet(const JobLayout& layout, int sheet)
-{
-    size_t count = layout.CountOnSheet(sheet, "txo");
-    for (const JobCommand& command : layout.commands)
-        if (command.sheet == sheet && command.text.size() > 6 && command.text.compare(3, 3, " 1 ") == 0 &&
-            (command.word == "imt" || command.word == "imm" || command.word == "bmt" || command.word == "bmm"))
-            ++count;
-    return count;
 }
 
 const Case kCases[] = {

@@ -8,6 +8,7 @@
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
 #include "pdl/vxcmn/vqpdlnt/planned_sheets.h"
+#include "pdl/vxcmn/vqpdlnt/tab_capture.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
@@ -143,7 +144,6 @@ void OpenJobDocument(PDEV* pdev)
     pContext->dwAdditionsMode = 1;
 
     PlanBeginDocument(pdev);
-    pContext->bTabCapture = 0;
 
     PdlSetObjectKind(pdev, kObjectNone);
     PdlLoadToneTable(pdev);
@@ -173,6 +173,7 @@ void OpenJobPage(PDEV* pdev, BOOL /*backSide*/, BOOL /*creatingForm*/)
     pContext->cxPage = cx;
     pContext->cyPage = cy;
 
+    pContext->lCurrentPage = static_cast<LONG>(pdev->cPagesBegun);   // what the plan's answers are about
     PdlEmitPlannedSheetsBeforeFirstPage(pdev);
     if (pContext->bSheetBegun == 0) {
         if (pContext->bPaperless != 0) {
@@ -275,6 +276,7 @@ void CopyJobContext(PDEV* pOld, PDEV* pNew)
         pNewContext->pPatternSlots[i] = MoveBuffer(pOld, pNew, pOldContext->pPatternSlots[i]);
         pOldContext->pPatternSlots[i] = nullptr;
     }
+    PlanMoveBuffers(pOld, pNew);
     PdlGetContext(pNew);   // the offset field describes the new PDEV
 
     if (pOldContext->bDocumentOpen == 0)

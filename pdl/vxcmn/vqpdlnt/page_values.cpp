@@ -1,5 +1,6 @@
 // page_values.cpp - the page setup record, its codes per output language, and its commands.
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
+#include "pdl/vxcmn/vqpdlnt/image_offset.h"
 #include "pdl/vxcmn/vqpdlnt/page_commands.h"
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
@@ -30,11 +31,6 @@ bool IsPclXl(BYTE type)
     return type == kPclXl || type == kPclXl2;
 }
 
-bool TwoSidedLayout(const DEVMODE_ENV_EXTRA& env)
-{
-    return (env.Layout_Check2 == 1 && env.Duplex_Check == 1) || (env.POD_Check == 1 && env.POD_Duplex_Check == 1);
-}
-
 // Paper, orientation, width, length and reference rectangle of the current page. The width and length are
 // what the paper can print: the output paper less its printable margins, plus the reference rectangle.
 void GetPagePaperValues(PDEV* pdev, PAGE_VALUES& values)
@@ -63,10 +59,10 @@ void GetPageDuplexValues(PDEV* pdev, SHORT* pSides, SHORT* pBinding)
 {
     *pSides = GetPlanSidesPerSheet(pdev);
     *pBinding = GetPlanDuplexMode(pdev);
-    BYTE side = 0;
+    BYTE sides = 0;
     BYTE binding = 0;
-    if (GetPageSide(pdev, &side, &binding) && binding != 0) {
-        *pSides = 2;
+    if (GetPlanPageDuplex(pdev, &sides, &binding)) {
+        *pSides = sides;
         *pBinding = binding;
     }
 }
@@ -138,7 +134,7 @@ POINTL PdlPageOrigin(PDEV* pdev, LONG x, LONG y)
     if (type != kPcl)
         return {0, 0};   // no language, no origin
     // PCL places the image from the printable area's corner, turned with the page and, on the back of a
-    // two-sided sheet, mirrored across the binding edge.
+    // two-sided sheet (an even side number), mirrored across the binding edge.
     const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     const RECTL printable = dm.env.outputPrintableRect;
     const LONG m = printable.left;
@@ -150,7 +146,7 @@ POINTL PdlPageOrigin(PDEV* pdev, LONG x, LONG y)
         w = -u;
         u = turned;
     }
-    if (TwoSidedLayout(dm.env) && PdlGetContext(pdev)->dwSheetCount % 2 == 0) {
+    if (IsTwoSidedLayout(dm.env) && GetSheetSideNumber(pdev) % 2 == 0) {
         if (dm.dmPublicCopy.dmDuplex == DMDUP_VERTICAL)
             u = -u;
         else

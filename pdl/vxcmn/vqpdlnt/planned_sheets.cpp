@@ -1,11 +1,15 @@
 // planned_sheets.cpp - the sheets of the page plan around the document's pages.
 #include "pdl/vxcmn/vqpdlnt/planned_sheets.h"
+#include "customnt/vqddigfx/alloc_list.h"
+#include "customnt/vqddigfx/tab_geometry.h"
 #include "pdl/vxcmn/vqpdlnt/page_commands.h"
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
+#include "pdl/vxcmn/vqpdlnt/tab_capture.h"
 #include "settings/paper/paper_table.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -29,12 +33,34 @@ RECTL SheetRect(PDEV* pdev, const PLANNED_SHEET& sheet)
     return {0, 0, width, length};
 }
 
-// The tab's place on the sheet in tenths of a millimetre.
-POINTL TabPlace(PDEV* /*pdev*/, const PLANNED_SHEET& /*sheet*/)
+// The tab's place on the sheet in tenths of a millimetre: the insert paper block says how the tabs share the
+// sheet's edge, the sheet's tab description which tab it is and how its text lies.
+POINTL TabPlace(const PLANNED_SHEET& sheet)
 {
-    // TODO: the index-tab geometry of the insert paper comes with the page plan; until then no sheet has a
-    // tab text (HasTabTextForPage), so nothing is placed.
-    return {0, 0};
+    INDEX_PAPER_SETTINGS paper;
+    std::memcpy(&paper, sheet.insertPaper, sizeof paper);
+    const LONG side = sheet.sOrientation == DMORIENT_PORTRAIT ? 1 : 2;
+    POINTL place = {0, 0};
+    TabPosition(sheet.sTextDirection, paper.TabPaperSize, paper.TabIndexNum, sheet.sTabNumber - 1,
+                paper.TabTopMargin, paper.TabIndexSpace, paper.TabBottomMargin, paper.TabTextPosition,
+                sheet.sTextAlign, sheet.sFontSize, side, &place);
+    return place;
+}
+
+// The sides the plan puts around page p, in a job block of their number; null (with *pCount 0) when there
+// are none or memory is short.
+PLANNED_SHEET* CollectSheets(PDEV* pdev, int page, int* pCount)
+{
+    *pCount = 0;
+    const int count = CollectPlanSides(pdev, page, nullptr, 0);
+    if (count <= 0)
+        return nullptr;
+    auto* pSheets = static_cast<PLANNED_SHEET*>(
+        AllocListAlloc(pdev->pAllocList, static_cast<DWORD>(count) * sizeof(PLANNED_SHEET)));
+    if (pSheets == nullptr)
+        return nullptr;
+    *pCount = CollectPlanSides(pdev, page, pSheets, count);
+    return pSheets;
 }
 
 // One planned sheet after the first: its page setup, its tab, its eject.
@@ -52,21 +78,23 @@ void PdlEmitPlannedSheetsBeforeFirstPage(PDEV* pdev)
 {
     if (pdev->cPagesBegun != 1 || pdev->devmode.dmPrivate.lpOverlay == kFormCreation)
         return;
-    PLANNED_SHEET sheets[kMaxPlannedSheets];
-    const int count = CollectPlanSides(pdev, 0, sheets);
-    for (int i = 0; i < count && i < kMaxPlannedSheets; ++i)
-        EmitSheet(pdev, sheets[i]);
+    int count = 0;
+    PLANNED_SHEET* pSheets = CollectSheets(pdev, 0, &count);
+    for (int i = 0; i < count; ++i)
+        EmitSheet(pdev, pSheets[i]);
+    AllocListFree(pdev->pAllocList, pSheets);
 }
 
 void PdlEmitPlannedSheetsAfterPage(PDEV* pdev)
 {
-    PLANNED_SHEET sheets[kMaxPlannedSheets];
-    const int count = CollectPlanSides(pdev, static_cast<int>(pdev->cPagesBegun), sheets);
-    if (count > 0 && sheets[0].sInsertIndex != 0)
-        PdlDrawPlannedItem(pdev, sheets[0]);
+    int count = 0;
+    PLANNED_SHEET* pSheets = CollectSheets(pdev, static_cast<int>(pdev->cPagesBegun), &count);
+    if (count > 0 && pSheets[0].sInsertIndex != 0)
+        PdlDrawPlannedItem(pdev, pSheets[0]);
     PdlEndSheet(pdev);
-    for (int i = 1; i < count && i < kMaxPlannedSheets; ++i)
-        EmitSheet(pdev, sheets[i]);
+    for (int i = 1; i < count; ++i)
+        EmitSheet(pdev, pSheets[i]);
+    AllocListFree(pdev->pAllocList, pSheets);
 }
 
 int PdlDrawPlannedItem(PDEV* pdev, const PLANNED_SHEET& sheet)
@@ -77,7 +105,7 @@ int PdlDrawPlannedItem(PDEV* pdev, const PLANNED_SHEET& sheet)
     PdlOutputOrigin(pdev, 0, 0);
     const RECTL paper = SheetRect(pdev, sheet);
     PdlOutputRect(pdev, paper, kWhiteFillRop, kNoInk, paper);
-    POINTL tab = TabPlace(pdev, sheet);
+    POINTL tab = TabPlace(sheet);
     tab.x *= 10;
     tab.y *= 10;
     const LONG dpi = pdev->devmode.dmPrivate.dmPublicCopy.dmYResolution;

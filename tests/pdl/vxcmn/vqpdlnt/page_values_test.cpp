@@ -147,10 +147,12 @@ TEST_F(PageValues, APclBackSideIsMirroredAcrossTheBindingEdge)
     dm.env.Layout_Check2 = 1;
     dm.env.Duplex_Check = 1;
     struct Case { short duplex; DWORD sheets; POINTL origin; };
+    // The side being set up is the sides ejected so far plus 1: one side out, the second is a back.
     const Case cases[] = {
-        {DMDUP_VERTICAL, 0, {406, 700}},     // u = 94 negated
-        {DMDUP_HORIZONTAL, 0, {594, 500}},   // w = 100 negated
-        {DMDUP_VERTICAL, 1, {594, 700}},     // an odd sheet count is a front
+        {DMDUP_VERTICAL, 1, {406, 700}},     // u = 94 negated
+        {DMDUP_HORIZONTAL, 1, {594, 500}},   // w = 100 negated
+        {DMDUP_VERTICAL, 0, {594, 700}},     // the job's first side is a front
+        {DMDUP_HORIZONTAL, 2, {594, 700}},   // and so is its third
     };
     for (const Case& c : cases) {
         dm.dmPublicCopy.dmDuplex = c.duplex;
