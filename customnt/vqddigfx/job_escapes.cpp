@@ -2,6 +2,7 @@
 // and the holding file.
 #include "customnt/vqddigfx/job_escapes.h"
 #include "customnt/vqddigfx/escape_table.h"
+#include "pdl/vxcmn/vqpdlnt/stored_name.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/base/private_escape_codes.h"
 #include "settings/strings/text_copy.h"
@@ -98,6 +99,16 @@ ULONG GetJobValues(const ESCAPE_CALL& call)
     return 1;
 }
 
+// The result goes into the context, and the name-match flags with it: the job header lets the user's ID and a
+// private hold through only for the user the devmode was stored for.
+ULONG CompareNames(const ESCAPE_CALL& call)
+{
+    const SHORT result = CompareStoredName(call.pdev);
+    PdlGetContext(call.pdev)->sStoredNameResult = result;
+    SetNameMatchFlags(call.pdev, result);
+    return 1;
+}
+
 ULONG GetOutputMethod(const ESCAPE_CALL& call)
 {
     call.pOut[0] = PdevGetEnvExtra(call.pdev)->lpOutputMethod;
@@ -137,8 +148,8 @@ constexpr PRIVATE_ESCAPE_ROW kJobRecordRows[] = {
 };
 static_assert(kJobRecordRows[std::size(kJobRecordRows) - 1].iEsc == 0, "terminator must be last");
 
-// TODO: ESC_COMPARE_STORED_NAME (0x6FFFFC00) comes with the stored-name comparison.
 constexpr PRIVATE_ESCAPE_ROW kJobQueryRows[] = {
+    {ESC_COMPARE_STORED_NAME, 0, 0, CompareNames      },
     {ESC_GET_JOB_VALUES,    0,  10, GetJobValues      },
     {ESC_GET_OUTPUT_METHOD, 0,  1,  GetOutputMethod   },
     {ESC_SET_DATE_STAMP2,   10, 0,  StoreSendTimeStamp},

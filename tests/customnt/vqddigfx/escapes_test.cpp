@@ -60,6 +60,7 @@ constexpr SizedCode kPrivateCodes[] = {
     {ESC_SET_FAX_BLOCK, 48, 0},              {ESC_GET_JOB_VALUES, 0, 10},
     {ESC_GET_OUTPUT_METHOD, 0, 1},           {ESC_SET_DATE_STAMP2, 10, 0},
     {ESC_CLEAR_ECO_PATH, 0, 0},              {ESC_SET_ECO_PATH, 520, 0},
+    {ESC_COMPARE_STORED_NAME, 0, 0},
 };
 
 TEST_F(Escapes, APrivateCodeIsAnsweredOnlyWithItsExactSizesAndAWrongSizeChangesNothing)
