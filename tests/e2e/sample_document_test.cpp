@@ -44,21 +44,28 @@ const Case kCases[] = {
      {"@PJL SET COPIES = 1", "@PJL SET PAPER = A4", "@PJL SET ORIENTATION = PORTRAIT", "@PJL SET DUPLEX = OFF"},
      "ini 600 1 S", "pps A4", 'P', "ppd N"},
     {"A3LandscapeThreeCopiesTwoSidedLongEdge",
-     {DMPAPER_A3, DMORIENT_LANDSCAPE, 3, DMDUP_VERTICAL, 1}, 3, 3,
+     {DMPAPER_A3, DMORIENT_LANDSCAPE, 3, DMDUP_VERTICAL, 1, {}}, 3, 3,
      {"@PJL SET COPIES = 3", "@PJL SET PAPER = A3", "@PJL SET ORIENTATION = LANDSCAPE", "@PJL SET DUPLEX = ON",
       "@PJL SET BINDING = LONGEDGE"},
      "ini 600 3 S", "pps A3", 'L', "ppd L"},
     // Two portrait pages side by side make a landscape sheet.
     {"B5TwoCopiesTwoSidedShortEdgeTwoPagesASheet",
-     {DMPAPER_B5, 0, 2, DMDUP_HORIZONTAL, 2}, 5, 3,
+     {DMPAPER_B5, 0, 2, DMDUP_HORIZONTAL, 2, {}}, 5, 3,
      {"@PJL SET COPIES = 2", "@PJL SET PAPER = B5", "@PJL SET ORIENTATION = LANDSCAPE", "@PJL SET DUPLEX = ON",
       "@PJL SET BINDING = SHORTEDGE"},
      "ini 600 2 S", "pps B5", 'L', "ppd S"},
-    {"LetterFourPagesASheetLastSheetNotFull", {DMPAPER_LETTER, 0, 0, 0, 4}, 5, 2,
+    {"LetterFourPagesASheetLastSheetNotFull", {DMPAPER_LETTER, 0, 0, 0, 4, {}}, 5, 2,
      {"@PJL SET PAPER = LETTER", "@PJL SET ORIENTATION = PORTRAIT"}, "ini 600 1 S", "pps LT", 'P', "ppd N"},
-    {"NinePagesASheet", {0, 0, 0, 0, 9}, 10, 2, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P', "ppd N"},
-    {"SixteenPagesASheet", {0, 0, 0, 0, 16}, 5, 1, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P',
+    {"NinePagesASheet", {0, 0, 0, 0, 9, {}}, 10, 2, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P', "ppd N"},
+    {"SixteenPagesASheet", {0, 0, 0, 0, 16, {}}, 5, 1, {"@PJL SET PAPER = A4"}, "ini 600 1 S", "pps A4", 'P',
      "ppd N"},
+    // The finishing of the driver's own part reaches the job through the driver's own merge and validation.
+    {"CoversInsertsChaptersAndImageShift",
+     {0, 0, 0, DMDUP_VERTICAL, 1, {1, 2, {3}, 2, {2}, 1, 10, 5, true}}, 3, 3,
+     {"@PJL SET CHAPTERMODE = ON", "@PJL SET CHAPTER = 2", "@PJL SET PIFRONT = PITRAY1",
+      "@PJL SET PIBACK = PITRAY2", "@PJL SET INTERMODE = BLANK", "@PJL SET INTERSHEET = PITRAY2,3",
+      "@PJL SET IMAGESHIFT = ON"},
+     "ini 600 1 S", "pps A4", 'P', "ppd L"},
 };
 
 void PrintTo(const Case& c, std::ostream* out)

@@ -9,6 +9,7 @@
 #include "host/text.h"
 #include "host/world.h"
 #include "settings/devmode/devmode_defaults.h"
+#include "settings/pagelist/page_list_text.h"
 #include "settings/strings/res_library.h"
 #include "win/windows.h"
 
@@ -25,7 +26,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: qnprint [--world FOLDER] [--paper A3|A4|A5|B4|B5|LETTER|LEGAL] [--orientation portrait|landscape]\n"
-    "               [--copies N] [--duplex none|long|short] [--pages-per-sheet 1|2|4|6|9|16] [--pages N]\n";
+    "               [--copies N] [--duplex none|long|short] [--pages-per-sheet 1|2|4|6|9|16] [--pages N]\n"
+    "               [--front-cover 1|2] [--back-cover 1|2] [--cover-inserts PAGES] [--insert-tray 1|2]\n"
+    "               [--chapters PAGES] [--binding-margin left|right|top|bottom] [--margin-front MM]\n"
+    "               [--margin-back MM] [--image-shift on|off]\n"
+    "  PAGES is a page list such as 3,5-7; trays 1 and 2 are the insert trays.\n";
 
 struct NAMED_VALUE {
     const char* name;   // nullptr ends the table
@@ -41,6 +46,12 @@ constexpr NAMED_VALUE kOrientations[] = {
 };
 constexpr NAMED_VALUE kDuplexModes[] = {
     {"none", DMDUP_SIMPLEX}, {"long", DMDUP_VERTICAL}, {"short", DMDUP_HORIZONTAL}, {nullptr, 0},
+};
+constexpr NAMED_VALUE kMarginEdges[] = {
+    {"left", 1}, {"right", 2}, {"top", 3}, {"bottom", 4}, {nullptr, 0},
+};
+constexpr NAMED_VALUE kSwitch[] = {
+    {"on", 1}, {"off", 2}, {nullptr, 0},
 };
 
 // The value named in the table (case-insensitive), or 0.
@@ -62,6 +73,30 @@ int ParseCount(std::string_view text, int lowest, int highest)
     return value;
 }
 
+// "on" or "off" into *pOn; false for anything else.
+bool ParseSwitch(std::string_view text, bool* pOn)
+{
+    const SHORT value = FindNamedValue(kSwitch, text);
+    if (value != 0)
+        *pOn = value == 1;
+    return value != 0;
+}
+
+// The pages of a list such as "3,5-7" (at most 30, as the devmode keeps them); empty when it does not parse.
+std::vector<WORD> ParsePageList(std::string_view text)
+{
+    std::u16string wide(text.begin(), text.end());
+    WORD pages[30] = {};
+    const SHORT count = ParsePageRanges(wide.c_str(), pages, 30);
+    if (count <= 0)
+        return {};
+    std::vector<WORD> list(pages, pages + count);
+    for (WORD page : list)
+        if (page == 0)
+            return {};
+    return list;
+}
+
 struct CommandLine {
     std::filesystem::path world = "out/world";
     SampleJobOptions options;
@@ -71,6 +106,7 @@ struct CommandLine {
 // Reads the options; false (with the usage shown) for anything it does not know or a value out of range.
 bool ParseCommandLine(int argc, char** argv, CommandLine& line)
 {
+    SampleFinishing& finishing = line.options.finishing;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (i + 1 >= argc) {
@@ -94,6 +130,24 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& line)
             taken = IsPagesPerSheetChoice(line.options.pagesPerSheet = ParseCount(value, 1, 16));
         else if (option == "--pages")
             taken = (line.pages = ParseCount(value, 1, 999)) != 0;
+        else if (option == "--front-cover")
+            taken = (finishing.frontCoverTray = static_cast<WORD>(ParseCount(value, 1, 2))) != 0;
+        else if (option == "--back-cover")
+            taken = (finishing.backCoverTray = static_cast<WORD>(ParseCount(value, 1, 2))) != 0;
+        else if (option == "--cover-inserts")
+            taken = !(finishing.coverInserts = ParsePageList(value)).empty();
+        else if (option == "--insert-tray")
+            taken = (finishing.insertTray = static_cast<WORD>(ParseCount(value, 1, 2))) != 0;
+        else if (option == "--chapters")
+            taken = !(finishing.chapters = ParsePageList(value)).empty();
+        else if (option == "--binding-margin")
+            taken = (finishing.bindingMargin = static_cast<BYTE>(FindNamedValue(kMarginEdges, value))) != 0;
+        else if (option == "--margin-front")
+            taken = (finishing.marginFront = static_cast<BYTE>(ParseCount(value, 1, 50))) != 0;
+        else if (option == "--margin-back")
+            taken = (finishing.marginBack = static_cast<BYTE>(ParseCount(value, 1, 50))) != 0;
+        else if (option == "--image-shift")
+            taken = ParseSwitch(value, &finishing.imageShift);
         else
             known = false;
         if (!known) {

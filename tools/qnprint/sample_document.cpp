@@ -2,8 +2,10 @@
 #include "sample_document.h"
 #include "tools/sample/job_layout.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
+#include <string>
 
 namespace {
 
@@ -13,7 +15,35 @@ bool IsPageSetup(const std::string& word)
     return word == "org" || word == "pps" || word == "ppt" || word == "ppd" || word == "htn";
 }
 
-void ShowJob(const JobLayout& layout)
+// The sheet's first command with the word, or "-".
+std::string SheetCommand(const JobLayout& layout, int sheet, const std::string& word)
+{
+    for (const JobCommand& command : layout.commands)
+        if (command.sheet == sheet && command.word == word)
+            return command.text;
+    return "-";
+}
+
+// Each side the job ejects: its paper, tray and duplex, which side of the paper it is and where its image
+// starts. Two-sided sides pair front and back in turn, except that a chapter's first page, which the printer
+// starts on a new sheet, is a front; a one-sided side is a front of its own.
+void ShowSheets(const JobLayout& layout, const std::vector<WORD>& chapters, bool onePagePerSheet)
+{
+    std::printf("  sides:\n");
+    bool nextIsBack = false;
+    for (int sheet = 0; sheet < layout.sheets; ++sheet) {
+        const std::string duplex = SheetCommand(layout, sheet, "ppd");
+        const bool twoSided = duplex != "-" && duplex != "ppd N";
+        const bool chapter = onePagePerSheet && std::find(chapters.begin(), chapters.end(), sheet + 1) != chapters.end();
+        const bool back = twoSided && nextIsBack && !chapter;
+        nextIsBack = twoSided && !back;
+        std::printf("    %3d %-5s %-12s %-8s %-7s %s\n", sheet + 1, back ? "back" : "front",
+                    SheetCommand(layout, sheet, "pps").c_str(), SheetCommand(layout, sheet, "ppt").c_str(),
+                    duplex.c_str(), SheetCommand(layout, sheet, "org").c_str());
+    }
+}
+
+void ShowJob(const JobLayout& layout, const SampleJobOptions& options)
 {
     std::printf("\n  job header:\n");
     for (const std::string& line : layout.pjlLines)
@@ -22,6 +52,7 @@ void ShowJob(const JobLayout& layout)
     for (const JobCommand& command : layout.commands)
         if (command.sheet == 0 && IsPageSetup(command.word))
             std::printf("    %s;\n", command.text.c_str());
+    ShowSheets(layout, options.finishing.chapters, options.pagesPerSheet == 1);
     std::map<std::string, size_t> counts;
     for (const JobCommand& command : layout.commands)
         ++counts[command.word];
@@ -55,7 +86,7 @@ bool PrintAndShowSampleDocument(const std::u16string& printerName, const SampleJ
     }
     const std::string bytes = ReadJobFile(job.jobFile.string());
     const JobLayout layout = ReadJobLayout(bytes);
-    ShowJob(layout);
+    ShowJob(layout, options);
     if (!job.drawn)
         std::printf("  %s: the job lacks part of the drawing\n", job.failure.c_str());
     std::printf("\nsample document (%d pages): job %s\n  %d sheet%s, %zu bytes\n", pageCount,

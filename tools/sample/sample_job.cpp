@@ -2,6 +2,7 @@
 #include "tools/sample/sample_job.h"
 #include "host/printers.h"
 #include "settings/devmode/driver_devmode.h"
+#include "settings/pagelist/page_slots.h"
 #include "tools/sample/sample_pages.h"
 
 #include <cstring>
@@ -72,6 +73,45 @@ void SetPublicFields(DEVMODEW& dm, const SampleJobOptions& options)
     }
 }
 
+// The finishing of the options in the driver's own part. Chapters and the binding margin belong to a two-sided
+// job of the finishing page, covers and inserts to the paper trays for inserts.
+void SetFinishing(DRIVER_DEVMODE& dm, const SampleFinishing& finishing)
+{
+    DEVMODE_ENV_EXTRA& env = dm.dmPrivate.env;
+    PAGE_SLOT_RECORD* pSlots = GetPageSlotRecord(&env);
+    if (finishing.frontCoverTray != 0) {
+        env.FrontCoverSheet_Check = 1;
+        env.lpFrontPITray = finishing.frontCoverTray;
+    }
+    if (finishing.backCoverTray != 0) {
+        env.BackCoverSheet_Check = 1;
+        env.lpBackPITray = finishing.backCoverTray;
+    }
+    if (!finishing.coverInserts.empty()) {
+        std::vector<WORD> pages = finishing.coverInserts;
+        env.InsertCoverSheet_Check = 1;
+        env.lpInsertPITray = finishing.insertTray;
+        SetPageSlot(pSlots, static_cast<SHORT>(pages.size()), kInsertPageSlot, pages.data());
+    }
+    if (!finishing.chapters.empty() || finishing.bindingMargin != 0 || finishing.imageShift) {
+        env.POD_Check = 1;
+        env.POD_Duplex_Check = dm.dmPublic.dmDuplex == DMDUP_VERTICAL || dm.dmPublic.dmDuplex == DMDUP_HORIZONTAL;
+    }
+    if (!finishing.chapters.empty()) {
+        std::vector<WORD> pages = finishing.chapters;
+        env.Chapter_Check = 1;
+        SetPageSlot(pSlots, static_cast<SHORT>(pages.size()), kChapterPageSlot, pages.data());
+    }
+    if (finishing.bindingMargin != 0) {
+        env.POD_BindMargin_Check = 1;
+        env.lpBindMargin = finishing.bindingMargin;
+        env.fMargin = finishing.marginFront;
+        env.bMargin = finishing.marginBack;
+    }
+    if (finishing.imageShift)
+        env.ImageShift_Check = 1;
+}
+
 std::string Failed(const char* call)
 {
     return std::string(call) + " failed (error " + std::to_string(GetLastError()) + ")";
@@ -108,6 +148,7 @@ std::vector<BYTE> SampleJobDevmode(const std::u16string& printerName, const Samp
         auto* pDriver = reinterpret_cast<DRIVER_DEVMODE*>(wanted.data());
         pDriver->dmPrivate.Layout_Check = layout->Layout_Check;
         pDriver->dmPrivate.lpLayout = layout->lpLayout;
+        SetFinishing(*pDriver, options.finishing);
     } else if (layout->pages != 1) {
         return {};
     }
