@@ -4,9 +4,7 @@
 // answers null.
 
 #include "settings/paper/custom_size_entry.h"
-
-// The list-group id of the UDPaper group.
-constexpr WORD kUDPaperListGroup = 0x2006;
+#include "settings/store/list_groups.h"
 
 // A zeroed block of the ten sizes, to be freed with FreeCustomSizeData; null when the group is off or the
 // heap is short.

@@ -2,6 +2,7 @@
 // In this build only the fax group is off: the fax cover sheet list and the fax settings are never loaded,
 // stored or shown.
 #include "settings/paper/feature_table.h"
+#include "settings/store/list_groups.h"
 
 #include <iterator>
 
@@ -33,13 +34,13 @@ static_assert(kFeatureRecords[std::size(kFeatureRecords) - 1].wFeature == 0, "te
 
 // Named-list group -> feature.
 constexpr FEATURE_MAP_ROW kListGroupFeatures[] = {
-    { 4097, Id(SwitchableFeature::InsertSheets) },        // InterSheet
-    { 4098, Id(SwitchableFeature::FormOverlays) },        // Form
-    { 4099, Id(SwitchableFeature::Watermarks) },          // WaterMark
-    { 4100, Id(SwitchableFeature::FontSubstitution) },    // FontSubTbl
-    { 4101, Id(SwitchableFeature::Fax) },                 // Fax Cover Sheet
-    { 8198, Id(SwitchableFeature::UserDefinedPapers) },   // UDPaper
-    { 0,    0 },                                          // terminator
+    { kInterSheetListGroup, Id(SwitchableFeature::InsertSheets) },        // InterSheet
+    { kFormListGroup,       Id(SwitchableFeature::FormOverlays) },        // Form
+    { kWatermarkListGroup,  Id(SwitchableFeature::Watermarks) },          // WaterMark
+    { kFontSubListGroup,    Id(SwitchableFeature::FontSubstitution) },    // FontSubTbl
+    { kFaxCoverListGroup,   Id(SwitchableFeature::Fax) },                 // Fax Cover Sheet
+    { kUDPaperListGroup,    Id(SwitchableFeature::UserDefinedPapers) },   // UDPaper
+    { 0,                    0 },                                      // terminator
 };
 static_assert(kListGroupFeatures[std::size(kListGroupFeatures) - 1].wFrom == 0, "terminator must be last");
 
@@ -66,10 +67,35 @@ const FEATURE_RECORD* FindFeatureRecord(SwitchableFeature feature)
     return nullptr;
 }
 
+// The tests' overrides of the enabled words, by feature id; constant-initialised, so no constructor runs.
+struct FEATURE_OVERRIDE {
+    bool overridden;
+    LONG lEnabled;
+};
+static FEATURE_OVERRIDE s_featureOverrides[std::size(kFeatureRecords)] = {};
+
+void OverrideFeatureForTest(SwitchableFeature feature, LONG enabled)
+{
+    const WORD id = Id(feature);
+    if (id < std::size(s_featureOverrides))
+        s_featureOverrides[id] = {true, enabled};
+}
+
+void ClearFeatureOverrides()
+{
+    for (FEATURE_OVERRIDE& entry : s_featureOverrides)
+        entry = {};
+}
+
 LONG IsFeatureEnabled(SwitchableFeature feature)
 {
     const FEATURE_RECORD* row = FindFeatureRecord(feature);
-    return row != nullptr ? row->lEnabled : 0;
+    if (row == nullptr)
+        return 0;
+    const WORD id = Id(feature);
+    if (id < std::size(s_featureOverrides) && s_featureOverrides[id].overridden)
+        return s_featureOverrides[id].lEnabled;
+    return row->lEnabled;
 }
 
 LONG IsFeatureIdEnabled(SwitchableFeature feature)

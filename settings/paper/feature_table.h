@@ -36,6 +36,11 @@ const FEATURE_RECORD* FindFeatureRecord(SwitchableFeature feature);
 LONG IsFeatureEnabled(SwitchableFeature feature);
 LONG IsFeatureIdEnabled(SwitchableFeature feature);
 
+// Test-only: makes the feature's enabled word read as `enabled` until ClearFeatureOverrides, so that tests can
+// switch a list group off or on. The modules never call it.
+void OverrideFeatureForTest(SwitchableFeature feature, LONG enabled);
+void ClearFeatureOverrides();
+
 // The enabled word of the feature a named-list group (4097 InterSheet .. 4101 Fax Cover Sheet, 8198 UDPaper)
 // hangs on; 0 for a group id that is not mapped.
 LONG IsListGroupEnabled(WORD wListGroup);
