@@ -13,6 +13,7 @@ static const StringTablePart* const kStringParts[] = {
     &kGeneralStrings,
     &kOptionStrings,
     &kPaperStrings,
+    &kListStrings,
 };
 
 // Every part's rows in one table sorted by id; false (naming the id) when an id is defined twice.

@@ -14,3 +14,4 @@ struct StringTablePart {
 extern const StringTablePart kGeneralStrings;
 extern const StringTablePart kOptionStrings;
 extern const StringTablePart kPaperStrings;
+extern const StringTablePart kListStrings;
