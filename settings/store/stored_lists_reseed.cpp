@@ -1,13 +1,16 @@
 // stored_lists_reseed.cpp - puts a printer's per-user named lists back to their defaults.
 #include "settings/store/stored_lists_reseed.h"
+#include "settings/store/list_schema.h"
+#include "settings/store/settings_store.h"
 
-// TODO: load the list schemas, clean the printer's per-user key (CleanPrinterUserKeys) when asked, write
-// the default lists of every group (WriteDefaultSettingsStore) and free the schemas. All of it belongs to
-// the settings store, which is not built yet. Until then a version change only records the new version:
-// the lists of the earlier version stay, and the readers treat whatever they find as untrusted.
 BOOL ReseedStoredLists(LPCWSTR printerName, BOOL cleanFirst)
 {
-    (void)printerName;
-    (void)cleanFirst;
-    return TRUE;
+    LIST_SCHEMA_SET schemas = {};
+    if (!LoadListSchemas(&schemas))
+        return FALSE;
+    if (cleanFirst)
+        CleanPrinterUserKeys(nullptr, printerName, nullptr);
+    const BOOL written = WriteDefaultSettingsStore(&schemas, printerName, nullptr);
+    FreeListSchemas(&schemas);
+    return written;
 }

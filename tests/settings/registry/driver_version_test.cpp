@@ -1,6 +1,7 @@
 // driver_version_test.cpp - the driver version that wrote a printer's per-user settings.
 #include "settings/registry/driver_version.h"
 #include "settings/registry/registry_paths.h"
+#include "settings/registry/registry_tree.h"
 #include "host/faults.h"
 #include "host/inspect.h"
 #include "support/world_fixture.h"
@@ -87,30 +88,48 @@ TEST_F(DriverVersion, StatusOfTheStoredVersion)
     EXPECT_EQ(ReadDriverVersionStatus(u"", 0x8402), DriverVersionStatus::Unreadable);
 }
 
-TEST_F(DriverVersion, FirstCheckRecordsTheVersionAndClearsTheOverlay)
+TEST_F(DriverVersion, FirstCheckRecordsTheVersionSeedsTheListsAndClearsTheOverlay)
 {
     auto pdm = MakePrivate(kPrinter, 0x8402, 5);
     CheckDriverVersion(pdm.get());
 
-    // The version value; the default lists come from ReseedStoredLists, which writes nothing yet.
-    EXPECT_EQ(host::RegistryDump(HKEY_CURRENT_USER, u"Software\\ORVANE TESSALY\\VQPDL2 V"),
-              R"([HKEY_CURRENT_USER\Software\ORVANE TESSALY\VQPDL2 V]
-[HKEY_CURRENT_USER\Software\ORVANE TESSALY\VQPDL2 V\ORVANE TESSALY QN-804CJ]
-[HKEY_CURRENT_USER\Software\ORVANE TESSALY\VQPDL2 V\ORVANE TESSALY QN-804CJ\QN-804C]
-"DriverVersion" = REG_DWORD: 0x00008402
-)");
+    EXPECT_EQ(StoredVersion(), 0x8402u);
+    const std::string tree = host::RegistryDump(HKEY_CURRENT_USER, PrinterPath());
+    for (const char* seeded : {"InterSheet\\InterSheetList10]", "Form\\Overlay File]", "WaterMark\\WMarkListData15]",
+                               "\"FontSubTblNum\" = REG_DWORD: 0x00000020"})
+        EXPECT_NE(tree.find(seeded), std::string::npos) << seeded << " is not stored";
     EXPECT_EQ(+pdm->lpOverlay, 1);
     EXPECT_EQ(+pdm->bOverlayIndex, 0);
     EXPECT_EQ(+pdm->WatermarkIndex, 0);
 }
 
-TEST_F(DriverVersion, AnotherVersionIsReplaced)
+// Keys that another driver version stored are removed before the defaults are written, except the ones that
+// outlive a version; keys found beside an unreadable version are left and written over.
+TEST_F(DriverVersion, ListsOfAnotherVersionAreCleanedThenSeededAnUnreadableVersionIsOnlySeeded)
 {
-    StoreVersion(0x8403);
-    auto pdm = MakePrivate(kPrinter, 0x8402, 0);
-    CheckDriverVersion(pdm.get());
-    EXPECT_EQ(StoredVersion(), 0x8402u);
-    EXPECT_EQ(+pdm->lpOverlay, 1);
+    struct Case {
+        const char* what;
+        bool storeVersion;
+        bool staleKeyRemains;
+    };
+    const Case cases[] = {{"another version", true, false}, {"no version", false, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteRegTree(HKEY_CURRENT_USER, PrinterPath().c_str());
+        if (c.storeVersion)
+            StoreVersion(0x8403);
+        StoreValue(PrinterPath(u"WaterMark", u"WMarkListData40"), REG_DWORD, nullptr, 0);
+        StoreValue(PrinterPath(u"BookMode"), REG_DWORD, nullptr, 0);
+
+        auto pdm = MakePrivate(kPrinter, 0x8402, 0);
+        CheckDriverVersion(pdm.get());
+        EXPECT_EQ(StoredVersion(), 0x8402u);
+        EXPECT_EQ(+pdm->lpOverlay, 1);
+        const std::string tree = host::RegistryDump(HKEY_CURRENT_USER, PrinterPath());
+        EXPECT_EQ(tree.find("WMarkListData40]") != std::string::npos, c.staleKeyRemains);
+        EXPECT_NE(tree.find("QN-804C\\BookMode]"), std::string::npos) << "kept across versions";
+        EXPECT_NE(tree.find("\"WMarkListNum\" = REG_DWORD: 0x00000010"), std::string::npos) << "the defaults";
+    }
 }
 
 TEST_F(DriverVersion, AnAgreeingVersionKeepsTheDevmodeButClampsTheWatermark)
