@@ -18,13 +18,13 @@ TEST_F(PrinterDc, IsCreatedDrivenAndDeletedThroughTheHooksInOrder)
     ASSERT_TRUE(DeleteDC(hdc));
     const std::vector<std::string> page = {"DOCUMENTEVENT_STARTPAGE", "DrvStartPage", "DOCUMENTEVENT_ENDPAGE",
                                            "DrvSendPage"};
-    // The interface module's escapes come inside its events: the job's settings and devmode at STARTDOC, the
-    // end of the job at ENDDOC.
+    // The interface module's escapes come inside its events: the job's settings, its devmode and the user's
+    // font table at STARTDOC, the end of the job at ENDDOC.
     std::vector<std::string> expected = {"DOCUMENTEVENT_CREATEDCPRE", "DrvEnableDriver", "DrvEnablePDEV",
                                          "DrvCompletePDEV", "DrvEnableSurface", "DOCUMENTEVENT_CREATEDCPOST",
                                          "DOCUMENTEVENT_STARTDOC", "DOCUMENTEVENT_ESCAPE", "DrvEscape",
-                                         "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DrvStartDoc",
-                                         "DOCUMENTEVENT_STARTDOCPOST"};
+                                         "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DOCUMENTEVENT_ESCAPE", "DrvEscape",
+                                         "DrvStartDoc", "DOCUMENTEVENT_STARTDOCPOST"};
     expected.insert(expected.end(), page.begin(), page.end());
     expected.insert(expected.end(), page.begin(), page.end());
     expected.insert(expected.end(), {"DOCUMENTEVENT_ENDDOC", "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DrvEndDoc",

@@ -6,6 +6,7 @@
 #include "host/gdi.h"
 #include "host/printers.h"
 #include "host/text.h"
+#include "settings/devmode/driver_devmode.h"
 #include "settings/registry/registry_paths.h"
 
 #include <algorithm>
@@ -121,19 +122,41 @@ TEST_F(DocumentEvents, AJobOnTheDriversOwnDeviceContextIsCheckedStartedAndEnded)
     const auto startDoc = std::find(calls.begin(), calls.end(), "DOCUMENTEVENT_STARTDOC");
     const auto endDoc = std::find(calls.begin(), calls.end(), "DOCUMENTEVENT_ENDDOC");
     ASSERT_NE(endDoc, calls.end());
-    // The job's settings and devmode at the start, the end of the job at its end; nothing between.
-    EXPECT_EQ(std::vector<std::string>(startDoc, startDoc + 6),
+    // The job's settings, its devmode and the user's font table (seeded by the version check) at the start,
+    // the end of the job at its end; nothing between.
+    EXPECT_EQ(std::vector<std::string>(startDoc, startDoc + 8),
               (std::vector<std::string>{"DOCUMENTEVENT_STARTDOC", "DOCUMENTEVENT_ESCAPE", "DrvEscape",
-                                        "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DrvStartDoc"}));
+                                        "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DOCUMENTEVENT_ESCAPE", "DrvEscape",
+                                        "DrvStartDoc"}));
     EXPECT_EQ(std::vector<std::string>(endDoc, endDoc + 4),
               (std::vector<std::string>{"DOCUMENTEVENT_ENDDOC", "DOCUMENTEVENT_ESCAPE", "DrvEscape", "DrvEndDoc"}));
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DrvEscape"), 3);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DrvEscape"), 4);
 
     const auto jobs = host::JobFiles(kPrinterName);
     ASSERT_EQ(jobs.size(), 1u);
     std::ifstream in(jobs.front(), std::ios::binary);
     const std::string job((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(job.substr(job.size() - std::min<size_t>(job.size(), 9)), "\x1b%-12345X") << "the closing UEL";
+}
+
+TEST_F(DocumentEvents, WithoutPrinterFontsNoFontTableIsSent)
+{
+    LONG cb = DocumentPropertiesW(nullptr, m_hPrinter, const_cast<LPWSTR>(kPrinterName), nullptr, nullptr, 0);
+    ASSERT_GE(cb, static_cast<LONG>(sizeof(DRIVER_DEVMODE)));
+    std::vector<BYTE> devmode(static_cast<size_t>(cb));
+    auto* pdm = reinterpret_cast<DRIVER_DEVMODE*>(devmode.data());
+    ASSERT_EQ(DocumentPropertiesW(nullptr, m_hPrinter, const_cast<LPWSTR>(kPrinterName), &pdm->dmPublic, nullptr,
+                                  DM_OUT_BUFFER),
+              1);   // IDOK
+    pdm->dmPrivate.FontUseFlg = 0;
+    m_hdc = CreateDCW(nullptr, kPrinterName, nullptr, &pdm->dmPublic);
+    ASSERT_NE(m_hdc, nullptr) << GetLastError();
+    host::ClearDeviceContextCalls(m_hdc);
+    DOCINFOW di = {sizeof di, u"Report", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocW(m_hdc, &di), 0);
+    ASSERT_GT(EndDoc(m_hdc), 0);
+    const std::vector<std::string> calls = host::DeviceContextCalls(m_hdc);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "DrvEscape"), 3) << "settings, devmode and the end only";
 }
 
 } // namespace
