@@ -42,6 +42,7 @@ extern "C" __attribute__((visibility("default"))) const host::ResourceDirectory*
         nullptr, 0,
         nullptr, 0,
         nullptr, 0,
+        nullptr, 0,
     };
     return merged ? &directory : nullptr;
 }

@@ -34,7 +34,7 @@ extern "C" __attribute__((visibility("default"))) const host::ResourceDirectory*
     static const host::IconResource icons[] = {{kProbeIconId, 32, 32}};
     static const host::IconResource cursors[] = {{kProbeCursorId, 32, 32}};
     static const host::ResourceDirectory directory = {
-        rows.data(), static_cast<UINT>(rows.size()), bitmaps, 1, icons, 1, cursors, 1,
+        rows.data(), static_cast<UINT>(rows.size()), bitmaps, 1, icons, 1, cursors, 1, nullptr, 0,
     };
     return &directory;
 }

@@ -43,6 +43,22 @@ bool AreWellFormedIcons(const host::IconResource* icons, UINT count)
     return true;
 }
 
+// A template's controls must be there and name their class; texts may be null (no text).
+bool AreWellFormedDialogs(const host::DialogResource* dialogs, UINT count)
+{
+    if (count != 0 && dialogs == nullptr)
+        return false;
+    for (UINT i = 0; i < count; ++i) {
+        const host::DialogResource& dialog = dialogs[i];
+        if (dialog.controlCount != 0 && dialog.controls == nullptr)
+            return false;
+        for (UINT c = 0; c < dialog.controlCount; ++c)
+            if (dialog.controls[c].className == nullptr)
+                return false;
+    }
+    return true;
+}
+
 // The directory comes from the module; the resource calls rely on what is checked here once, at load.
 bool IsWellFormed(const host::ResourceDirectory& directory)
 {
@@ -56,7 +72,8 @@ bool IsWellFormed(const host::ResourceDirectory& directory)
         if (!IsWellFormedBitmap(directory.bitmaps[i]))
             return false;
     return AreWellFormedIcons(directory.icons, directory.iconCount)
-        && AreWellFormedIcons(directory.cursors, directory.cursorCount);
+        && AreWellFormedIcons(directory.cursors, directory.cursorCount)
+        && AreWellFormedDialogs(directory.dialogs, directory.dialogCount);
 }
 
 // Maps the file and finds what the platform needs of it; the entry point is not called yet.

@@ -75,6 +75,7 @@ TEST_MODULE_EXPORT const host::ResourceDirectory* HostResourceDirectory(void)
         bitmaps, static_cast<UINT>(std::size(bitmaps)),
         icons, static_cast<UINT>(std::size(icons)),
         cursors, static_cast<UINT>(std::size(cursors)),
+        nullptr, 0,
     };
     return g_testModuleRecord.refuseResources ? nullptr : &directory;
 }
