@@ -1,7 +1,7 @@
 // blank_page.cpp - the blank-page test.
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
 namespace {

@@ -4,8 +4,9 @@
 #include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/halftone.h"
 #include "pdl/vxcmn/vqpdlnt/ink_rows.h"
+#include "pdl/vxcmn/vqpdlnt/path_writer.h"
+#include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/base/global_memory.h"
 

@@ -3,6 +3,7 @@
 #include "customnt/vqddigfx/alloc_list.h"
 #include "pdl/vxcmn/capture.h"
 #include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vqpdlnt/clip_writer.h"
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
@@ -10,7 +11,6 @@
 #include "pdl/vxcmn/vqpdlnt/planned_sheets.h"
 #include "pdl/vxcmn/vqpdlnt/tab_capture.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/strings/product_names.h"
 

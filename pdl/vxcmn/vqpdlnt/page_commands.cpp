@@ -2,11 +2,12 @@
 #include "pdl/vxcmn/vqpdlnt/page_commands.h"
 #include "pdl/vxcmn/pdl_format.h"
 #include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vqpdlnt/clip_writer.h"
 #include "pdl/vxcmn/vqpdlnt/pens.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_names.h"
+#include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/paper/custom_size_entry.h"
 

@@ -1,14 +1,16 @@
 // page_setup.cpp - the job and page commands the writer core calls.
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/streamnt.h"
+#include "pdl/vxcmn/vqpdlnt/clip_writer.h"
 #include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_commands.h"
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
+#include "pdl/vxcmn/vqpdlnt/path_cache.h"
 #include "pdl/vxcmn/vqpdlnt/pens.h"
+#include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
 #include <cstring>

@@ -2,14 +2,16 @@
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 #include "customnt/vqddigfx/device_caps.h"
 #include "customnt/vqddigfx/trace.h"
+#include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vqpdlnt/blank_page.h"
+#include "pdl/vxcmn/vqpdlnt/clip_writer.h"
 #include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/image_blit.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
+#include "pdl/vxcmn/vqpdlnt/path_cache.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
-#include "pdl/vxcmn/streamnt.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 
 #include <cstring>

@@ -24,8 +24,8 @@ BOOL PdlStartPage(PDEV* pdev, BOOL backSide, BOOL creatingForm);
 // TRUE while the page plan captures tab text.
 BOOL PdlIsCapturingTabText(PDEV* pdev);
 
-// The drawing operations: block transfers (image_blit.h), paths and clips (vqpath.h). The path operations also
-// answer FALSE at once when the output has failed.
+// The drawing operations: block transfers (image_blit.h), paths (vqpath.h) and clips (clip_writer.h). The path
+// operations also answer FALSE at once when the output has failed.
 BOOL PdlCopyBits(SURFOBJ* psoDest, SURFOBJ* psoSrc, CLIPOBJ* pco, XLATEOBJ* pxlo, RECTL* prclDest,
                  POINTL* pptlSrc);
 BOOL PdlBitBlt(SURFOBJ* psoTrg, SURFOBJ* psoSrc, SURFOBJ* psoMask, CLIPOBJ* pco, XLATEOBJ* pxlo, RECTL* prclTrg,

@@ -4,7 +4,7 @@
 #include "packet_sink.h"
 #include "customnt/vqddigfx/nup_layout.h"
 #include "pdl/vxcmn/streamnt.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
+#include "pdl/vxcmn/vqpdlnt/clip_writer.h"
 #include "support/job_text.h"
 #include "win/winbase.h"
 

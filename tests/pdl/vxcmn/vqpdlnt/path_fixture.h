@@ -5,6 +5,9 @@
 #include "writer_fixture.h"
 #include "engine/clip.h"
 #include "engine/path.h"
+#include "pdl/vxcmn/vqpdlnt/clip_writer.h"
+#include "pdl/vxcmn/vqpdlnt/path_cache.h"
+#include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 #include "pdl/vxcmn/vqpdlnt/vqpath.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
 

@@ -5,7 +5,7 @@
 #include "host/inspect.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
-#include "pdl/vxcmn/vqpdlnt/vqpath.h"
+#include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 
 #include <limits>
 
