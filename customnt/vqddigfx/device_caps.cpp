@@ -10,7 +10,9 @@ constexpr ULONG kGdiInfoVersion = 0x500;
 constexpr ULONG kTextCaps = 0x1817;
 constexpr FLONG kCapsMonoRaster = 0x80253F;
 constexpr FLONG kCapsColorRaster = 0x211F;
-constexpr FLONG kCapsVector = 0xA11F;
+// Vector mode's answer here is provisional: the VQPDL writer's enable replaces it with its own
+// (kCapsWriterVector in vxientnt.cpp).
+constexpr FLONG kCapsVectorProvisional = 0xA11F;
 constexpr ULONG kWhite = 0xFFFFFF;
 
 // The halftone pattern size GDI uses, by resolution: finer screens for finer devices.
@@ -118,7 +120,7 @@ BOOL BuildDevInfo(PDEV* pdev, DEVINFO* pDevInfo)
     DEVINFO di = {};
     HPALETTE hpal = nullptr;
     if (!IsRasterMode(pdev)) {
-        di.flGraphicsCaps = kCapsVector;
+        di.flGraphicsCaps = kCapsVectorProvisional;
     } else if (IsMonochromeRaster(pdev)) {
         di.flGraphicsCaps = kCapsMonoRaster;
     } else {

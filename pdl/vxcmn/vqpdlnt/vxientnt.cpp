@@ -19,7 +19,7 @@
 namespace {
 
 constexpr ULONG kTextCapsVector = 0x19F7;
-constexpr FLONG kCapsVector = 0x253D;
+constexpr FLONG kCapsWriterVector = 0x253D;   // replaces the device layer's provisional vector caps
 
 // The PDEV of a call, or null after the debug line and ERROR_INVALID_PARAMETER.
 PDEV* CheckedPdev(PDEV* pdev, int line)
@@ -93,7 +93,7 @@ BOOL PdlEnablePDEV(PDEV* pdev, GDIINFO* pGdiInfo, DEVINFO* pDevInfo)
     pGdiInfo->ulTechnology = DT_RASPRINTER;
     pGdiInfo->flTextCaps = kTextCapsVector;
     pGdiInfo->cPlanes = 1;
-    pDevInfo->flGraphicsCaps = kCapsVector;
+    pDevInfo->flGraphicsCaps = kCapsWriterVector;
     if (!oneBit) {
         pGdiInfo->cBitsPixel = 24;
         pGdiInfo->ulNumColors = 8;
