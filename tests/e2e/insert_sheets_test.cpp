@@ -98,7 +98,7 @@ TEST_F(InsertSheets, InsertedSheetsAndTheTabTextStandBetweenThePages)
 
     const auto files = host::JobFiles(kPrinterName);
     ASSERT_FALSE(files.empty());
-    const JobLayout layout = ReadJobLayout(ReadJobFile(files.back().string()));
+    const JobLayout layout = ReadJobLayout(host::ReadJobFile(files.back()));
     EXPECT_EQ(layout.fault, "");
     // Page 1, the tab sheet, page 2, the plain insert, pages 3 and 4.
     ASSERT_EQ(layout.sheets, 6);

@@ -1,5 +1,6 @@
 // printer_fonts_test.cpp - the sample document's TrueType text printed in the printer's own fonts, as the user's
 // font substitution table names them, and as glyph images when the table holds no pairs.
+#include "host/printers.h"
 #include "support/printer_fixture.h"
 #include "tools/sample/job_layout.h"
 #include "tools/sample/sample_job.h"
@@ -14,7 +15,7 @@ protected:
     {
         const SampleJob job = PrintSampleDocument(kPrinterName, {}, 1);
         EXPECT_TRUE(job.printed) << job.failure;
-        JobLayout layout = ReadJobLayout(ReadJobFile(job.jobFile.string()));
+        JobLayout layout = ReadJobLayout(host::ReadJobFile(job.jobFile));
         EXPECT_EQ(layout.fault, "");
         return layout;
     }

@@ -1,6 +1,7 @@
 // sample_document_test.cpp - the sample document printed end to end, as an application prints it, for several
 // sets of job options: the job's header carries the options, each sheet has its page setup and its drawing,
 // every data block is as long as its command says, and the job ends with the closing UEL.
+#include "host/printers.h"
 #include "job_sheets.h"
 #include "support/printer_fixture.h"
 #include "tools/sample/sample_job.h"
@@ -83,7 +84,7 @@ TEST_P(SampleDocument, PrintsAWellFormedJobOfItsSheetsWithTheOptionsInItsHeader)
     const SampleJob job = PrintSampleDocument(kPrinterName, devmode, c.pages);
     ASSERT_TRUE(job.printed) << job.failure;
     EXPECT_TRUE(job.drawn) << job.failure;
-    const JobLayout layout = ReadJobLayout(ReadJobFile(job.jobFile.string()));
+    const JobLayout layout = ReadJobLayout(host::ReadJobFile(job.jobFile));
     EXPECT_EQ(layout.fault, "");
     EXPECT_TRUE(layout.closed);
     EXPECT_FALSE(layout.blocks.empty()) << "the page's image and hatch carry data blocks";

@@ -127,7 +127,7 @@ Run PrintPhotographPage(const Photograph& photo)
     const auto jobs = host::JobFiles(kPrinter);
     if (run.ok && !jobs.empty()) {
         run.jobBytes = std::filesystem::file_size(jobs.back());
-        const JobLayout layout = ReadJobLayout(ReadJobFile(jobs.back().string()));
+        const JobLayout layout = ReadJobLayout(host::ReadJobFile(jobs.back()));
         run.images = ImageCommands(layout);
         run.ok = layout.fault.empty();
     }
@@ -146,7 +146,7 @@ Run PrintTenPageDocument()
     run.driverSeconds = Seconds(host::GraphicsModuleTime());
     if (job.printed && !job.jobFile.empty()) {
         run.jobBytes = std::filesystem::file_size(job.jobFile);
-        const JobLayout layout = ReadJobLayout(ReadJobFile(job.jobFile.string()));
+        const JobLayout layout = ReadJobLayout(host::ReadJobFile(job.jobFile));
         run.images = ImageCommands(layout);
         run.ok = layout.fault.empty() && layout.sheets == kDocumentPages;
     }

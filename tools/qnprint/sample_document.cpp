@@ -1,5 +1,6 @@
 // sample_document.cpp - the sample document printed with the user's options, and what the job holds.
 #include "sample_document.h"
+#include "host/printers.h"
 #include "tools/sample/job_layout.h"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ bool PrintAndShowSampleDocument(const std::u16string& printerName, const SampleJ
         std::printf("\nsample document: printing failed: %s\n", job.failure.c_str());
         return false;
     }
-    const std::string bytes = ReadJobFile(job.jobFile.string());
+    const std::string bytes = host::ReadJobFile(job.jobFile);
     const JobLayout layout = ReadJobLayout(bytes);
     ShowJob(layout, options);
     if (!job.drawn)

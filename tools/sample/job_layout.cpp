@@ -4,8 +4,6 @@
 #include "tools/sample/job_layout.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 namespace {
@@ -179,10 +177,4 @@ JobLayout ReadJobLayout(const std::string& job)
     if (layout.fault.empty())
         layout.fault = "the job does not end with the UEL";
     return layout;
-}
-
-std::string ReadJobFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

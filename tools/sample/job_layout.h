@@ -38,6 +38,3 @@ struct JobLayout {
 // switch to VQPDL, every command ends with ";\n", every data block is as long as its command says and is
 // closed by "!>;\n", and it ends with the UEL after its last command. Reading stops at the first fault.
 JobLayout ReadJobLayout(const std::string& job);
-
-// The file's bytes; empty when it cannot be read.
-std::string ReadJobFile(const std::string& path);

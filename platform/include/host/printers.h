@@ -36,4 +36,7 @@ std::filesystem::path BuiltModuleDirectory();
 // Every job file the printer's jobs were written to, oldest first; each holds exactly the WritePrinter bytes.
 std::vector<std::filesystem::path> JobFiles(const std::u16string& printerName = u"QN-804C");
 
+// The bytes of a job file (one of JobFiles), exactly as written; empty for a file that cannot be read.
+std::string ReadJobFile(const std::filesystem::path& jobFile);
+
 } // namespace host

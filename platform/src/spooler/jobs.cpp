@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -181,4 +183,10 @@ std::vector<std::filesystem::path> host::JobFiles(const std::u16string& printerN
     for (auto& job : jobs)
         files.push_back(std::move(job.second));
     return files;
+}
+
+std::string host::ReadJobFile(const std::filesystem::path& jobFile)
+{
+    std::ifstream in(jobFile, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

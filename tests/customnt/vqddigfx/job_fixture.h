@@ -192,8 +192,7 @@ protected:
         const auto files = host::JobFiles(u"QN-804C");
         if (files.size() != 1)
             return "<" + std::to_string(files.size()) + " job files>";
-        std::ifstream in(files.front(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return host::ReadJobFile(files.front());
     }
 
     HDC m_hdc = nullptr;

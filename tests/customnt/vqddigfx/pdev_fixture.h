@@ -85,8 +85,7 @@ protected:
         const auto files = host::JobFiles(kPrinterName);
         if (files.empty())
             return "<no job file>";
-        std::ifstream in(files.back(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return host::ReadJobFile(files.back());
     }
 
     // A document through the page workers, as GDI's calls drive them: the spooler job, DrvStartDoc.

@@ -4,7 +4,6 @@
 #include "support/job_text.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -128,8 +127,7 @@ TEST_F(PrinterDc, ASecondDocumentOnTheSameDcIsAJobOfItsOwn)
     struct Expected { const char* title; size_t sheets; };
     const Expected expected[] = {{"Title : First ;", 2}, {"Title : Second ;", 1}};
     for (size_t i = 0; i < 2; ++i) {
-        std::ifstream in(files[i], std::ios::binary);
-        const std::string job((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string job = host::ReadJobFile(files[i]);
         SCOPED_TRACE(job);
         EXPECT_EQ(job.rfind("\x1b%-12345X@PJL\n", 0), 0u);
         EXPECT_NE(job.find(expected[i].title), std::string::npos);

@@ -10,7 +10,6 @@
 #include "settings/registry/registry_paths.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 
 namespace {
@@ -134,8 +133,7 @@ TEST_F(DocumentEvents, AJobOnTheDriversOwnDeviceContextIsCheckedStartedAndEnded)
 
     const auto jobs = host::JobFiles(kPrinterName);
     ASSERT_EQ(jobs.size(), 1u);
-    std::ifstream in(jobs.front(), std::ios::binary);
-    const std::string job((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string job = host::ReadJobFile(jobs.front());
     EXPECT_EQ(job.substr(job.size() - std::min<size_t>(job.size(), 9)), "\x1b%-12345X") << "the closing UEL";
 }
 
