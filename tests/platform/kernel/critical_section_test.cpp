@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <future>
+#include <memory>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -63,15 +65,36 @@ TEST(CriticalSection, StaysHeldUntilEveryEnterIsLeftAndIgnoresLeavesByOthers)
 
 TEST(CriticalSection, ARecordNeverInitialisedOrAlreadyDeletedNeitherBlocksNorCrashes)
 {
-    CRITICAL_SECTION section = {};
-    EnterCriticalSection(&section);
-    LeaveCriticalSection(&section);
+    // Run on a thread of its own, so that a call that blocks fails the test instead of hanging it; the record
+    // is shared with that thread, so that it outlives a thread that never comes back.
+    auto shared = std::make_shared<CRITICAL_SECTION>();
+    CRITICAL_SECTION& section = *shared;
+    std::promise<void> done;
+    auto misuse = done.get_future();
+    std::thread([shared, done = std::move(done)]() mutable {
+        CRITICAL_SECTION* record = shared.get();
+        EnterCriticalSection(record);
+        LeaveCriticalSection(record);
 
+        InitializeCriticalSection(record);
+        DeleteCriticalSection(record);
+        EnterCriticalSection(record);
+        LeaveCriticalSection(record);
+        DeleteCriticalSection(record);
+        EnterCriticalSection(nullptr);
+        done.set_value();
+    }).detach();
+    ASSERT_EQ(misuse.wait_for(5s), std::future_status::ready) << "a misused section blocked its caller";
+
+    // The record is still good for a proper life afterwards: it excludes another thread again.
     InitializeCriticalSection(&section);
-    DeleteCriticalSection(&section);
     EnterCriticalSection(&section);
+    auto other = std::async(std::launch::async, [&] {
+        EnterCriticalSection(&section);
+        LeaveCriticalSection(&section);
+    });
+    EXPECT_EQ(other.wait_for(50ms), std::future_status::timeout) << "entered while the section was held";
     LeaveCriticalSection(&section);
+    EXPECT_EQ(other.wait_for(5s), std::future_status::ready);
     DeleteCriticalSection(&section);
-    EnterCriticalSection(nullptr);
-    SUCCEED();
 }
