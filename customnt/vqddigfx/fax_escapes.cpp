@@ -4,10 +4,8 @@
 // the 100 names wherever it uses them.
 #include "customnt/vqddigfx/fax_escapes.h"
 #include "customnt/vqddigfx/escape_table.h"
-#include "pdl/vxcmn/capture.h"
+#include "pdl/vxcmn/vqpdlnt/fax_context.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
-#include "pdl/vxcmn/vqpdlnt/page_setup.h"
-#include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/base/fax_job_state.h"
 #include "settings/base/private_escape_codes.h"
@@ -18,11 +16,6 @@
 
 namespace {
 
-constexpr DWORD kTempNames = 100;           // the context's temporary names, by index
-constexpr DWORD kPhoneBookRows = 100;
-constexpr DWORD kPhoneBookRowSize = 180;
-constexpr DWORD kPhoneBookTextSize = 44;     // each of a row's four ANSI texts
-constexpr DWORD kPhoneBookNameOffset = sizeof(DWORD) + kPhoneBookTextSize;   // the first row's second text
 constexpr DWORD kTempNameBytes = 60;
 constexpr DWORD kIndexedTempNameBytes = sizeof(DWORD) + kTempNameBytes;   // the index, then the name
 constexpr DWORD kPhoneBookTextOut = kPhoneBookTextSize * sizeof(WCHAR);
@@ -35,14 +28,6 @@ constexpr DWORD kFaxStatusBytes = 16;
 constexpr DWORD kOwnFlags = PDEVF_OUTPUT_FAILED | PDEVF_STREAM_OPEN;
 
 static_assert(sizeof(PDEV::nupBlock) == kFaxNupBlockSize);
-static_assert(sizeof(JOB_EXTRA_RECORD::phoneBook) == sizeof(DWORD) + kPhoneBookRows * kPhoneBookRowSize);
-
-DWORD PhoneBookRows(const JOB_EXTRA_RECORD* pContext)
-{
-    DWORD rows = 0;
-    std::memcpy(&rows, pContext->phoneBook, sizeof rows);
-    return rows;
-}
 
 // One copy of the public devmode fields from its ten widened values; the private copy keeps its own vertical
 // resolution, which the snapshot only reports.
@@ -135,25 +120,17 @@ ULONG ClearPhoneBookId(const ESCAPE_CALL& call)
 
 ULONG StorePhoneBook(const ESCAPE_CALL& call)
 {
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
-    std::memcpy(pContext->phoneBook, call.pIn, sizeof pContext->phoneBook);
+    PdlSetPhoneBook(call.pdev, call.pIn);
     return 1;
 }
 
-// The five fax values in code order: first and end recipient, the total, the group count, the current group.
-constexpr size_t kFaxValueOffsets[] = {
-    offsetof(JOB_EXTRA_RECORD, dwFaxValue2548),
-    offsetof(JOB_EXTRA_RECORD, dwFaxValue2552),
-    offsetof(JOB_EXTRA_RECORD, dwFaxValue2336),
-    offsetof(JOB_EXTRA_RECORD, dwFaxRecipients),
-    offsetof(JOB_EXTRA_RECORD, dwFaxTempIndex),
-};
-static_assert(std::size(kFaxValueOffsets) == ESC_SET_FAX_VALUE_LAST - ESC_SET_FAX_VALUE_FIRST + 1);
+static_assert(kFaxValues == ESC_SET_FAX_VALUE_LAST - ESC_SET_FAX_VALUE_FIRST + 1);
 
 ULONG StoreFaxValue(const ESCAPE_CALL& call)
 {
-    auto* pContext = reinterpret_cast<BYTE*>(PdlGetContext(call.pdev));
-    std::memcpy(pContext + kFaxValueOffsets[call.iEsc - ESC_SET_FAX_VALUE_FIRST], call.pIn, sizeof(DWORD));
+    DWORD value = 0;
+    std::memcpy(&value, call.pIn, sizeof value);
+    PdlSetFaxValue(call.pdev, call.iEsc - ESC_SET_FAX_VALUE_FIRST, value);
     return 1;
 }
 
@@ -162,7 +139,7 @@ ULONG StoreFaxValue(const ESCAPE_CALL& call)
 // document's own header.
 ULONG WriteFaxJobHeader(const ESCAPE_CALL& call)
 {
-    if (PdlGetContext(call.pdev)->bDocumentOpen == 0)
+    if (!PdlIsDocumentOpen(call.pdev))
         return 1;
     WCHAR title[kEscapePathBytes / sizeof(WCHAR)];
     StoreEscapeText(&title, call.pIn, kEscapePathBytes);
@@ -173,41 +150,30 @@ ULONG WriteFaxJobHeader(const ESCAPE_CALL& call)
 // What the fax capture holds goes to the transmission that is ending; then the next one starts.
 ULONG StartTransmission(const ESCAPE_CALL& call)
 {
-    SpillFaxCapture(call.pdev);
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
-    pContext->dwTransmission = 0;
-    const BYTE kind = call.pIn[0];
-    pContext->bTransmissionKind = kind == 1 || kind == 2 ? kind : 0;
+    PdlStartTransmission(call.pdev, call.pIn[0]);
     return 1;
 }
 
 // The next transmission is a job of its own: its header, sheets and drawing state start afresh.
 ULONG ResetTransmission(const ESCAPE_CALL& call)
 {
-    PDEV* pdev = call.pdev;
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
-    pContext->bHeaderWritten = 0;
-    pContext->bSheetBegun = 0;
-    pContext->dwFirstSheet = 0;
-    pContext->bNoFraming = 0;
-    PdlEndPageAdditions(pdev);
-    pContext->dwAdditionsMode = 1;
-    PdlLoadToneTable(pdev);
-    PdlResetPageState(pdev);
-    pContext->bFontsWritten = 0;
-    std::memset(pContext->drawingSlots, 0, sizeof pContext->drawingSlots);
+    PdlResetTransmission(call.pdev);
     return 1;
 }
 
 ULONG GetDocName(const ESCAPE_CALL& call)
 {
-    std::memcpy(call.pOut, PdlGetContext(call.pdev)->szDocName, kEscapePathBytes);
+    WCHAR name[kEscapePathBytes / sizeof(WCHAR)];
+    PdlGetDocName(call.pdev, name);
+    std::memcpy(call.pOut, name, sizeof name);
     return 1;
 }
 
 ULONG StoreDocName(const ESCAPE_CALL& call)
 {
-    StoreEscapeText(&PdlGetContext(call.pdev)->szDocName, call.pIn, kEscapePathBytes);
+    WCHAR name[kEscapePathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&name, call.pIn, kEscapePathBytes);
+    PdlSetDocName(call.pdev, name);
     return 1;
 }
 
@@ -216,17 +182,16 @@ ULONG StoreDocName(const ESCAPE_CALL& call)
 ULONG GetFaxStatus(const ESCAPE_CALL& call)
 {
     const DEVMODE_ENV_EXTRA* pEnv = PdevGetEnvExtra(call.pdev);
-    const JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
     BYTE status[kFaxStatusBytes] = {};
     status[0] = pEnv->lpOutput;
     status[1] = pEnv->CoverSheet;
-    const DWORD rows = std::min(PhoneBookRows(pContext), kPhoneBookRows);
+    const DWORD rows = std::min(PdlGetPhoneBookRows(call.pdev), kPhoneBookRows);
     std::memcpy(status + 4, &rows, sizeof rows);
     status[8] = pEnv->bTimeH;
     status[9] = pEnv->bTimeM;
     const WORD timedSend = pEnv->feature72;
     std::memcpy(status + 10, &timedSend, sizeof timedSend);
-    const DWORD headerWritten = pContext->bHeaderWritten;
+    const DWORD headerWritten = PdlIsJobHeaderWritten(call.pdev);
     std::memcpy(status + 12, &headerWritten, sizeof headerWritten);
     std::memcpy(call.pOut, status, sizeof status);
     return 1;
@@ -234,19 +199,23 @@ ULONG GetFaxStatus(const ESCAPE_CALL& call)
 
 ULONG StoreFaxDateStamp(const ESCAPE_CALL& call)
 {
-    std::memcpy(PdlGetContext(call.pdev)->faxDateStamp, call.pIn, kDateStampBytes);
+    WORD stamp[kDateStampBytes / sizeof(WORD)];
+    std::memcpy(stamp, call.pIn, sizeof stamp);
+    PdlSetFaxDateStamp(call.pdev, stamp);
     return 1;
 }
 
 ULONG GetFaxDateStamp(const ESCAPE_CALL& call)
 {
-    std::memcpy(call.pOut, PdlGetContext(call.pdev)->faxDateStamp, kDateStampBytes);
+    WORD stamp[kDateStampBytes / sizeof(WORD)];
+    PdlGetFaxDateStamp(call.pdev, stamp);
+    std::memcpy(call.pOut, stamp, sizeof stamp);
     return 1;
 }
 
 ULONG ClearPhoneBook(const ESCAPE_CALL& call)
 {
-    std::memset(PdlGetContext(call.pdev)->phoneBook, 0, sizeof(DWORD));
+    PdlClearPhoneBook(call.pdev);
     return 1;
 }
 
@@ -254,7 +223,7 @@ ULONG ClearPhoneBook(const ESCAPE_CALL& call)
 ULONG GetPhoneBookText(const ESCAPE_CALL& call)
 {
     char ansi[kPhoneBookTextSize + 1] = {};
-    std::memcpy(ansi, PdlGetContext(call.pdev)->phoneBook + kPhoneBookNameOffset, kPhoneBookTextSize);
+    PdlGetFirstRecipientName(call.pdev, ansi);
     WCHAR text[kPhoneBookTextSize] = {};
     AnsiToUnicode(text, ansi, kPhoneBookTextSize);
     std::memcpy(call.pOut, text, sizeof text);
@@ -272,20 +241,21 @@ ULONG ClearTempName(const ESCAPE_CALL& call)
 {
     WORD index = 0;
     std::memcpy(&index, call.pIn, sizeof index);
-    if (index < kTempNames)
-        std::memset(PdlGetContext(call.pdev)->szTempNames[index], 0, sizeof(WCHAR));
+    PdlClearFaxTempName(call.pdev, index);
     return 1;
 }
 
 ULONG ClearExtraTempName(const ESCAPE_CALL& call)
 {
-    std::memset(PdlGetContext(call.pdev)->szExtraTempName, 0, sizeof(WCHAR));
+    PdlClearExtraTempName(call.pdev);
     return 1;
 }
 
 ULONG StoreTempDir(const ESCAPE_CALL& call)
 {
-    StoreEscapeText(&PdlGetContext(call.pdev)->szFaxTempDir, call.pIn, kEscapePathBytes);
+    WCHAR dir[kEscapePathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&dir, call.pIn, kEscapePathBytes);
+    PdlSetFaxTempDir(call.pdev, dir);
     return 1;
 }
 
@@ -294,26 +264,33 @@ ULONG StoreTempName(const ESCAPE_CALL& call)
 {
     DWORD index = 0;
     std::memcpy(&index, call.pIn, sizeof index);
-    if (index < kTempNames)
-        StoreEscapeText(&PdlGetContext(call.pdev)->szTempNames[index], call.pIn + sizeof index, kTempNameBytes);
+    WCHAR name[kTempNameBytes / sizeof(WCHAR)];
+    StoreEscapeText(&name, call.pIn + sizeof index, kTempNameBytes);
+    PdlSetFaxTempName(call.pdev, index, name);
     return 1;
 }
 
 ULONG StoreExtraTempName(const ESCAPE_CALL& call)
 {
-    StoreEscapeText(&PdlGetContext(call.pdev)->szExtraTempName, call.pIn, kTempNameBytes);
+    WCHAR name[kTempNameBytes / sizeof(WCHAR)];
+    StoreEscapeText(&name, call.pIn, kTempNameBytes);
+    PdlSetExtraTempName(call.pdev, name);
     return 1;
 }
 
 ULONG GetFaxBlock(const ESCAPE_CALL& call)
 {
-    std::memcpy(call.pOut, PdlGetContext(call.pdev)->pageState, kFaxBlockBytes);
+    BYTE block[kFaxBlockBytes];
+    PdlGetPageStateBlock(call.pdev, block);
+    std::memcpy(call.pOut, block, sizeof block);
     return 1;
 }
 
 ULONG StoreFaxBlock(const ESCAPE_CALL& call)
 {
-    std::memcpy(PdlGetContext(call.pdev)->pageState, call.pIn, kFaxBlockBytes);
+    BYTE block[kFaxBlockBytes];
+    std::memcpy(block, call.pIn, sizeof block);
+    PdlSetPageStateBlock(call.pdev, block);
     return 1;
 }
 
