@@ -1,6 +1,6 @@
 // bitblt.cpp - EngBitBlt and EngCopyBits: block transfers between bitmap surfaces, one pixel for one pixel.
 #include "engine/raster.h"
-#include "engine/surfaces.h"
+#include "host/engine/surfaces.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // brush.cpp - brush objects and BRUSHOBJ_pvAllocRbrush / BRUSHOBJ_pvGetRbrush / BRUSHOBJ_ulGetBrushColor.
-#include "engine/brush.h"
-#include "engine/devices.h"
+#include "host/engine/brush.h"
+#include "host/engine/devices.h"
 #include "engine/registry.h"
 
 #include <new>

@@ -1,7 +1,7 @@
 // clip.cpp - clip objects: canonical regions from rectangle lists, and their enumeration by a driver.
-#include "engine/clip.h"
-#include "engine/path.h"
-#include "engine/regions.h"
+#include "host/engine/clip.h"
+#include "host/engine/path.h"
+#include "host/engine/regions.h"
 #include "engine/registry.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // cosmetic_lines.cpp - one-pixel lines stepped along their major axis, each pixel's minor coordinate computed
 // directly from its step, so a line is clipped by skipping to the steps inside each visible rectangle.
-#include "engine/cosmetic_lines.h"
-#include "engine/devices.h"
+#include "host/engine/cosmetic_lines.h"
+#include "host/engine/devices.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // devices.cpp - the table of enabled devices (HDEV) with their drivers' hooks.
-#include "engine/devices.h"
+#include "host/engine/devices.h"
 #include "common/handles.h"
 #include "common/world_state.h"
 

@@ -1,5 +1,5 @@
 // flatten.cpp - Bézier flattening by halving the curve until each half is flat.
-#include "engine/flatten.h"
+#include "host/engine/flatten.h"
 
 #include <cmath>
 

@@ -5,8 +5,8 @@
 // when the text runs down the page); a half-width glyph of a fixed-pitch design is centred in the fixed cell,
 // squeezed when it is wider; an italic one is sheared; and the point is scaled to pixels and turned with the
 // baseline. The skeleton's strokes, so placed, are widened by the design's pen into the outline.
-#include "engine/font_design.h"
-#include "engine/glyph_skeletons.h"
+#include "host/engine/font_design.h"
+#include "host/engine/glyph_skeletons.h"
 #include "engine/wide_lines.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // font_faces.cpp - the designs and the table of face names.
-#include "engine/font_faces.h"
+#include "host/engine/font_faces.h"
 #include "common/text_util.h"
 
 #include <iterator>

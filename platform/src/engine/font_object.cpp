@@ -1,8 +1,8 @@
 // font_object.cpp - font objects: the IFIMETRICS record, the font transform, glyph bitmaps and glyph paths, and
 // the FONTOBJ_ services.
-#include "engine/font_object.h"
-#include "engine/glyph_skeletons.h"
-#include "engine/polygon_fill.h"
+#include "host/engine/font_object.h"
+#include "host/engine/glyph_skeletons.h"
+#include "host/engine/polygon_fill.h"
 #include "engine/registry.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // glyph_skeletons.cpp - the stroke skeletons of the printable ASCII characters and of a few kana and kanji.
-#include "engine/glyph_skeletons.h"
+#include "host/engine/glyph_skeletons.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,11 +1,11 @@
 // gradient.cpp - EngGradientFill: rectangles shaded from one side to the other and Gouraud-shaded triangles.
 // Each covered pixel takes the colour at its centre, interpolated from the vertices' 16-bit channels, as an
 // RGB value (red in the lowest byte) that pxlo turns into a destination value.
-#include "engine/clip.h"
+#include "host/engine/clip.h"
 #include "engine/pixels.h"
 #include "engine/raster.h"
-#include "engine/surfaces.h"
-#include "engine/xlate.h"
+#include "host/engine/surfaces.h"
+#include "host/engine/xlate.h"
 
 #include <algorithm>
 #include <cmath>

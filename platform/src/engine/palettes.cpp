@@ -1,5 +1,5 @@
 // palettes.cpp - EngCreatePalette and EngDeletePalette, and the conversions between pixel values and colours.
-#include "engine/palettes.h"
+#include "host/engine/palettes.h"
 #include "common/handles.h"
 #include "common/world_state.h"
 

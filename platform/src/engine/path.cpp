@@ -1,5 +1,5 @@
 // path.cpp - path objects: construction from GDI's point list, enumeration and bounds.
-#include "engine/path.h"
+#include "host/engine/path.h"
 #include "engine/registry.h"
 
 #include <algorithm>

@@ -2,13 +2,13 @@
 // drivers' fall-back and the rendering of memory device contexts. Every pixel a path covers becomes the ROP2 of
 // the brush and the destination that the mix names: the low byte for the brush's foreground, the next byte for
 // the background of a hatch.
-#include "engine/clip.h"
-#include "engine/cosmetic_lines.h"
-#include "engine/polygon_fill.h"
+#include "host/engine/clip.h"
+#include "host/engine/cosmetic_lines.h"
+#include "host/engine/polygon_fill.h"
 #include "engine/raster.h"
-#include "engine/surfaces.h"
+#include "host/engine/surfaces.h"
 #include "engine/wide_lines.h"
-#include "engine/xform.h"
+#include "host/engine/xform.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // polygon_fill.cpp - an edge-list scan converter with exact integer crossings.
-#include "engine/polygon_fill.h"
-#include "engine/regions.h"
+#include "host/engine/polygon_fill.h"
+#include "host/engine/regions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // raster.cpp - the software raster operation over bitmap surfaces.
 #include "engine/raster.h"
-#include "engine/brush.h"
-#include "engine/clip.h"
+#include "host/engine/brush.h"
+#include "host/engine/clip.h"
 #include "engine/pixels.h"
-#include "engine/surfaces.h"
-#include "engine/xlate.h"
+#include "host/engine/surfaces.h"
+#include "host/engine/xlate.h"
 
 #include <algorithm>
 

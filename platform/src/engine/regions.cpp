@@ -1,5 +1,5 @@
 // regions.cpp - boolean operations on rectangle regions, band by band.
-#include "engine/regions.h"
+#include "host/engine/regions.h"
 
 #include <algorithm>
 #include <utility>

@@ -2,7 +2,7 @@
 // is not well ordered. Every stretching mode takes the source pixel under the centre of each destination
 // pixel; the ROP form combines it with a brush and the destination like EngBitBlt.
 #include "engine/raster.h"
-#include "engine/surfaces.h"
+#include "host/engine/surfaces.h"
 
 #include <algorithm>
 

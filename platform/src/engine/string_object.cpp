@@ -1,5 +1,5 @@
 // string_object.cpp - string objects and STROBJ_vEnumStart / STROBJ_bEnum.
-#include "engine/string_object.h"
+#include "host/engine/string_object.h"
 #include "engine/registry.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // surfaces.cpp - engine bitmaps and device surfaces: creation, association with a device, banding, locks,
 // deletion and erasing.
-#include "engine/surfaces.h"
+#include "host/engine/surfaces.h"
 #include "common/handles.h"
 #include "common/world_state.h"
-#include "engine/devices.h"
+#include "host/engine/devices.h"
 #include "engine/pixels.h"
 #include "engine/registry.h"
 

@@ -1,8 +1,8 @@
 // text_out.cpp - EngTextOut: text drawn on a bitmap surface, from the glyph outlines of a string object the
 // engine made (the same outlines its glyph bitmaps are filled from), or from the glyph bitmaps another
 // string object carries.
-#include "engine/string_object.h"
-#include "engine/surfaces.h"
+#include "host/engine/string_object.h"
+#include "host/engine/surfaces.h"
 
 namespace {
 

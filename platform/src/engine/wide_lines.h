@@ -3,7 +3,7 @@
 // each join and end cap a piece of its own, all wound the same way so that a winding fill paints their union.
 
 #include <vector>
-#include "engine/flatten.h"
+#include "host/engine/flatten.h"
 
 namespace platform::engine {
 

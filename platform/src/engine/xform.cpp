@@ -1,5 +1,5 @@
 // xform.cpp - transform objects and XFORMOBJ_iGetXform / XFORMOBJ_bApplyXform.
-#include "engine/xform.h"
+#include "host/engine/xform.h"
 #include "engine/registry.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // xlate.cpp - colour translation objects and XLATEOBJ_iXlate / XLATEOBJ_cGetPalette.
-#include "engine/xlate.h"
+#include "host/engine/xlate.h"
 #include "engine/registry.h"
 
 #include <atomic>

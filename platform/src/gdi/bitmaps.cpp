@@ -2,7 +2,7 @@
 // Pixels move between a bitmap and a DIB through the engine's copy with a colour translation between their
 // palettes, so every format converts to every other the one way the engine blits.
 #include "gdi/bitmaps.h"
-#include "engine/xlate.h"
+#include "host/engine/xlate.h"
 
 #include <algorithm>
 #include <cstring>

@@ -10,10 +10,10 @@
 #include <functional>
 #include <memory>
 #include <vector>
-#include "engine/brush.h"
-#include "engine/clip.h"
-#include "engine/palettes.h"
-#include "engine/surfaces.h"
+#include "host/engine/brush.h"
+#include "host/engine/clip.h"
+#include "host/engine/palettes.h"
+#include "host/engine/surfaces.h"
 #include "gdi/drawing.h"
 #include "gdi/driver_time.h"
 

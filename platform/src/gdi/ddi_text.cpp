@@ -1,7 +1,7 @@
 // ddi_text.cpp - a text drawing turned into DDI calls on a surface: DrvTextOut with the string, font, clip and
 // brush objects a driver expects, and GDI's fall-backs when the driver did not take text or declines it.
-#include "engine/polygon_fill.h"
-#include "engine/regions.h"
+#include "host/engine/polygon_fill.h"
+#include "host/engine/regions.h"
 #include "gdi/ddi_output.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include <optional>
 #include <variant>
 #include <vector>
-#include "engine/string_object.h"
+#include "host/engine/string_object.h"
 #include "gdi/objects.h"
 
 namespace platform {

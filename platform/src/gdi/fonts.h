@@ -4,7 +4,7 @@
 
 #include <string>
 #include <vector>
-#include "engine/font_design.h"
+#include "host/engine/font_design.h"
 #include "gdi/device_context.h"
 
 namespace platform {

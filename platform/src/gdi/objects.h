@@ -5,8 +5,8 @@
 
 #include <memory>
 #include <vector>
-#include "engine/palettes.h"
-#include "engine/surfaces.h"
+#include "host/engine/palettes.h"
+#include "host/engine/surfaces.h"
 #include "win/wingdi.h"
 
 namespace platform {

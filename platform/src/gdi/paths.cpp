@@ -1,8 +1,8 @@
 // paths.cpp - BeginPath, EndPath, AbortPath, CloseFigure, FillPath, StrokePath, StrokeAndFillPath and
 // SelectClipPath: the path a DC records between BeginPath and EndPath, and what is done with it.
-#include "engine/flatten.h"
-#include "engine/polygon_fill.h"
-#include "engine/regions.h"
+#include "host/engine/flatten.h"
+#include "host/engine/polygon_fill.h"
+#include "host/engine/regions.h"
 #include "gdi/device_context.h"
 #include "gdi/drawing.h"
 #include "gdi/regions.h"

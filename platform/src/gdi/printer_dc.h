@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "engine/devices.h"
-#include "engine/surfaces.h"
+#include "host/engine/devices.h"
+#include "host/engine/surfaces.h"
 #include "gdi/device_context.h"
 #include "gdi/drawing.h"
 #include "gdi/driver_time.h"

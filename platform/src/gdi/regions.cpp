@@ -1,8 +1,8 @@
 // regions.cpp - rectangle regions, their combination, and the clip regions of device contexts.
 #include "gdi/regions.h"
-#include "engine/flatten.h"
-#include "engine/polygon_fill.h"
-#include "engine/regions.h"
+#include "host/engine/flatten.h"
+#include "host/engine/polygon_fill.h"
+#include "host/engine/regions.h"
 
 #include <algorithm>
 #include <cstdint>

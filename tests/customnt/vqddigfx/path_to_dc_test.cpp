@@ -1,7 +1,7 @@
 // path_to_dc_test.cpp - a path object drawn into a memory device context: its pixels, its scaling around an
 // origin, and the device context left as it was found.
 #include "customnt/vqddigfx/path_to_dc.h"
-#include "engine/path.h"
+#include "host/engine/path.h"
 #include "support/world_fixture.h"
 #include "win/windows.h"
 

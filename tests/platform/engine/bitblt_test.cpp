@@ -1,9 +1,9 @@
 // bitblt_test.cpp - EngBitBlt and EngCopyBits, pixel by pixel against the definition of a ROP4.
 #include "bitmaps.h"
-#include "engine/brush.h"
-#include "engine/clip.h"
-#include "engine/palettes.h"
-#include "engine/xlate.h"
+#include "host/engine/brush.h"
+#include "host/engine/clip.h"
+#include "host/engine/palettes.h"
+#include "host/engine/xlate.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // brush_test.cpp - brush objects: colours, and the realization of a pattern through the driver's hook.
 #include "bitmaps.h"
-#include "engine/brush.h"
-#include "engine/devices.h"
+#include "host/engine/brush.h"
+#include "host/engine/devices.h"
 
 namespace {
 

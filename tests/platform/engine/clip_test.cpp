@@ -1,7 +1,7 @@
 // clip_test.cpp - clip regions: their canonical rectangles, enumeration orders, batches and limits, and the
 // path of a region.
-#include "engine/clip.h"
-#include "engine/path.h"
+#include "host/engine/clip.h"
+#include "host/engine/path.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,8 +1,8 @@
 // cosmetic_lines_test.cpp - one-pixel lines: the same pixels however they are clipped, styles and their
 // steps, and ends anywhere in the LONG range.
 #include "bitmaps.h"
-#include "engine/cosmetic_lines.h"
-#include "engine/brush.h"
+#include "host/engine/cosmetic_lines.h"
+#include "host/engine/brush.h"
 
 #include <set>
 

@@ -1,6 +1,6 @@
 // flatten_test.cpp - Bézier curves as lines: close to the curve, ending exactly at its end, and of bounded
 // length for curves of any size.
-#include "engine/flatten.h"
+#include "host/engine/flatten.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

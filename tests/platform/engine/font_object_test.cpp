@@ -1,6 +1,6 @@
 // font_object_test.cpp - font objects as a driver sees them: the IFIMETRICS record and its names, the flags and
 // sizes of the FONTOBJ, the notional-to-device transform, glyph bitmaps and glyph paths, and what is refused.
-#include "engine/font_object.h"
+#include "host/engine/font_object.h"
 #include "font_requests.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // font_requests.h - realised fonts for the engine's text tests: a face of the stand-in at an em in pixels.
 
-#include "engine/font_design.h"
+#include "host/engine/font_design.h"
 
 inline platform::engine::FontRequest RequestOf(const char16_t* face, double em, LONG dpi = 96)
 {

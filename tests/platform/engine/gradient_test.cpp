@@ -1,7 +1,7 @@
 // gradient_test.cpp - EngGradientFill: shaded rectangles and triangles, clipping, and bad meshes.
 #include "bitmaps.h"
-#include "engine/clip.h"
-#include "engine/xlate.h"
+#include "host/engine/clip.h"
+#include "host/engine/xlate.h"
 
 namespace {
 

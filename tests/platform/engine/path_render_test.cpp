@@ -1,10 +1,10 @@
 // path_render_test.cpp - EngFillPath, EngStrokePath and EngLineTo on bitmap surfaces: mixes with the
 // destination, a hatch's background mix, geometric lines and their dashes, clips, and what they refuse.
 #include "bitmaps.h"
-#include "engine/brush.h"
-#include "engine/clip.h"
-#include "engine/path.h"
-#include "engine/xlate.h"
+#include "host/engine/brush.h"
+#include "host/engine/clip.h"
+#include "host/engine/path.h"
+#include "host/engine/xlate.h"
 
 using platform::engine::BrushObject;
 using platform::engine::PathObject;

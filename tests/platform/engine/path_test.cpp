@@ -1,5 +1,5 @@
 // path_test.cpp - path objects from GDI's point lists: their records, flags, counts and bounds.
-#include "engine/path.h"
+#include "host/engine/path.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,6 +1,6 @@
 // polygon_fill_test.cpp - the scan converter: pixel centres and the top-left rule, the fill rules, and paths
 // far larger than any surface.
-#include "engine/polygon_fill.h"
+#include "host/engine/polygon_fill.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,6 +1,6 @@
 // regions_test.cpp - region operations in canonical form: bands top to bottom, rectangles left to right, equal
 // bands joined.
-#include "engine/regions.h"
+#include "host/engine/regions.h"
 
 #include <gtest/gtest.h>
 #include <vector>

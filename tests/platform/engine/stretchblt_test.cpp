@@ -1,6 +1,6 @@
 // stretchblt_test.cpp - EngStretchBlt and EngStretchBltROP: scaling, mirroring, masks and the ROP form.
 #include "bitmaps.h"
-#include "engine/brush.h"
+#include "host/engine/brush.h"
 
 TEST(EngStretchBlt, SamplesTheSourcePixelUnderEachDestinationCentre)
 {

@@ -1,6 +1,6 @@
 // string_object_test.cpp - string objects: the whole glyph list and its enumeration in batches, the glyph
 // definitions of each glyph mode, and what is refused.
-#include "engine/string_object.h"
+#include "host/engine/string_object.h"
 #include "font_requests.h"
 
 #include <gtest/gtest.h>

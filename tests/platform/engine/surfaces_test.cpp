@@ -1,6 +1,6 @@
 // surfaces_test.cpp - engine bitmaps and device surfaces: layouts, strides, locks, deletion, erasing.
 #include "bitmaps.h"
-#include "engine/devices.h"
+#include "host/engine/devices.h"
 
 
 TEST(EngineBitmaps, LayOutLinesTopDownOrBottomUpWithTheGivenStride)

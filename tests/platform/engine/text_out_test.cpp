@@ -1,9 +1,9 @@
 // text_out_test.cpp - EngTextOut on bitmap surfaces: the glyphs of an engine string object land as their glyph
 // bitmaps show them, with the opaque and extra rectangles and the clip; another's glyph bitmaps are drawn too.
 #include "bitmaps.h"
-#include "engine/brush.h"
-#include "engine/clip.h"
-#include "engine/string_object.h"
+#include "host/engine/brush.h"
+#include "host/engine/clip.h"
+#include "host/engine/string_object.h"
 #include "font_requests.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 // xform_test.cpp - transform objects: their kind and their application to points, forwards and back.
-#include "engine/xform.h"
+#include "host/engine/xform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // xlate_test.cpp - palettes and the translation of pixel values between them.
-#include "engine/palettes.h"
-#include "engine/xlate.h"
+#include "host/engine/palettes.h"
+#include "host/engine/xlate.h"
 
 #include <gtest/gtest.h>
 

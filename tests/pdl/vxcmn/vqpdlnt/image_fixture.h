@@ -3,8 +3,8 @@
 // over the test's own bytes, and the translations GDI makes from their palettes to the device's.
 
 #include "path_fixture.h"
-#include "engine/palettes.h"
-#include "engine/xlate.h"
+#include "host/engine/palettes.h"
+#include "host/engine/xlate.h"
 
 #include <memory>
 #include <optional>

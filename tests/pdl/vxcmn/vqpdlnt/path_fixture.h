@@ -3,8 +3,8 @@
 // them: paths from points in whole pixels (or 28.4 units) with their PT_ types, clips from rectangles.
 
 #include "writer_fixture.h"
-#include "engine/clip.h"
-#include "engine/path.h"
+#include "host/engine/clip.h"
+#include "host/engine/path.h"
 #include "pdl/vxcmn/vqpdlnt/clip_writer.h"
 #include "pdl/vxcmn/vqpdlnt/path_cache.h"
 #include "pdl/vxcmn/vqpdlnt/rop_writer.h"

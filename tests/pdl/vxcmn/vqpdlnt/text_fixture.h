@@ -4,8 +4,8 @@
 
 #include "customnt/vqddigfx/escapes.h"
 #include "customnt/vqddigfx/job_fixture.h"
-#include "engine/font_object.h"
-#include "engine/string_object.h"
+#include "host/engine/font_object.h"
+#include "host/engine/string_object.h"
 #include "pdl/vxcmn/vqpdlnt/font_commands.h"
 #include "pdl/vxcmn/vqpdlnt/vqtextout.h"
 #include "platform/engine/font_requests.h"

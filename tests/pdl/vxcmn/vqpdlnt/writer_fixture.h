@@ -3,9 +3,9 @@
 // written, with a device whose DrvRealizeBrush is the writer's, and GDI's brush objects made as GDI makes them.
 
 #include "customnt/vqddigfx/pdev_fixture.h"
-#include "engine/brush.h"
-#include "engine/devices.h"
-#include "engine/xlate.h"
+#include "host/engine/brush.h"
+#include "host/engine/devices.h"
+#include "host/engine/xlate.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 

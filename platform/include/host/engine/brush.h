@@ -4,8 +4,8 @@
 
 #include <memory>
 #include <vector>
-#include "engine/surfaces.h"
-#include "engine/xlate.h"
+#include "host/engine/surfaces.h"
+#include "host/engine/xlate.h"
 
 namespace platform::engine {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 #include <vector>
-#include "engine/flatten.h"
+#include "host/engine/flatten.h"
 
 namespace platform::engine {
 

@@ -3,7 +3,7 @@
 // engine's fill, line and widening code only ever sees polygons and polylines.
 
 #include <vector>
-#include "engine/path.h"
+#include "host/engine/path.h"
 
 namespace platform::engine {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <utility>
 #include <vector>
-#include "engine/font_design.h"
-#include "engine/path.h"
-#include "engine/xform.h"
+#include "host/engine/font_design.h"
+#include "host/engine/path.h"
+#include "host/engine/xform.h"
 
 namespace platform::engine {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 #include <vector>
-#include "engine/font_object.h"
+#include "host/engine/font_object.h"
 
 namespace platform::engine {
 

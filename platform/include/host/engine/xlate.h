@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 #include <vector>
-#include "engine/palettes.h"
+#include "host/engine/palettes.h"
 
 namespace platform::engine {
 

@@ -4,9 +4,9 @@
 // engine's font objects both measure and draw glyphs through here, so what is measured is what is drawn.
 
 #include <vector>
-#include "engine/flatten.h"
-#include "engine/font_faces.h"
-#include "engine/glyph_skeletons.h"
+#include "host/engine/flatten.h"
+#include "host/engine/font_faces.h"
+#include "host/engine/glyph_skeletons.h"
 
 namespace platform::engine {
 
