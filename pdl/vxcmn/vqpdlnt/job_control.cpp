@@ -7,6 +7,7 @@
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
+#include "pdl/vxcmn/vqpdlnt/pjl_line.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
 #include "pdl/vxcmn/vqpdlnt/planned_sheets.h"
 #include "pdl/vxcmn/vqpdlnt/tab_capture.h"
@@ -54,12 +55,12 @@ void WriteJobHeader(PDEV* pdev, LPCWSTR pDocumentName)
     if (pContext->bNoFraming != 0 || pContext->bHeaderWritten != 0)
         return;
     OutputUEL(pdev);
-    PdlPrintf(pdev, "@PJL\n");
+    PjlWriteLine(pdev, {"@PJL\n"});
     char szModel[64];
     char szPdl[64];
     UnicodeToAnsi(szModel, GetModelName(), sizeof szModel);
     UnicodeToAnsi(szPdl, GetPdlName(), sizeof szPdl);
-    PdlPrintf(pdev, "@PJL COMMENT HEADER %s %s\n", szModel, szPdl);
+    PjlWriteLine(pdev, {"@PJL COMMENT HEADER ", szModel, " ", szPdl, "\n"});
 
     char szTitle[kTitleBytes];
     char szName[sizeof pContext->szDocNameAnsi];
@@ -73,8 +74,8 @@ void WriteJobHeader(PDEV* pdev, LPCWSTR pDocumentName)
     CleanPjlText(szTitle);   // a line feed or escape in a title must not start a PJL command
     std::memset(pContext->szDocNameAnsi, 0, sizeof pContext->szDocNameAnsi);
     std::memcpy(pContext->szDocNameAnsi, szName, std::strlen(szName) + 1);
-    PdlPrintf(pdev, "@PJL COMMENT Title : %s ;\n", szTitle);
-    PdlPrintf(pdev, "@PJL COMMENT Driver version : %s\n", GetDriverVersionString());
+    PjlWriteLine(pdev, {"@PJL COMMENT Title : ", szTitle, " ;\n"});
+    PjlWriteLine(pdev, {"@PJL COMMENT Driver version : ", GetDriverVersionString(), "\n"});
     SetOptionPJL(pdev);
     OutputUserDefinedSizes(pdev);
     OutputEnterLanguage(pdev);

@@ -8,6 +8,7 @@
 #include "pdl/vxcmn/vqpdlnt/page_values.h"
 #include "pdl/vxcmn/vqpdlnt/path_cache.h"
 #include "pdl/vxcmn/vqpdlnt/pens.h"
+#include "pdl/vxcmn/vqpdlnt/pjl_line.h"
 #include "pdl/vxcmn/vqpdlnt/rop_writer.h"
 #include "pdl/vxcmn/vqpdlnt/tone_mapping.h"
 #include "pdl/vxcmn/vqpdlnt/vqbrush.h"
@@ -60,9 +61,7 @@ void PdlOutputInit(PDEV* pdev)
 
 void OutputEnterLanguage(PDEV* pdev)
 {
-    PdlPrintf(pdev, "@PJL ENTER LANGUAGE = ");
-    PdlPrintf(pdev, "%s", FindLanguageName(GetPdlType(pdev)));
-    PdlPrintf(pdev, "\n");
+    PjlWriteLine(pdev, {"@PJL ENTER LANGUAGE = ", FindLanguageName(GetPdlType(pdev)), "\n"});
 }
 
 BOOL IsVqpdlOutput(PDEV* pdev)
@@ -80,7 +79,15 @@ void OutputUserDefinedSizes(PDEV* pdev)
     for (UINT i = 0; i < kUserSizeCount; ++i) {
         const SHORT width = static_cast<SHORT>(sizes[2 * i]);
         const SHORT length = static_cast<SHORT>(sizes[2 * i + 1]);
-        PdlPrintf(pdev, "@PJL SET USERDEF%d = %d %d MANUAL\n", i, width / 10, length / 10);
+        PjlLine line{{}, 0};
+        PjlLinePut(line, "@PJL SET USERDEF");
+        PjlLinePutNumber(line, static_cast<long>(i));
+        PjlLinePut(line, " = ");
+        PjlLinePutNumber(line, width / 10);
+        PjlLinePut(line, " ");
+        PjlLinePutNumber(line, length / 10);
+        PjlLinePut(line, " MANUAL\n");
+        PjlLineWrite(pdev, line);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_tray.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
+#include "pdl/vxcmn/vqpdlnt/pjl_line.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_names.h"
 #include "settings/pagelist/page_slots.h"
 #include "settings/paper/paper_queries.h"
@@ -19,18 +20,11 @@
 
 namespace {
 
-constexpr std::size_t kPjlLineSize = 256;        // the writer's line limit; the longest option line is 200
 constexpr std::size_t kJobNameBytes = 127;
 constexpr std::size_t kUserNameBytes = 64;
 constexpr std::size_t kNameBytes = 31;           // paper and tray names
 constexpr std::size_t kStoredTextBytes = 49;     // user ID, job ID, password
 constexpr int kMaxInsertSheetNumber = 999;       // the printer's INTERSHEET numbers have three digits
-
-// One line of the header as it is put together.
-struct PjlLine {
-    char text[kPjlLineSize];
-    std::size_t length;
-};
 
 // A value of the devmode and the word that tells the printer about it.
 struct PjlWord {
@@ -117,29 +111,6 @@ static const DEVMODE_ENV_EXTRA& Env(const PjlJob& job)
 
 // ---- Writing lines -----------------------------------------------------------------------------------
 
-static void Put(PjlLine& line, const char* text)
-{
-    for (; *text != '\0' && line.length + 1 < kPjlLineSize; ++text)
-        line.text[line.length++] = *text;
-    line.text[line.length] = '\0';
-}
-
-// Outside text: cleaned, so that it cannot end its value or its line.
-static void PutText(PjlLine& line, const char* text)
-{
-    const std::size_t start = line.length;
-    Put(line, text);
-    CleanPjlText(line.text + start);
-}
-
-static void PutNumber(PjlLine& line, long value)
-{
-    char digits[12];   // "-2147483648" fits
-    const auto result = std::to_chars(digits, std::end(digits), value);
-    *result.ptr = '\0';
-    Put(line, digits);
-}
-
 static void Send(const PjlJob& job, const PjlLine& line)
 {
     job.pfnWrite(job.pWriteTarget, line.text, static_cast<DWORD>(line.length));
@@ -155,18 +126,18 @@ static void PjlPut(const PjlJob& job, const char* text)
 static void PjlSetValue(const PjlJob& job, const char* prefix, const char* value)
 {
     PjlLine line{{}, 0};
-    Put(line, prefix);
-    PutText(line, value);
-    Put(line, "\n");
+    PjlLinePut(line, prefix);
+    PjlLinePutText(line, value);
+    PjlLinePut(line, "\n");
     Send(job, line);
 }
 
 static void PjlSetNumber(const PjlJob& job, const char* prefix, long value)
 {
     PjlLine line{{}, 0};
-    Put(line, prefix);
-    PutNumber(line, value);
-    Put(line, "\n");
+    PjlLinePut(line, prefix);
+    PjlLinePutNumber(line, value);
+    PjlLinePut(line, "\n");
     Send(job, line);
 }
 
@@ -174,10 +145,10 @@ static void PjlSetNumber(const PjlJob& job, const char* prefix, long value)
 static void PjlSetQuoted(const PjlJob& job, const char* prefix, const char* value)
 {
     PjlLine line{{}, 0};
-    Put(line, prefix);
-    Put(line, "\"");
-    PutText(line, value);
-    Put(line, "\"\n");
+    PjlLinePut(line, prefix);
+    PjlLinePut(line, "\"");
+    PjlLinePutText(line, value);
+    PjlLinePut(line, "\"\n");
     Send(job, line);
 }
 
@@ -541,10 +512,10 @@ void PjlWriteChapters(const PjlJob& job)
 
     PjlPut(job, "@PJL SET CHAPTERMODE = ON\n");
     PjlLine line{{}, 0};
-    Put(line, "@PJL SET CHAPTER = ");
+    PjlLinePut(line, "@PJL SET CHAPTER = ");
     for (BYTE i = 0; i < count; ++i) {
-        PutNumber(line, pages[i]);
-        Put(line, i + 1 < count ? "," : "\n");
+        PjlLinePutNumber(line, pages[i]);
+        PjlLinePut(line, i + 1 < count ? "," : "\n");
     }
     Send(job, line);
 }
@@ -582,13 +553,13 @@ void PjlWriteInsertSheets(const PjlJob& job)
         }
         if (i == 0) {
             PjlPut(job, "@PJL SET INTERMODE = BLANK\n");
-            Put(line, "@PJL SET INTERSHEET = ");
-            Put(line, tray->word);
+            PjlLinePut(line, "@PJL SET INTERSHEET = ");
+            PjlLinePut(line, tray->word);
         }
-        Put(line, ",");
-        PutNumber(line, number);
+        PjlLinePut(line, ",");
+        PjlLinePutNumber(line, number);
         if (i + 1 == count)
-            Put(line, "\n");
+            PjlLinePut(line, "\n");
         Send(job, line);
         line.length = 0;
         line.text[0] = '\0';
