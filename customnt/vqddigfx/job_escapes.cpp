@@ -2,6 +2,7 @@
 // and the holding file.
 #include "customnt/vqddigfx/job_escapes.h"
 #include "customnt/vqddigfx/escape_table.h"
+#include "pdl/vxcmn/vqpdlnt/job_context.h"
 #include "pdl/vxcmn/vqpdlnt/stored_name.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "settings/base/private_escape_codes.h"
@@ -31,28 +32,21 @@ ULONG CopyJobExtra(const ESCAPE_CALL& call)
 // name clears all three.
 ULONG StoreUserName(const ESCAPE_CALL& call)
 {
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
     WCHAR name[kUserNameChars + 1] = {};
-    static_assert(sizeof name == sizeof pContext->szUserName);
-    DWORD cch = 0;
-    DWORD sum = 0;
-    for (; cch < kUserNameChars; ++cch) {
+    for (DWORD cch = 0; cch < kUserNameChars; ++cch) {
         WCHAR unit = 0;
         std::memcpy(&unit, call.pIn + cch * sizeof(WCHAR), sizeof unit);
         if (unit == u'\0')
             break;
         name[cch] = unit;
-        sum += unit;
     }
-    std::memcpy(pContext->szUserName, name, sizeof name);
-    pContext->dwUserNameSum = sum;
-    pContext->cchUserName = static_cast<BYTE>(cch);
+    PdlSetUserName(call.pdev, name);
     return 1;
 }
 
 ULONG StoreCancelByte(const ESCAPE_CALL& call)
 {
-    PdlGetContext(call.pdev)->bCancel = call.pIn[0];
+    PdlSetCancelByte(call.pdev, call.pIn[0]);
     return 1;
 }
 
@@ -67,14 +61,15 @@ ULONG DropFormOverlay(const ESCAPE_CALL& call)
 // The ten user-defined paper sizes, which the page setup reads.
 ULONG StoreUserPaperSizes(const ESCAPE_CALL& call)
 {
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
-    std::memcpy(pContext->trayPaperMap, call.pIn, sizeof pContext->trayPaperMap);
+    BYTE sizes[80];
+    std::memcpy(sizes, call.pIn, sizeof sizes);
+    PdlSetUserPaperSizes(call.pdev, sizes);
     return 1;
 }
 
 ULONG StoreJobByte(const ESCAPE_CALL& call)
 {
-    PdlGetContext(call.pdev)->dwFirstSheet = call.pIn[0];
+    PdlSetFirstSheet(call.pdev, call.pIn[0]);
     return 1;
 }
 
@@ -86,7 +81,7 @@ ULONG StoreAppName(const ESCAPE_CALL& call)
     std::memcpy(name, call.pIn, sizeof name);
     for (DWORD i = BoundedTextLength(name, kAppNameChars); i < kAppNameChars; ++i)
         name[i] = u'\0';
-    std::memcpy(PdlGetContext(call.pdev)->szAppName, name, sizeof name);
+    PdlSetAppName(call.pdev, name);
     return 1;
 }
 
@@ -117,21 +112,23 @@ ULONG GetOutputMethod(const ESCAPE_CALL& call)
 
 ULONG StoreSendTimeStamp(const ESCAPE_CALL& call)
 {
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
-    std::memcpy(pContext->dateStamp, call.pIn, sizeof pContext->dateStamp);
+    WORD stamp[5];
+    std::memcpy(stamp, call.pIn, sizeof stamp);
+    PdlSetSendTimeStamp(call.pdev, stamp);
     return 1;
 }
 
 ULONG ClearHoldingFile(const ESCAPE_CALL& call)
 {
-    JOB_EXTRA_RECORD* pContext = PdlGetContext(call.pdev);
-    std::memset(pContext->szHoldingFile, 0, sizeof pContext->szHoldingFile);
+    PdlClearHoldingFile(call.pdev);
     return 1;
 }
 
 ULONG StoreHoldingFile(const ESCAPE_CALL& call)
 {
-    StoreEscapeText(&PdlGetContext(call.pdev)->szHoldingFile, call.pIn, kEscapePathBytes);
+    WCHAR path[kEscapePathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&path, call.pIn, kEscapePathBytes);
+    PdlSetHoldingFile(call.pdev, path);
     return 1;
 }
 
