@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr SHORT kDevmodePaperUser = 256;   // the paper is given by its length and width
 constexpr BYTE  kNoOuterFrame = 5;         // saved byte 566: the sheet's edges get no frame
 
 // The layouts whose two or six cells turn the sheet against the page.
@@ -117,7 +116,7 @@ void CarrySinglePageLayout(PDEV* pOld, PDEV* pNew)
         return;
     }
     const bool samePaper = now.dmPaperSize == was.dmPaperSize && now.dmOrientation == was.dmOrientation &&
-                           (now.dmPaperSize != kDevmodePaperUser ||
+                           (now.dmPaperSize != DMPAPER_USER ||
                             (now.dmPaperLength == was.dmPaperLength && now.dmPaperWidth == was.dmPaperWidth));
     newDm.lpLayout = samePaper ? 1 : 2;
     pNew->nupBlock.bComputed = 0;

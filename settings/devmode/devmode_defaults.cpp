@@ -2,30 +2,15 @@
 #include "settings/devmode/devmode_defaults.h"
 #include "settings/devmode/devmode_feature_fields.h"
 #include "settings/devmode/devmode_header.h"
+#include "settings/paper/feature_ids.h"
 #include "settings/paper/feature_query.h"
+#include "settings/paper/paper_ids.h"
 #include "settings/registry/printer_info.h"
 
 #include <cstring>
 
 namespace {
 
-// Option-table features whose defaults the builder applies by rule.
-constexpr WORD kFeaturePaperSize = 0;
-constexpr WORD kFeatureCopies = 2;
-constexpr WORD kFeatureOrientation = 3;
-constexpr WORD kFeatureResolution = 5;
-constexpr WORD kFeatureOutputPaper = 11;
-constexpr WORD kFeatureZoomCheck = 25;
-constexpr WORD kFeatureZoom = 26;
-constexpr WORD kFeatureMediaSource = 27;
-constexpr WORD kFeatureFrontCheck = 41;
-constexpr WORD kFeatureFrontCover = 42;
-constexpr WORD kFeatureBackCheck = 43;
-constexpr WORD kFeatureBackCover = 44;
-constexpr WORD kFeatureColor = 87;
-
-// The output paper's option meaning "the same size as the paper".
-constexpr WORD kSameAsPaper = 257;
 // A cover byte of 1 means "no cover"; the cover options themselves are 2 and 3.
 constexpr BYTE kNoCover = 1;
 
@@ -62,7 +47,7 @@ static void FillDefaultDevmode(const RES_MODULE_CELL* pCell, DRIVER_DEVMODE* pdm
     dm.dmPaperLength = static_cast<SHORT>(paperSize[1] / 10);
 
     const auto outputPaper = static_cast<WORD>(GetFeatureDefault(pCell, kFeatureOutputPaper));
-    if (outputPaper == kSameAsPaper) {
+    if (outputPaper == kPaperSameAsPaper) {
         priv.lpOutputPaper = static_cast<WORD>(dm.dmPaperSize);
         priv.ZoomCheck = 0;
         priv.Zoom = 100;

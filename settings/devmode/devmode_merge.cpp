@@ -2,6 +2,7 @@
 // The incoming devmode is untrusted: its public fields are read from a copy bounded by its own dmSize.
 #include "settings/devmode/devmode_merge.h"
 #include "settings/devmode/devmode_identity.h"
+#include "settings/paper/feature_ids.h"
 #include "settings/paper/feature_query.h"
 #include "settings/paper/option_values.h"
 
@@ -9,11 +10,6 @@
 
 namespace {
 
-constexpr WORD kFeaturePaperSize = 0;
-constexpr WORD kFeatureCopies = 2;
-constexpr WORD kFeatureOrientation = 3;
-constexpr WORD kFeatureResolution = 5;
-constexpr WORD kFeatureMediaSource = 27;
 
 // One 32-bit slot per option, and two per paper for the paper sizes.
 constexpr DWORD kMergeScratchSlots = 6400 / sizeof(DWORD);

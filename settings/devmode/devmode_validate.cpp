@@ -2,11 +2,13 @@
 // Pixel values are computed in 64 bits: a devmode from outside may carry any print quality and custom size,
 // and the results of sizes that fit in 32 bits are the same as in 32-bit arithmetic.
 #include "settings/devmode/devmode_validate.h"
+#include "settings/devmode/devmode_header.h"
 #include "settings/paper/custom_paper_geometry.h"
 #include "settings/paper/custom_size_entry.h"
-#include "settings/devmode/devmode_header.h"
+#include "settings/paper/feature_ids.h"
 #include "settings/paper/feature_query.h"
 #include "settings/paper/option_values.h"
+#include "settings/paper/paper_ids.h"
 
 #include <cstring>
 #include <iterator>
@@ -14,13 +16,6 @@
 
 namespace {
 
-constexpr WORD kFeaturePaperSize = 0;        // sizes and printable areas in 0.01 mm
-constexpr WORD kFeatureCopies = 2;
-constexpr WORD kFeatureResolution = 5;
-constexpr WORD kFeaturePaperPixels = 22;     // the same papers in dots at 300 dpi
-constexpr WORD kFeatureZoom = 26;
-constexpr WORD kFeatureCustomWidth = 164;    // 0.1 mm
-constexpr WORD kFeatureCustomLength = 165;
 
 constexpr DWORD kValidateScratchSlots = 1024 / sizeof(DWORD);
 
@@ -28,7 +23,6 @@ constexpr BYTE kOutputFax = 1;
 constexpr BYTE kOutputPrint = 2;
 constexpr LONG kTableDpi = 300;              // the resolution of feature 22's pixel values
 constexpr LONG kHundredthMmPerInch = 2540;
-constexpr WORD kCustomSizeTen = 256;         // the tenth user-defined size, also an application's own size
 constexpr WORD kPaperVariantBit = 0x1000;    // the "_F" variant of a paper
 constexpr BYTE kMarginModeFitZoom = 2;
 constexpr BYTE kGraphicsModeRaster = 1;
@@ -186,7 +180,7 @@ void ValidatePaperGeometry(const RES_MODULE_CELL* pCell, DRIVER_DEVMODE& dm, HAN
     if (IsCustomPaperId(pub.dmPaperSize)) {
         LONG width = pub.dmPaperWidth;
         LONG length = pub.dmPaperLength;
-        if (static_cast<WORD>(pub.dmPaperSize) != kCustomSizeTen)
+        if (pub.dmPaperSize != kTenthCustomPaperId)
             GetCustomSizeTenthsMm(pub.dmPaperSize, &width, &length, hPrinter);
         ClampCustomSize(pCell, width, length, g);
         ComputeCustomGeometry(dm, g.widthTenths * 10, g.lengthTenths * 10, g);
@@ -357,7 +351,7 @@ BOOL ValidateDevmode(const RES_MODULE_CELL* pCell, DRIVER_DEVMODE* pdm, HANDLE h
     const bool resolutionChanged = ValidateOutputAndResolution(pCell, *pdm);
     ValidateDuplex(*pdm);
     // The output paper follows a changed paper while its default is "the paper's own size".
-    if (pub.dmPaperSize != static_cast<SHORT>(env.lastFitPaperSize) && env.VQOutputPaperSize == 257)
+    if (pub.dmPaperSize != static_cast<SHORT>(env.lastFitPaperSize) && env.VQOutputPaperSize == kPaperSameAsPaper)
         priv.lpOutputPaper = static_cast<WORD>(pub.dmPaperSize);
     ValidatePaperGeometry(pCell, *pdm, hPrinter);
     ValidateOutputPaperGeometry(pCell, *pdm, hPrinter);

@@ -1,11 +1,6 @@
 // custom_paper_ids.cpp - the paper ids of the ten user-defined sizes.
 #include "settings/paper/custom_size_entry.h"
-
-// Sizes 1..9 take the ids that follow 512; the tenth keeps 256 (DMPAPER_USER), the id applications
-// already use for a size of their own.
-constexpr SHORT kFirstCustomPaperId = 513;
-constexpr SHORT kLastNumberedCustomPaperId = 521;
-constexpr SHORT kTenthCustomPaperId = 256;
+#include "settings/paper/paper_ids.h"
 
 BOOL IsCustomPaperId(SHORT paperId)
 {

@@ -20,7 +20,7 @@ struct FEATURE_MAP_ROW {
 
 } // namespace
 
-constexpr FEATURE_RECORD kFeatureRecords[] = {
+constexpr FEATURE_RECORD kSwitchableFeatureRecords[] = {
     { Id(SwitchableFeature::GeneralParameters), {}, 1, { 1, 1, 1, 1, 1, 1 } },
     { Id(SwitchableFeature::InsertSheets),      {}, 1, { 1, 1, 0, 1, 1, 1 } },
     { Id(SwitchableFeature::FormOverlays),      {}, 1, { 1, 1, 1, 1, 1, 1 } },
@@ -30,7 +30,8 @@ constexpr FEATURE_RECORD kFeatureRecords[] = {
     { Id(SwitchableFeature::UserDefinedPapers), {}, 1, { 1, 1, 1, 1, 1, 1 } },
     { 0,                                        {}, 0, { 0, 0, 0, 0, 0, 0 } },   // terminator
 };
-static_assert(kFeatureRecords[std::size(kFeatureRecords) - 1].wFeature == 0, "terminator must be last");
+static_assert(kSwitchableFeatureRecords[std::size(kSwitchableFeatureRecords) - 1].wFeature == 0,
+              "terminator must be last");
 
 // Named-list group -> feature.
 constexpr FEATURE_MAP_ROW kListGroupFeatures[] = {
@@ -61,7 +62,7 @@ static_assert(kFunctionFeatures[std::size(kFunctionFeatures) - 1].wFrom == 0, "t
 
 const FEATURE_RECORD* FindFeatureRecord(SwitchableFeature feature)
 {
-    for (const FEATURE_RECORD* row = kFeatureRecords; row->wFeature != 0; ++row)
+    for (const FEATURE_RECORD* row = kSwitchableFeatureRecords; row->wFeature != 0; ++row)
         if (row->wFeature == Id(feature))
             return row;
     return nullptr;
@@ -72,7 +73,7 @@ struct FEATURE_OVERRIDE {
     bool overridden;
     LONG lEnabled;
 };
-static FEATURE_OVERRIDE s_featureOverrides[std::size(kFeatureRecords)] = {};
+static FEATURE_OVERRIDE s_featureOverrides[std::size(kSwitchableFeatureRecords)] = {};
 
 void OverrideFeatureForTest(SwitchableFeature feature, LONG enabled)
 {

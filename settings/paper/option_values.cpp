@@ -1,11 +1,11 @@
 // option_values.cpp - option and range tests over the feature query.
 #include "settings/paper/option_values.h"
+#include "settings/paper/feature_ids.h"
 #include "settings/paper/feature_query.h"
 
 #include <cstring>
 
 // The document's paper sizes, in 1/100 mm.
-static constexpr WORD kFeaturePaperSize = 0;
 // The paper feature has 73 options; validation keeps room for more in its scratch list.
 static constexpr DWORD kPaperScratchSlots = 256;
 

@@ -1,11 +1,12 @@
 // device_capabilities.cpp - the answers of DrvDeviceCapabilities.
 #include "ui/core/device_capabilities.h"
-#include "settings/paper/custom_size_store.h"
-#include "settings/paper/custom_size_entry.h"
-#include "settings/devmode/devmode_merge.h"
-#include "settings/paper/feature_query.h"
 #include "settings/base/global_memory.h"
+#include "settings/devmode/devmode_merge.h"
 #include "settings/devmode/printer_devmode.h"
+#include "settings/paper/custom_size_entry.h"
+#include "settings/paper/custom_size_store.h"
+#include "settings/paper/feature_ids.h"
+#include "settings/paper/feature_query.h"
 #include "settings/registry/printer_info.h"
 #include "settings/strings/product_names.h"
 #include "ui/core/trace.h"
@@ -17,9 +18,6 @@ namespace {
 
 constexpr DWORD kAnswerError = static_cast<DWORD>(-1);   // GDI_ERROR: "not supported" to the caller
 
-constexpr WORD kFeaturePaperSize = 0;
-constexpr WORD kFeatureResolution = 5;
-constexpr WORD kFeatureMediaSource = 27;
 
 constexpr WORD kPaperNameChars = 64;       // DC_PAPERNAMES slot
 constexpr WORD kBinNameChars = 24;         // DC_BINNAMES slot
