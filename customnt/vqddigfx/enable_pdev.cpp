@@ -9,13 +9,14 @@
 #include "customnt/vqddigfx/trace.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
+#include "settings/base/global_memory.h"
 #include "settings/devmode/devmode_defaults.h"
 #include "settings/devmode/devmode_identity.h"
 #include "settings/devmode/devmode_merge.h"
 #include "settings/devmode/devmode_validate.h"
-#include "settings/base/global_memory.h"
-#include "settings/registry/printer_data.h"
+#include "settings/devmode/layout_table.h"
 #include "settings/devmode/printer_devmode.h"
+#include "settings/registry/printer_data.h"
 #include "settings/strings/res_library.h"
 #include "win/winspool.h"
 
@@ -26,13 +27,6 @@
 namespace {
 
 constexpr BYTE kOutputModeBooklet = 4;
-
-// The layouts that put two or six pages on a sheet turned against the document: the sheet's orientation is
-// the other one.
-bool TurnsSheet(BYTE lpLayout)
-{
-    return lpLayout == 3 || lpLayout == 5 || lpLayout == 8 || lpLayout == 9;
-}
 
 // The printer driver file, loaded as a module while the PDEV lives; 0 when the spooler cannot name it.
 HANDLE LoadDriverFileModule(HANDLE hPrinter)
@@ -71,7 +65,7 @@ void SettleLayout(PDEV* pdev)
         dm.ZoomCheck = 0;
         dm.Zoom = 100;
     } else {
-        dm.lpLayout = 1;
+        dm.lpLayout = kLayoutSinglePage;
         if (dm.ZoomCheck == 0) {
             dm.Zoom = 100;
             dm.lpOutputPaper = pdev->devmode.dmPublic.dmPaperSize;
@@ -80,7 +74,7 @@ void SettleLayout(PDEV* pdev)
     if (dm.layoutSelectCode == kOutputModeBooklet) {
         pdev->devmode.dmPublic.dmDuplex = DMDUP_HORIZONTAL;
         dm.dmPublicCopy.dmDuplex = DMDUP_HORIZONTAL;
-        dm.lpLayout = dm.lpBooklet != 0 ? 9 : 8;
+        dm.lpLayout = dm.lpBooklet != 0 ? kLayoutBookletBound : kLayoutBooklet;
         dm.lpOrder = dm.lpBooklet != 0 ? 2 : 1;
     }
 }
@@ -183,7 +177,7 @@ BOOL EngineEnablePDEV(const DRIVER_DEVMODE* pdm, HANDLE hPrinter, ULONG cPat, HS
     pdev->cPagesBegun = 0;
     const SHORT copies = pdev->devmode.dmPrivate.dmPublicCopy.dmCopies;
     pdev->dwCopyCount = copies > 0 ? copies : 1;
-    pdev->ulScale = pdev->devmode.dmPrivate.lpLayout == 1 ? kScaleNone : ComputeNupLayout(pdev);
+    pdev->ulScale = pdev->devmode.dmPrivate.lpLayout == kLayoutSinglePage ? kScaleNone : ComputeNupLayout(pdev);
     pdev->xOffset = 0;
     pdev->yOffset = 0;
     pdev->pfnWriteOutput = EngineWriteOutput;
@@ -200,7 +194,8 @@ BOOL EngineEnablePDEV(const DRIVER_DEVMODE* pdm, HANDLE hPrinter, ULONG cPat, HS
     }
     PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     pdev->sOrientation = dm.dmPublicCopy.dmOrientation;
-    if (TurnsSheet(dm.lpLayout))
+    // A layout whose cells turn the sheet: the sheet's orientation is the other one.
+    if (LayoutTurnsSheet(dm.lpLayout))
         dm.dmPublicCopy.dmOrientation = dm.dmPublicCopy.dmOrientation == DMORIENT_LANDSCAPE ? DMORIENT_PORTRAIT
                                                                                              : DMORIENT_LANDSCAPE;
     if (phsurfPatterns != nullptr)

@@ -10,9 +10,10 @@
 #include "customnt/vqddigfx/job_escapes.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
-#include "settings/devmode/devmode_identity.h"
 #include "settings/base/font_sub_node.h"
 #include "settings/base/private_escape_codes.h"
+#include "settings/devmode/devmode_identity.h"
+#include "settings/devmode/layout_table.h"
 
 #include <cstring>
 #include <iterator>
@@ -151,7 +152,7 @@ ULONG GetPageCount(const ENGINE_CALL& call)
 ULONG GetOrientation(const ENGINE_CALL& call)
 {
     const PRIVATE_DEVMODE& dm = call.pdev->devmode.dmPrivate;
-    const SHORT orientation = dm.lpLayout == 1 ? dm.dmPublicCopy.dmOrientation : call.pdev->sOrientation;
+    const SHORT orientation = dm.lpLayout == kLayoutSinglePage ? dm.dmPublicCopy.dmOrientation : call.pdev->sOrientation;
     return static_cast<ULONG>(static_cast<LONG>(orientation));
 }
 

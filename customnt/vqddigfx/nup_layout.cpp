@@ -5,8 +5,8 @@
 // operations below is binding.
 #include "customnt/vqddigfx/nup_layout.h"
 #include "customnt/vqddigfx/band_image.h"
-#include "customnt/vqddigfx/layout_cells.h"
 #include "customnt/vqddigfx/nup_cell_order.h"
+#include "settings/devmode/layout_table.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,15 +15,11 @@ namespace {
 
 constexpr BYTE  kNoOuterFrame = 5;         // saved byte 566: the sheet's edges get no frame
 
-// The layouts whose two or six cells turn the sheet against the page.
-bool TurnsSheet(BYTE lpLayout)
-{
-    return lpLayout == 3 || lpLayout == 5 || lpLayout == 8 || lpLayout == 9;
-}
-
+// A layout of the table that puts one page on a sheet.
 bool IsSinglePageLayout(BYTE lpLayout)
 {
-    return lpLayout == 1 || lpLayout == 2;
+    const LAYOUT_ROW* row = FindLayout(lpLayout);
+    return row != nullptr && row->cPages == 1;
 }
 
 LONG Narrow(LONGLONG value)
@@ -43,7 +39,7 @@ DWORD PlaceNupCells(PDEV* pdev, BYTE lpLayout, SHORT orientation, LONG width, LO
 {
     const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     const bool portrait = orientation != DMORIENT_LANDSCAPE;
-    const bool turned = TurnsSheet(lpLayout) ? portrait : !portrait;
+    const bool turned = LayoutTurnsSheet(lpLayout) ? portrait : !portrait;
     const NUP_GRID grid = GetNupGrid(lpLayout, portrait);
     const LONGLONG pw = dm.paperWidthPixels;
     const LONGLONG pl = dm.paperLengthPixels;
@@ -111,14 +107,14 @@ void CarrySinglePageLayout(PDEV* pOld, PDEV* pNew)
     pNew->sOrientation = now.dmOrientation;
     newDm.Layout_Check = 0;
     if (newDm.ZoomCheck != 1) {
-        newDm.lpLayout = 1;
+        newDm.lpLayout = kLayoutSinglePage;
         pNew->ulScale = kScaleNone;
         return;
     }
     const bool samePaper = now.dmPaperSize == was.dmPaperSize && now.dmOrientation == was.dmOrientation &&
                            (now.dmPaperSize != DMPAPER_USER ||
                             (now.dmPaperLength == was.dmPaperLength && now.dmPaperWidth == was.dmPaperWidth));
-    newDm.lpLayout = samePaper ? 1 : 2;
+    newDm.lpLayout = samePaper ? kLayoutSinglePage : kLayoutFitToSheet;
     pNew->nupBlock.bComputed = 0;
     pNew->ulScale = ComputeNupLayout(pNew);
 }
@@ -155,7 +151,8 @@ void CarrySheetLayout(PDEV* pOld, PDEV* pNew)
 
 DWORD GetNupCellIndex(DWORD page, BYTE lpLayout, BYTE lpOrder, SHORT orientation)
 {
-    if (IsSinglePageLayout(lpLayout) || lpLayout == 11 || lpLayout == 12 || lpLayout == 13)
+    const LAYOUT_ROW* layout = FindLayout(lpLayout);
+    if (layout == nullptr || !layout->bOrdered)
         return 0;
     const DWORD cells = CellsPerSheet(lpLayout);
     if (cells < 2)
@@ -174,7 +171,7 @@ DWORD ComputeNupLayout(PDEV* pdev)
     const PRIVATE_DEVMODE& dm = pdev->devmode.dmPrivate;
     NUP_BLOCK& block = pdev->nupBlock;
     const SIZEL area = LayoutArea(pdev);
-    if (dm.ZoomCheck == 1 && dm.lpLayout != 2) {
+    if (dm.ZoomCheck == 1 && dm.lpLayout != kLayoutFitToSheet) {
         block.cells[0].rcPlacement = RECTL{0, 0, area.cx, area.cy};
         block.cells[0].rcSource = RECTL{0, 0, dm.outputWidthPixels, dm.outputLengthPixels};
         MarkComputedOnceBegun(pdev);

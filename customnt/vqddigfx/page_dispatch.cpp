@@ -3,7 +3,6 @@
 #include "customnt/vqddigfx/alloc_list.h"
 #include "customnt/vqddigfx/band_image.h"
 #include "customnt/vqddigfx/device_caps.h"
-#include "customnt/vqddigfx/layout_cells.h"
 #include "customnt/vqddigfx/nup_layout.h"
 #include "customnt/vqddigfx/output_stream.h"
 #include "customnt/vqddigfx/stream.h"
@@ -12,6 +11,7 @@
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
 #include "pdl/vxcmn/vqpdlnt/vxientnt.h"
+#include "settings/devmode/layout_table.h"
 
 #include <cstring>
 #include <string>
@@ -54,7 +54,7 @@ bool IsLastPageOfSheet(DWORD n, BYTE lpLayout)
 // Pages share sheets in an N-up job, raster or vector alike; booklet output sends each page on its own.
 bool SharesSheets(PDEV* pdev)
 {
-    return !IsBookletOutput(pdev) && pdev->devmode.dmPrivate.lpLayout != 1;
+    return !IsBookletOutput(pdev) && pdev->devmode.dmPrivate.lpLayout != kLayoutSinglePage;
 }
 
 // Keeps a copy of the document's name in the PDEV's blocks; FALSE when memory is short.
@@ -145,7 +145,7 @@ BOOL EngineBeginPage(PDEV* pdev)
             RecordFormMacro(pdev);
     }
     SetOutputSection(pdev, kSectionPageHead);
-    const bool startsSheet = IsBookletOutput(pdev) || dm.lpLayout == 1 || IsFirstPageOfSheet(n, dm.lpLayout);
+    const bool startsSheet = IsBookletOutput(pdev) || dm.lpLayout == kLayoutSinglePage || IsFirstPageOfSheet(n, dm.lpLayout);
     if (startsSheet) {
         PdlStartPage(pdev, n % 2 == 0, creatingForm);
         if (dm.lpOverlay == kFormPrintOver)

@@ -3,6 +3,7 @@
 // and the results of sizes that fit in 32 bits are the same as in 32-bit arithmetic.
 #include "settings/devmode/devmode_validate.h"
 #include "settings/devmode/devmode_header.h"
+#include "settings/devmode/layout_table.h"
 #include "settings/paper/custom_paper_geometry.h"
 #include "settings/paper/custom_size_entry.h"
 #include "settings/paper/feature_ids.h"
@@ -313,11 +314,13 @@ LONG ComputeMarginFitZoom(const DRIVER_DEVMODE* pdm)
     const bool podTwoSided = env.POD_Check == 1 && (env.POD_Duplex_Check == 1 || env.POD_Booklet_Check == 1);
     const bool twoSided = !(pub.dmDuplex == DMDUP_SIMPLEX && !layoutTwoSided && !podTwoSided);
 
-    // Two or eight pages per sheet turn the sheet: the margin then binds along the other side.
+    // A pages-per-sheet choice whose cells turn the sheet (two or six pages): the margin then binds along the
+    // other side.
     SHORT orientation = pub.dmOrientation;
     const bool pagesPerSheet = (env.Layout_Check2 == 1 && env.Nup_Check == 1) ||
                                (env.POD_Check == 1 && env.POD_Nup_Check == 1);
-    if (pagesPerSheet && (priv.lpLayout == 5 || priv.lpLayout == 8))
+    const LAYOUT_ROW* layout = FindLayout(priv.lpLayout);
+    if (pagesPerSheet && layout != nullptr && layout->bChoice && layout->bTurnsSheet)
         orientation = orientation == DMORIENT_PORTRAIT ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     if (orientation == DMORIENT_LANDSCAPE) {
         std::swap(pw, ph);

@@ -2,6 +2,7 @@
 #include "tools/sample/sample_job.h"
 #include "host/printers.h"
 #include "settings/devmode/driver_devmode.h"
+#include "settings/devmode/layout_table.h"
 #include "settings/pagelist/page_slots.h"
 #include "tools/sample/sample_pages.h"
 
@@ -10,30 +11,10 @@
 
 namespace {
 
-// The driver's own devmode fields that put several pages on a sheet.
-struct PAGES_PER_SHEET_ROW {
-    int  pages;         // 0 ends the table
-    BYTE Layout_Check;
-    BYTE lpLayout;
-};
-
-constexpr PAGES_PER_SHEET_ROW kPagesPerSheet[] = {
-    { 1, 0,  1},
-    { 2, 1,  8},
-    { 4, 1, 10},
-    { 6, 1,  5},
-    { 9, 1,  6},
-    {16, 1,  7},
-    { 0, 0,  0},   // terminator
-};
-static_assert(kPagesPerSheet[std::size(kPagesPerSheet) - 1].pages == 0, "terminator must be last");
-
-const PAGES_PER_SHEET_ROW* FindPagesPerSheet(int pages)
+// The layout that puts that many pages on a sheet; null for a count no choice offers.
+const LAYOUT_ROW* FindPagesPerSheet(int pages)
 {
-    for (const PAGES_PER_SHEET_ROW* row = kPagesPerSheet; row->pages != 0; ++row)
-        if (row->pages == pages)
-            return row;
-    return nullptr;
+    return pages > 0 ? FindLayoutChoice(static_cast<DWORD>(pages)) : nullptr;
 }
 
 // Closes the printer handle on every way out.
@@ -126,7 +107,7 @@ bool IsPagesPerSheetChoice(int pagesPerSheet)
 
 std::vector<BYTE> SampleJobDevmode(const std::u16string& printerName, const SampleJobOptions& options)
 {
-    const PAGES_PER_SHEET_ROW* layout = FindPagesPerSheet(options.pagesPerSheet);
+    const LAYOUT_ROW* layout = FindPagesPerSheet(options.pagesPerSheet);
     if (layout == nullptr)
         return {};
     std::u16string name = printerName;
@@ -146,10 +127,10 @@ std::vector<BYTE> SampleJobDevmode(const std::u16string& printerName, const Samp
     if (pdm->dmSize == sizeof(DEVMODEW) && pdm->dmDriverExtra == sizeof(PRIVATE_DEVMODE) &&
         wanted.size() >= sizeof(DRIVER_DEVMODE)) {
         auto* pDriver = reinterpret_cast<DRIVER_DEVMODE*>(wanted.data());
-        pDriver->dmPrivate.Layout_Check = layout->Layout_Check;
+        pDriver->dmPrivate.Layout_Check = layout->lpLayout != kLayoutSinglePage ? 1 : 0;
         pDriver->dmPrivate.lpLayout = layout->lpLayout;
         SetFinishing(*pDriver, options.finishing);
-    } else if (layout->pages != 1) {
+    } else if (layout->cPages != 1) {
         return {};
     }
     std::vector<BYTE> settled(wanted.size());

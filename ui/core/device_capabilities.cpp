@@ -2,6 +2,7 @@
 #include "ui/core/device_capabilities.h"
 #include "settings/base/global_memory.h"
 #include "settings/devmode/devmode_merge.h"
+#include "settings/devmode/layout_table.h"
 #include "settings/devmode/printer_devmode.h"
 #include "settings/paper/custom_size_entry.h"
 #include "settings/paper/custom_size_store.h"
@@ -11,6 +12,7 @@
 #include "settings/strings/product_names.h"
 #include "ui/core/trace.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -26,7 +28,7 @@ constexpr WORD kMaxPaperOptions = 256;     // a longer paper list is not answere
 constexpr DWORD kPrintRate = kAnswerError; // the printer reports no speed
 constexpr DWORD kOrientationAngle = 90;    // landscape turns the page counter-clockwise
 constexpr BYTE kNoOutputUnit = 1;
-constexpr DWORD kPagesPerSheet[] = {1, 2, 4, 6, 9, 16};
+constexpr DWORD kMaxPagesPerSheetChoices = 16;
 
 // Which papers a paper list holds: all options (the inner query of the lists) or those offered to
 // applications.
@@ -294,10 +296,14 @@ DWORD AnswerLaterCapability(HANDLE hPrinter, WORD iDevCap, PVOID pOutput)
         return AnswerStaple(hPrinter);
     case DC_COLORDEVICE:
         return 0;
-    case DC_NUP:
+    case DC_NUP: {
+        // The pages per sheet of the layout choices, ascending.
+        DWORD pages[kMaxPagesPerSheetChoices];
+        const DWORD count = ListPagesPerSheetChoices(pages, kMaxPagesPerSheetChoices);
         if (pOutput != nullptr)
-            std::memcpy(pOutput, kPagesPerSheet, sizeof kPagesPerSheet);
-        return static_cast<DWORD>(std::size(kPagesPerSheet));
+            std::memcpy(pOutput, pages, std::min(count, kMaxPagesPerSheetChoices) * sizeof(DWORD));
+        return count;
+    }
     default:
         return kAnswerError;
     }

@@ -1,7 +1,7 @@
 // nup_layout_test.cpp - N-up sheets: the cell each page takes by layout and order, the cells and scale of a
 // sheet in exact integers, the zoom, the frame lines, and the layout a reset PDEV carries on with.
 #include "pdev_fixture.h"
-#include "customnt/vqddigfx/layout_cells.h"
+#include "settings/devmode/layout_table.h"
 #include "customnt/vqddigfx/nup_layout.h"
 #include "pdl/vxcmn/vxcmnnt.h"
 #include "support/rect_compare.h"
