@@ -2,6 +2,7 @@
 #include "settings/devmode/devmode_defaults.h"
 #include "settings/devmode/devmode_feature_fields.h"
 #include "settings/devmode/devmode_header.h"
+#include "settings/devmode/devmode_switches.h"
 #include "settings/paper/feature_ids.h"
 #include "settings/paper/feature_query.h"
 #include "settings/paper/paper_ids.h"
@@ -76,11 +77,7 @@ static void FillDefaultDevmode(const RES_MODULE_CELL* pCell, DRIVER_DEVMODE* pdm
         env.lpBackCover = static_cast<BYTE>(GetFeatureDefault(pCell, kFeatureBackCover));
 
     // Duplex is chosen on the layout path when that path is on, else on the print-on-demand path.
-    dm.dmDuplex = DMDUP_SIMPLEX;
-    if (env.Layout_Check2 != 0 && env.Duplex_Check != 0)
-        dm.dmDuplex = env.lpDuplex;
-    else if (env.POD_Check != 0 && env.POD_Duplex_Check != 0)
-        dm.dmDuplex = env.lpDuplex;
+    dm.dmDuplex = IsDuplexOn(env) ? env.lpDuplex : DMDUP_SIMPLEX;
 }
 
 BOOL BuildDefaultDevmode(const RES_MODULE_CELL* pCell, DRIVER_DEVMODE* pdm, LPCWSTR pDeviceName, HANDLE hPrinter)

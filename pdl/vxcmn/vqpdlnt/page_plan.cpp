@@ -3,6 +3,7 @@
 #include "customnt/vqddigfx/alloc_list.h"
 #include "pdl/vxcmn/vqpdlnt/tab_capture.h"
 #include "pdl/vxcmn/vxcmnnt.h"
+#include "settings/devmode/devmode_switches.h"
 #include "settings/paper/feature_table.h"
 #include "settings/strings/text_copy.h"
 
@@ -123,11 +124,6 @@ void FreeBlock(PDEV* pdev, void* pBlock)
 
 } // namespace
 
-BOOL IsTwoSidedLayout(const DEVMODE_ENV_EXTRA& env)
-{
-    return (env.Layout_Check2 == 1 && env.Duplex_Check == 1) || (env.POD_Check == 1 && env.POD_Duplex_Check == 1);
-}
-
 void PlanBeginDocument(PDEV* pdev)
 {
     JOB_EXTRA_RECORD* pContext = PdlGetContext(pdev);
@@ -199,7 +195,7 @@ BYTE GetPlanSidesPerSheet(PDEV* pdev)
 {
     const DEVMODE_ENV_EXTRA& env = pdev->devmode.dmPrivate.env;
     const short duplex = pdev->devmode.dmPrivate.dmPublicCopy.dmDuplex;
-    if (env.Booklet_Check == 1 || (IsTwoSidedLayout(env) && (duplex == DMDUP_VERTICAL || duplex == DMDUP_HORIZONTAL)))
+    if (env.Booklet_Check == 1 || (IsDuplexOn(env) && (duplex == DMDUP_VERTICAL || duplex == DMDUP_HORIZONTAL)))
         return 2;
     return 1;
 }
@@ -210,7 +206,7 @@ BYTE GetPlanDuplexMode(PDEV* pdev)
     const short duplex = pdev->devmode.dmPrivate.dmPublicCopy.dmDuplex;
     if (env.Booklet_Check == 1)
         return 3;
-    if (IsTwoSidedLayout(env) && (duplex == DMDUP_VERTICAL || duplex == DMDUP_HORIZONTAL))
+    if (IsDuplexOn(env) && (duplex == DMDUP_VERTICAL || duplex == DMDUP_HORIZONTAL))
         return static_cast<BYTE>(duplex);
     return 0;
 }
@@ -292,7 +288,7 @@ BOOL GetPageSide(PDEV* pdev, BYTE* pSide, BYTE* pBinding)
     const LONG page = PdlGetContext(pdev)->lCurrentPage;
     const LONG last = LastPlannedPage(pTable, sheets);
     const DEVMODE_ENV_EXTRA& env = pdev->devmode.dmPrivate.env;
-    const bool twoSided = IsTwoSidedLayout(env) || (env.Layout_Check2 == 1 && env.Booklet_Check == 1);
+    const bool twoSided = IsDuplexOn(env) || (env.Layout_Check2 == 1 && env.Booklet_Check == 1);
     *pSide = twoSided && page > last && (page - last - 1) % 2 == 1 ? 1 : 0;
     *pBinding = static_cast<BYTE>(pdev->devmode.dmPrivate.dmPublicCopy.dmDuplex);
     return TRUE;

@@ -84,9 +84,6 @@ void PlanEndDocument(PDEV* pdev);
 // old PDEV's allocation list to the new one's, whose context already holds a copy of the old one's fields.
 void PlanMoveBuffers(PDEV* pOld, PDEV* pNew);
 
-// Two-sided by the devmode: the duplex check of the layout or of the finishing page.
-BOOL IsTwoSidedLayout(const DEVMODE_ENV_EXTRA& env);
-
 // A copy of insert-sheet entry index (from 0) as it arrived. FALSE, *pEntry untouched, for an index at or
 // beyond the entry count or the buffer's 128 entries, or without a buffer.
 BOOL ReadInsertEntry(PDEV* pdev, int index, INTERSHEET_ENTRY* pEntry);

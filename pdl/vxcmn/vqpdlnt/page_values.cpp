@@ -7,6 +7,7 @@
 #include "pdl/vxcmn/vqpdlnt/page_tray.h"
 #include "pdl/vxcmn/vqpdlnt/tray_name_table.h"
 #include "pdl/vxcmn/vxcmnnt.h"
+#include "settings/devmode/devmode_switches.h"
 #include "settings/paper/custom_size_limits.h"
 #include "settings/paper/paper_table.h"
 
@@ -146,7 +147,7 @@ POINTL PdlPageOrigin(PDEV* pdev, LONG x, LONG y)
         w = -u;
         u = turned;
     }
-    if (IsTwoSidedLayout(dm.env) && GetSheetSideNumber(pdev) % 2 == 0) {
+    if (IsDuplexOn(dm.env) && GetSheetSideNumber(pdev) % 2 == 0) {
         if (dm.dmPublicCopy.dmDuplex == DMDUP_VERTICAL)
             u = -u;
         else

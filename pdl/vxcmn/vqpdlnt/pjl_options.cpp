@@ -4,12 +4,13 @@
 #include "pdl/vxcmn/vqpdlnt/pjl_options.h"
 #include "customnt/vqddigfx/pdev.h"
 #include "pdl/vxcmn/streamnt.h"
-#include "pdl/vxcmn/vxcmnnt.h"
 #include "pdl/vxcmn/vqpdlnt/page_plan.h"
 #include "pdl/vxcmn/vqpdlnt/page_tray.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_job_texts.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_line.h"
 #include "pdl/vxcmn/vqpdlnt/pjl_names.h"
+#include "pdl/vxcmn/vxcmnnt.h"
+#include "settings/devmode/devmode_switches.h"
 #include "settings/pagelist/page_slots.h"
 #include "settings/paper/paper_queries.h"
 
@@ -177,11 +178,6 @@ static void PjlSetWideName(const PjlJob& job, const char* prefix, LPCWSTR name)
 static bool IsStaplingOn(const DEVMODE_ENV_EXTRA& env)
 {
     return (env.Layout_Check2 == 1 && env.Staple_Check == 1) || (env.POD_Check == 1 && env.POD_Staple_Check == 1);
-}
-
-static bool IsDuplexOn(const DEVMODE_ENV_EXTRA& env)
-{
-    return (env.Layout_Check2 == 1 && env.Duplex_Check == 1) || (env.POD_Check == 1 && env.POD_Duplex_Check == 1);
 }
 
 static bool IsPunchingOn(const DEVMODE_ENV_EXTRA& env)
