@@ -8,7 +8,6 @@
 #include <cstring>
 
 constexpr ULONG kEscNotMine = 2;    // the handler does not own the call: the next one is tried
-constexpr ULONG kEscapePathBytes = 520;   // a path or name of at most 259 characters and its terminator
 
 // A private escape that matched its row: the row's cjIn bytes at pIn and cjOut bytes at pOut (null for 0), on a
 // valid PDEV.

@@ -34,6 +34,9 @@ constexpr ESCAPE_HANDLER kEscapeChain[] = {
 static_assert(kEscapeChain[std::size(kEscapeChain) - 1] == nullptr, "terminator must be last");
 
 constexpr ULONG kEscapeFailed = static_cast<ULONG>(-1);
+
+static_assert(kEscDevmodeBytes == sizeof(DRIVER_DEVMODE));
+static_assert(kEscFontSubstNodeIn == kFontSubNodeSize);
 constexpr INT kMaxCopyCount = 999;
 
 // The code a QUERYESCSUPPORT asks about: a u16 at the start of the input. FALSE without one.
@@ -88,8 +91,8 @@ ULONG Probe(const ENGINE_CALL&)
 // job is kept.
 ULONG SetFontSubstitutionList(const ENGINE_CALL& call)
 {
-    if (call.pvIn == nullptr || call.cjIn < kFontSubNodeSize || call.cjIn % kFontSubNodeSize != 0 ||
-        call.cjIn / kFontSubNodeSize > kMaxFontSubNodes)
+    if (call.pvIn == nullptr || call.cjIn < kEscFontSubstNodeIn || call.cjIn % kEscFontSubstNodeIn != 0 ||
+        call.cjIn / kEscFontSubstNodeIn > kMaxFontSubNodes)
         return 0;
     PRIVATE_DEVMODE& dm = call.pdev->devmode.dmPrivate;
     if (dm.fontSubstitutionList != nullptr)
@@ -98,7 +101,7 @@ ULONG SetFontSubstitutionList(const ENGINE_CALL& call)
     if (pNodes == nullptr)
         return 0;
     std::memcpy(pNodes, call.pvIn, call.cjIn);
-    const DWORD count = call.cjIn / kFontSubNodeSize;
+    const DWORD count = call.cjIn / kEscFontSubstNodeIn;
     for (DWORD i = 0; i < count; ++i) {
         pNodes[i].pNext = i + 1 < count ? &pNodes[i + 1] : nullptr;
         pNodes[i].szTrueTypeFace[kFontSubFaceChars - 1] = u'\0';
@@ -117,7 +120,7 @@ ULONG ClearBand(const ENGINE_CALL& call)
 // The job's devmode replaced by the driver's own devmode only; the font-substitution list stays the PDEV's.
 ULONG SetDevmode(const ENGINE_CALL& call)
 {
-    if (call.pvIn == nullptr || call.cjIn != sizeof(DRIVER_DEVMODE))
+    if (call.pvIn == nullptr || call.cjIn != kEscDevmodeBytes)
         return 0;
     DRIVER_DEVMODE dm;
     std::memcpy(&dm, call.pvIn, sizeof dm);
@@ -134,7 +137,8 @@ ULONG EndPageAdditions(const ENGINE_CALL& call)
     return 1;
 }
 
-// The sender passes four bytes, of which the first is the drawing mode.
+// The interface module sends kEscPageAdditionsIn bytes; only the first, the drawing mode, is read, so one byte
+// is enough.
 ULONG BeginPageAdditions(const ENGINE_CALL& call)
 {
     if (call.pvIn == nullptr || call.cjIn < 1)
@@ -159,7 +163,7 @@ ULONG GetOrientation(const ENGINE_CALL& call)
 // A copy of the job's devmode, without the PDEV's own list pointer, which means nothing outside it.
 ULONG GetDevmode(const ENGINE_CALL& call)
 {
-    if (call.pvOut == nullptr || call.cjOut != sizeof(DRIVER_DEVMODE))
+    if (call.pvOut == nullptr || call.cjOut != kEscDevmodeBytes)
         return 0;
     DRIVER_DEVMODE dm = call.pdev->devmode;
     dm.dmPrivate.fontSubstitutionList = nullptr;

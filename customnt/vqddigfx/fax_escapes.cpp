@@ -16,12 +16,10 @@
 
 namespace {
 
-constexpr DWORD kTempNameBytes = 60;
-constexpr DWORD kIndexedTempNameBytes = sizeof(DWORD) + kTempNameBytes;   // the index, then the name
-constexpr DWORD kPhoneBookTextOut = kPhoneBookTextSize * sizeof(WCHAR);
-constexpr DWORD kDateStampBytes = 10;
-constexpr DWORD kFaxBlockBytes = 48;
-constexpr DWORD kFaxStatusBytes = 16;
+static_assert(kEscIndexedTempNameIn == sizeof(DWORD) + kEscTempNameIn, "the index, then the name");
+static_assert(kEscPhoneBookTextOut == kPhoneBookTextSize * sizeof(WCHAR));
+static_assert(kEscPhoneBookIn == kPhoneBookSize);
+static_assert(kEscFaxJobIn == kFaxJobStateSize);
 
 // The device flags that say what the PDEV itself holds: a snapshot cannot open or close its stream, nor take
 // back a failed output.
@@ -141,8 +139,8 @@ ULONG WriteFaxJobHeader(const ESCAPE_CALL& call)
 {
     if (!PdlIsDocumentOpen(call.pdev))
         return 1;
-    WCHAR title[kEscapePathBytes / sizeof(WCHAR)];
-    StoreEscapeText(&title, call.pIn, kEscapePathBytes);
+    WCHAR title[kEscPathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&title, call.pIn, kEscPathBytes);
     PdlWriteJobHeaderOnce(call.pdev, title);
     return 1;
 }
@@ -163,7 +161,7 @@ ULONG ResetTransmission(const ESCAPE_CALL& call)
 
 ULONG GetDocName(const ESCAPE_CALL& call)
 {
-    WCHAR name[kEscapePathBytes / sizeof(WCHAR)];
+    WCHAR name[kEscPathBytes / sizeof(WCHAR)];
     PdlGetDocName(call.pdev, name);
     std::memcpy(call.pOut, name, sizeof name);
     return 1;
@@ -171,8 +169,8 @@ ULONG GetDocName(const ESCAPE_CALL& call)
 
 ULONG StoreDocName(const ESCAPE_CALL& call)
 {
-    WCHAR name[kEscapePathBytes / sizeof(WCHAR)];
-    StoreEscapeText(&name, call.pIn, kEscapePathBytes);
+    WCHAR name[kEscPathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&name, call.pIn, kEscPathBytes);
     PdlSetDocName(call.pdev, name);
     return 1;
 }
@@ -182,7 +180,7 @@ ULONG StoreDocName(const ESCAPE_CALL& call)
 ULONG GetFaxStatus(const ESCAPE_CALL& call)
 {
     const DEVMODE_ENV_EXTRA* pEnv = PdevGetEnvExtra(call.pdev);
-    BYTE status[kFaxStatusBytes] = {};
+    BYTE status[kEscFaxStatusOut] = {};
     status[0] = pEnv->lpOutput;
     status[1] = pEnv->CoverSheet;
     const DWORD rows = std::min(PdlGetPhoneBookRows(call.pdev), kPhoneBookRows);
@@ -199,7 +197,7 @@ ULONG GetFaxStatus(const ESCAPE_CALL& call)
 
 ULONG StoreFaxDateStamp(const ESCAPE_CALL& call)
 {
-    WORD stamp[kDateStampBytes / sizeof(WORD)];
+    WORD stamp[kEscDateStampBytes / sizeof(WORD)];
     std::memcpy(stamp, call.pIn, sizeof stamp);
     PdlSetFaxDateStamp(call.pdev, stamp);
     return 1;
@@ -207,7 +205,7 @@ ULONG StoreFaxDateStamp(const ESCAPE_CALL& call)
 
 ULONG GetFaxDateStamp(const ESCAPE_CALL& call)
 {
-    WORD stamp[kDateStampBytes / sizeof(WORD)];
+    WORD stamp[kEscDateStampBytes / sizeof(WORD)];
     PdlGetFaxDateStamp(call.pdev, stamp);
     std::memcpy(call.pOut, stamp, sizeof stamp);
     return 1;
@@ -253,8 +251,8 @@ ULONG ClearExtraTempName(const ESCAPE_CALL& call)
 
 ULONG StoreTempDir(const ESCAPE_CALL& call)
 {
-    WCHAR dir[kEscapePathBytes / sizeof(WCHAR)];
-    StoreEscapeText(&dir, call.pIn, kEscapePathBytes);
+    WCHAR dir[kEscPathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&dir, call.pIn, kEscPathBytes);
     PdlSetFaxTempDir(call.pdev, dir);
     return 1;
 }
@@ -264,23 +262,23 @@ ULONG StoreTempName(const ESCAPE_CALL& call)
 {
     DWORD index = 0;
     std::memcpy(&index, call.pIn, sizeof index);
-    WCHAR name[kTempNameBytes / sizeof(WCHAR)];
-    StoreEscapeText(&name, call.pIn + sizeof index, kTempNameBytes);
+    WCHAR name[kEscTempNameIn / sizeof(WCHAR)];
+    StoreEscapeText(&name, call.pIn + sizeof index, kEscTempNameIn);
     PdlSetFaxTempName(call.pdev, index, name);
     return 1;
 }
 
 ULONG StoreExtraTempName(const ESCAPE_CALL& call)
 {
-    WCHAR name[kTempNameBytes / sizeof(WCHAR)];
-    StoreEscapeText(&name, call.pIn, kTempNameBytes);
+    WCHAR name[kEscTempNameIn / sizeof(WCHAR)];
+    StoreEscapeText(&name, call.pIn, kEscTempNameIn);
     PdlSetExtraTempName(call.pdev, name);
     return 1;
 }
 
 ULONG GetFaxBlock(const ESCAPE_CALL& call)
 {
-    BYTE block[kFaxBlockBytes];
+    BYTE block[kEscFaxBlockBytes];
     PdlGetPageStateBlock(call.pdev, block);
     std::memcpy(call.pOut, block, sizeof block);
     return 1;
@@ -288,41 +286,41 @@ ULONG GetFaxBlock(const ESCAPE_CALL& call)
 
 ULONG StoreFaxBlock(const ESCAPE_CALL& call)
 {
-    BYTE block[kFaxBlockBytes];
+    BYTE block[kEscFaxBlockBytes];
     std::memcpy(block, call.pIn, sizeof block);
     PdlSetPageStateBlock(call.pdev, block);
     return 1;
 }
 
 constexpr PRIVATE_ESCAPE_ROW kFaxJobRows[] = {
-    {ESC_SET_FAX_JOB,             kFaxJobStateSize,      0,                 ApplyFaxJobState  },
-    {ESC_GET_PHONEBOOK_ID,        0,                     sizeof(DWORD),     GetPhoneBookId    },
-    {ESC_CLEAR_PHONEBOOK_ID,      0,                     0,                 ClearPhoneBookId  },
-    {ESC_SET_PHONEBOOK,           kPhoneBookSize,        0,                 StorePhoneBook    },
-    {ESC_SET_FAX_VALUE_FIRST,     sizeof(DWORD),         0,                 StoreFaxValue     },
-    {ESC_SET_FAX_VALUE_FIRST + 1, sizeof(DWORD),         0,                 StoreFaxValue     },
-    {ESC_SET_FAX_VALUE_FIRST + 2, sizeof(DWORD),         0,                 StoreFaxValue     },
-    {ESC_SET_FAX_VALUE_FIRST + 3, sizeof(DWORD),         0,                 StoreFaxValue     },
-    {ESC_SET_FAX_VALUE_FIRST + 4, sizeof(DWORD),         0,                 StoreFaxValue     },
-    {ESC_SET_FAX_PATH,            kEscapePathBytes,      0,                 WriteFaxJobHeader },
-    {ESC_START_TRANSMISSION,      1,                     0,                 StartTransmission },
-    {ESC_RESET_TRANSMISSION,      0,                     0,                 ResetTransmission },
-    {ESC_GET_DOC_NAME,            0,                     kEscapePathBytes,  GetDocName        },
-    {ESC_SET_DOC_NAME,            kEscapePathBytes,      0,                 StoreDocName      },
-    {ESC_GET_FAX_STATUS,          0,                     kFaxStatusBytes,   GetFaxStatus      },
-    {ESC_SET_DATE_STAMP,          kDateStampBytes,       0,                 StoreFaxDateStamp },
-    {ESC_CLEAR_PHONEBOOK,         0,                     0,                 ClearPhoneBook    },
-    {ESC_GET_PHONEBOOK_TEXT,      0,                     kPhoneBookTextOut, GetPhoneBookText  },
-    {ESC_GET_DATE_STAMP,          0,                     kDateStampBytes,   GetFaxDateStamp   },
-    {ESC_END_OF_JOB,              0,                     0,                 MarkJobEnded      },
-    {ESC_CLEAR_TEMP_NAME,         sizeof(WORD),          0,                 ClearTempName     },
-    {ESC_CLEAR_EXTRA_TEMP_NAME,   0,                     0,                 ClearExtraTempName},
-    {ESC_SET_TEMP_DIR,            kEscapePathBytes,      0,                 StoreTempDir      },
-    {ESC_SET_TEMP_NAME,           kIndexedTempNameBytes, 0,                 StoreTempName     },
-    {ESC_SET_EXTRA_TEMP_NAME,     kTempNameBytes,        0,                 StoreExtraTempName},
-    {ESC_GET_FAX_BLOCK,           0,                     kFaxBlockBytes,    GetFaxBlock       },
-    {ESC_SET_FAX_BLOCK,           kFaxBlockBytes,        0,                 StoreFaxBlock     },
-    {0,                           0,                     0,                 nullptr           },   // terminator
+    {ESC_SET_FAX_JOB,             kEscFaxJobIn,           0,                    ApplyFaxJobState  },
+    {ESC_GET_PHONEBOOK_ID,        0,                      kEscPhoneBookIdOut,   GetPhoneBookId    },
+    {ESC_CLEAR_PHONEBOOK_ID,      0,                      0,                    ClearPhoneBookId  },
+    {ESC_SET_PHONEBOOK,           kEscPhoneBookIn,        0,                    StorePhoneBook    },
+    {ESC_SET_FAX_VALUE_FIRST,     kEscFaxValueIn,         0,                    StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 1, kEscFaxValueIn,         0,                    StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 2, kEscFaxValueIn,         0,                    StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 3, kEscFaxValueIn,         0,                    StoreFaxValue     },
+    {ESC_SET_FAX_VALUE_FIRST + 4, kEscFaxValueIn,         0,                    StoreFaxValue     },
+    {ESC_SET_FAX_PATH,            kEscPathBytes,          0,                    WriteFaxJobHeader },
+    {ESC_START_TRANSMISSION,      kEscTransmissionKindIn, 0,                    StartTransmission },
+    {ESC_RESET_TRANSMISSION,      0,                      0,                    ResetTransmission },
+    {ESC_GET_DOC_NAME,            0,                      kEscPathBytes,        GetDocName        },
+    {ESC_SET_DOC_NAME,            kEscPathBytes,          0,                    StoreDocName      },
+    {ESC_GET_FAX_STATUS,          0,                      kEscFaxStatusOut,     GetFaxStatus      },
+    {ESC_SET_DATE_STAMP,          kEscDateStampBytes,     0,                    StoreFaxDateStamp },
+    {ESC_CLEAR_PHONEBOOK,         0,                      0,                    ClearPhoneBook    },
+    {ESC_GET_PHONEBOOK_TEXT,      0,                      kEscPhoneBookTextOut, GetPhoneBookText  },
+    {ESC_GET_DATE_STAMP,          0,                      kEscDateStampBytes,   GetFaxDateStamp   },
+    {ESC_END_OF_JOB,              0,                      0,                    MarkJobEnded      },
+    {ESC_CLEAR_TEMP_NAME,         kEscTempNameIndexIn,    0,                    ClearTempName     },
+    {ESC_CLEAR_EXTRA_TEMP_NAME,   0,                      0,                    ClearExtraTempName},
+    {ESC_SET_TEMP_DIR,            kEscPathBytes,          0,                    StoreTempDir      },
+    {ESC_SET_TEMP_NAME,           kEscIndexedTempNameIn,  0,                    StoreTempName     },
+    {ESC_SET_EXTRA_TEMP_NAME,     kEscTempNameIn,         0,                    StoreExtraTempName},
+    {ESC_GET_FAX_BLOCK,           0,                      kEscFaxBlockBytes,    GetFaxBlock       },
+    {ESC_SET_FAX_BLOCK,           kEscFaxBlockBytes,      0,                    StoreFaxBlock     },
+    {0,                           0,                      0,                    nullptr           },   // terminator
 };
 static_assert(kFaxJobRows[std::size(kFaxJobRows) - 1].iEsc == 0, "terminator must be last");
 

@@ -13,8 +13,11 @@
 
 namespace {
 
-constexpr DWORD kUserNameChars = 255;   // what 510 bytes hold
-constexpr DWORD kAppNameChars = 32;
+constexpr DWORD kUserNameChars = kEscUserNameIn / sizeof(WCHAR);   // 255: what the input holds
+constexpr DWORD kAppNameChars = kEscAppNameIn / sizeof(WCHAR);
+
+static_assert(kEscJobSettingsOut == kJobSettingsSize);
+static_assert(kEscJobExtraOut == kVqpdlContextSize);
 
 ULONG CopyJobSettings(const ESCAPE_CALL& call)
 {
@@ -61,7 +64,7 @@ ULONG DropFormOverlay(const ESCAPE_CALL& call)
 // The ten user-defined paper sizes, which the page setup reads.
 ULONG StoreUserPaperSizes(const ESCAPE_CALL& call)
 {
-    BYTE sizes[80];
+    BYTE sizes[kEscTrayPaperMapIn];
     std::memcpy(sizes, call.pIn, sizeof sizes);
     PdlSetUserPaperSizes(call.pdev, sizes);
     return 1;
@@ -112,7 +115,7 @@ ULONG GetOutputMethod(const ESCAPE_CALL& call)
 
 ULONG StoreSendTimeStamp(const ESCAPE_CALL& call)
 {
-    WORD stamp[5];
+    WORD stamp[kEscDateStampBytes / sizeof(WORD)];
     std::memcpy(stamp, call.pIn, sizeof stamp);
     PdlSetSendTimeStamp(call.pdev, stamp);
     return 1;
@@ -126,38 +129,38 @@ ULONG ClearHoldingFile(const ESCAPE_CALL& call)
 
 ULONG StoreHoldingFile(const ESCAPE_CALL& call)
 {
-    WCHAR path[kEscapePathBytes / sizeof(WCHAR)];
-    StoreEscapeText(&path, call.pIn, kEscapePathBytes);
+    WCHAR path[kEscPathBytes / sizeof(WCHAR)];
+    StoreEscapeText(&path, call.pIn, kEscPathBytes);
     PdlSetHoldingFile(call.pdev, path);
     return 1;
 }
 
 constexpr PRIVATE_ESCAPE_ROW kJobRecordRows[] = {
-    {ESC_GET_JOB_SETTINGS,   0,   kJobSettingsSize,  CopyJobSettings    },
-    {ESC_GET_JOB_EXTRA,      0,   kVqpdlContextSize, CopyJobExtra       },
-    {ESC_SET_USER_NAME,      510, 0,                 StoreUserName      },
-    {ESC_SET_CANCEL_JOB,     1,   0,                 StoreCancelByte    },
-    {ESC_DROP_FORM_OVERLAY,  0,   0,                 DropFormOverlay    },
-    {ESC_SET_TRAY_PAPER_MAP, 80,  0,                 StoreUserPaperSizes},
-    {ESC_SET_JOB_BYTE,       1,   0,                 StoreJobByte       },
-    {ESC_SET_APP_NAME,       64,  0,                 StoreAppName       },
-    {0,                      0,   0,                 nullptr            },   // terminator
+    {ESC_GET_JOB_SETTINGS,   0,                  kEscJobSettingsOut, CopyJobSettings    },
+    {ESC_GET_JOB_EXTRA,      0,                  kEscJobExtraOut,    CopyJobExtra       },
+    {ESC_SET_USER_NAME,      kEscUserNameIn,     0,                  StoreUserName      },
+    {ESC_SET_CANCEL_JOB,     kEscCancelJobIn,    0,                  StoreCancelByte    },
+    {ESC_DROP_FORM_OVERLAY,  0,                  0,                  DropFormOverlay    },
+    {ESC_SET_TRAY_PAPER_MAP, kEscTrayPaperMapIn, 0,                  StoreUserPaperSizes},
+    {ESC_SET_JOB_BYTE,       kEscJobByteIn,      0,                  StoreJobByte       },
+    {ESC_SET_APP_NAME,       kEscAppNameIn,      0,                  StoreAppName       },
+    {0,                      0,                  0,                  nullptr            },   // terminator
 };
 static_assert(kJobRecordRows[std::size(kJobRecordRows) - 1].iEsc == 0, "terminator must be last");
 
 constexpr PRIVATE_ESCAPE_ROW kJobQueryRows[] = {
-    {ESC_COMPARE_STORED_NAME, 0, 0, CompareNames      },
-    {ESC_GET_JOB_VALUES,    0,  10, GetJobValues      },
-    {ESC_GET_OUTPUT_METHOD, 0,  1,  GetOutputMethod   },
-    {ESC_SET_DATE_STAMP2,   10, 0,  StoreSendTimeStamp},
-    {0,                     0,  0,  nullptr           },   // terminator
+    {ESC_COMPARE_STORED_NAME, 0,                  0,                   CompareNames      },
+    {ESC_GET_JOB_VALUES,      0,                  kEscJobValuesOut,    GetJobValues      },
+    {ESC_GET_OUTPUT_METHOD,   0,                  kEscOutputMethodOut, GetOutputMethod   },
+    {ESC_SET_DATE_STAMP2,     kEscDateStampBytes, 0,                   StoreSendTimeStamp},
+    {0,                       0,                  0,                   nullptr           },   // terminator
 };
 static_assert(kJobQueryRows[std::size(kJobQueryRows) - 1].iEsc == 0, "terminator must be last");
 
 constexpr PRIVATE_ESCAPE_ROW kEcoPathRows[] = {
-    {ESC_CLEAR_ECO_PATH, 0,                0, ClearHoldingFile},
-    {ESC_SET_ECO_PATH,   kEscapePathBytes, 0, StoreHoldingFile},
-    {0,                  0,                0, nullptr         },   // terminator
+    {ESC_CLEAR_ECO_PATH, 0,             0, ClearHoldingFile},
+    {ESC_SET_ECO_PATH,   kEscPathBytes, 0, StoreHoldingFile},
+    {0,                  0,             0, nullptr         },   // terminator
 };
 static_assert(kEcoPathRows[std::size(kEcoPathRows) - 1].iEsc == 0, "terminator must be last");
 

@@ -14,6 +14,8 @@
 
 namespace {
 
+static_assert(kEscJobSettingsOut == kJobSettingsRecordSize);
+
 typedef INT (*DOCEVENT_HANDLER)(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, PVOID pvIn, ULONG cbOut,
                                 PVOID pvOut);
 
@@ -32,7 +34,7 @@ static_assert(kHandlers[std::size(kHandlers) - 1] == nullptr, "terminator must b
 BOOL CheckJobSettingsVersion(HDC hdc)
 {
     LockedBlock record(kJobSettingsRecordSize);
-    if (!record || !SendPrivateEscape(hdc, ESC_GET_JOB_SETTINGS, 0, nullptr, kJobSettingsRecordSize, record.get()))
+    if (!record || !SendPrivateEscape(hdc, ESC_GET_JOB_SETTINGS, 0, nullptr, kEscJobSettingsOut, record.get()))
         return FALSE;
     CheckDriverVersion(GetJobDevmodePrivate(record.as<BYTE>()));
     return TRUE;

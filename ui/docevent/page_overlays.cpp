@@ -9,6 +9,9 @@
 
 namespace {
 
+static_assert(kEscDevmodeBytes == sizeof(DRIVER_DEVMODE));
+static_assert(kEscFontSubstNodeIn == kFontSubNodeSize);
+
 // The list is built from the devmode the job really prints with, which the graphics module holds.
 void SendFontSubstitutionList(HDC hdc)
 {
@@ -17,14 +20,14 @@ void SendFontSubstitutionList(HDC hdc)
         return;
     auto* pdm = devmode.as<DRIVER_DEVMODE>();
     // The answer is not tested: a devmode that did not come stays all zero, and builds no list.
-    SendPrivateEscape(hdc, ESC_GET_DEVMODE, 0, nullptr, sizeof(DRIVER_DEVMODE), pdm);
+    SendPrivateEscape(hdc, ESC_GET_DEVMODE, 0, nullptr, kEscDevmodeBytes, pdm);
     pdm->dmPrivate.fontSubstitutionList = nullptr;
     const DWORD count = LoadFontSubstitutionList(pdm);
     FONT_SUB_NODE* pList = pdm->dmPrivate.fontSubstitutionList;
     if (pList == nullptr)
         return;
     if (count > 0 && count <= kMaxFontSubNodes)
-        SendPrivateEscape(hdc, ESC_SET_FONT_SUBST, count * kFontSubNodeSize, pList, 0, nullptr);
+        SendPrivateEscape(hdc, ESC_SET_FONT_SUBST, count * kEscFontSubstNodeIn, pList, 0, nullptr);
     FreeLockedBlock(pList);
 }
 
