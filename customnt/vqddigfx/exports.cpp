@@ -1,8 +1,7 @@
 // exports.cpp - the graphics module's entry points; each forwards to its worker.
 #include "customnt/vqddigfx/enable_driver.h"
 #include "customnt/vqddigfx/module_entry.h"
-
-#define DRIVER_EXPORT extern "C" __attribute__((visibility("default")))
+#include "settings/base/driver_export.h"
 
 DRIVER_EXPORT BOOL WINAPI DllEntryPoint(HMODULE hModule, DWORD dwReason, LPVOID pReserved)
 {

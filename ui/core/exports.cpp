@@ -1,10 +1,10 @@
 // exports.cpp - the interface module's entry points; each forwards to its worker.
+#include "settings/base/driver_export.h"
 #include "settings/devmode/devmode_header.h"
 #include "ui/core/convert_devmode.h"
 #include "ui/core/device_capabilities.h"
 #include "ui/core/document_properties.h"
 #include "ui/core/document_property_sheets.h"
-#include "ui/core/driver_export.h"
 #include "ui/core/module_entry.h"
 #include "ui/core/print_permission.h"
 #include "ui/core/printer_event.h"
