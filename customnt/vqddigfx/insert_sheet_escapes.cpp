@@ -167,26 +167,26 @@ ULONG RebuildPagePlan(const ESCAPE_CALL& call)
 
 // A row's input size is its least; kAnySize rows take any size above it and keep the value only at 4 bytes.
 constexpr PRIVATE_ESCAPE_ROW kInsertSheetRows[] = {
-    {ESC_SET_INSERT_SHEETS,     1, 0, StoreInsertEntries,   kInsertEntryBufferSize      },
-    {ESC_SET_INSERT_COUNT,      1, 0, StoreInsertCount,     kAnySize                    },
-    {ESC_SET_INDEX_PAPER,       1, 0, StoreInsertPaper,     sizeof(INDEX_PAPER_SETTINGS)},
-    {ESC_SET_INSERT_LIST_VALUE, 1, 0, StoreInsertsOneSided, kAnySize                    },
-    {ESC_GET_TAB_SHEETS_BEFORE, 2, 2, GetTabSheetsBefore                                },
-    {ESC_BEGIN_TAB_PAGES,       0, 0, BeginTabPages                                     },
-    {ESC_END_TAB_PAGES,         0, 0, EndTabPages                                       },
-    {ESC_SET_TAB_COUNT,         4, 0, SetTabCount                                       },
-    {ESC_GET_TAB_COUNT,         0, 4, GetTabCount                                       },
-    {ESC_HAS_TAB_RECORDS,       0, 4, HasTabRecords                                     },
-    {ESC_FREE_TAB_RECORDS,      0, 0, FreeTabRecords                                    },
-    {ESC_SET_TAB_SIDE,          0, 0, StoreFrontVersion                                 },
-    {ESC_SET_TAB_SIDE_BACK,     0, 0, StoreBackVersion                                  },
-    {ESC_SET_TABS_DONE,         0, 0, SetTabsDone                                       },
-    {ESC_GET_TABS_DONE,         0, 4, GetTabsDone                                       },
-    {ESC_GET_IMAGE_OFFSET,      0, 8, GetImageOffset                                    },
-    {ESC_SET_TAB_VALUE,         4, 0, SetTabValue                                       },
-    {ESC_NEXT_TAB,              0, 0, NextTab                                           },
-    {ESC_REBUILD_PAGE_PLAN,     0, 0, RebuildPagePlan                                   },
-    {0,                         0, 0, nullptr                                           },   // terminator
+    {ESC_SET_INSERT_SHEETS,     1,                  0,                  StoreInsertEntries,   kInsertEntryBufferSize},
+    {ESC_SET_INSERT_COUNT,      1,                  0,                  StoreInsertCount,     kAnySize},
+    {ESC_SET_INDEX_PAPER,       1,                  0,                  StoreInsertPaper,     sizeof(INDEX_PAPER_SETTINGS)},
+    {ESC_SET_INSERT_LIST_VALUE, 1,                  0,                  StoreInsertsOneSided, kAnySize},
+    {ESC_GET_TAB_SHEETS_BEFORE, kEscTabIndexBytes,  kEscTabIndexBytes,  GetTabSheetsBefore},
+    {ESC_BEGIN_TAB_PAGES,       0,                  0,                  BeginTabPages},
+    {ESC_END_TAB_PAGES,         0,                  0,                  EndTabPages},
+    {ESC_SET_TAB_COUNT,         kEscPlanValueBytes, 0,                  SetTabCount},
+    {ESC_GET_TAB_COUNT,         0,                  kEscPlanValueBytes, GetTabCount},
+    {ESC_HAS_TAB_RECORDS,       0,                  kEscPlanValueBytes, HasTabRecords},
+    {ESC_FREE_TAB_RECORDS,      0,                  0,                  FreeTabRecords},
+    {ESC_SET_TAB_SIDE,          0,                  0,                  StoreFrontVersion},
+    {ESC_SET_TAB_SIDE_BACK,     0,                  0,                  StoreBackVersion},
+    {ESC_SET_TABS_DONE,         0,                  0,                  SetTabsDone},
+    {ESC_GET_TABS_DONE,         0,                  kEscPlanValueBytes, GetTabsDone},
+    {ESC_GET_IMAGE_OFFSET,      0,                  kEscImageOffsetOut, GetImageOffset},
+    {ESC_SET_TAB_VALUE,         kEscPlanValueBytes, 0,                  SetTabValue},
+    {ESC_NEXT_TAB,              0,                  0,                  NextTab},
+    {ESC_REBUILD_PAGE_PLAN,     0,                  0,                  RebuildPagePlan},
+    {0,                         0,                  0,                  nullptr},   // terminator
 };
 static_assert(kInsertSheetRows[std::size(kInsertSheetRows) - 1].iEsc == 0, "terminator must be last");
 static_assert(sizeof(INDEX_PAPER_SETTINGS) == sizeof JOB_EXTRA_RECORD::insertPaper);
