@@ -6,8 +6,38 @@
 #include "settings/params/ui_state.h"
 #include "settings/params/ui_state_layout.h"
 #include "settings/params/ui_state_pack.h"
+#include "settings/strings/res_strings.h"
+#include "settings/store/list_registry_walk.h"
 
 #include <cstring>
+#include <string_view>
+
+namespace {
+
+// Keys whose default is a resource text rather than a packed default: the name of user-defined size n and
+// of insert list n (the base id plus n), and the fixed form text of the fax cover sheet.
+constexpr WORD kCustomSizeNameKey = 248;
+constexpr UINT kCustomSizeNameBase = 21549;
+constexpr WORD kInsertListNameKey = 256;
+constexpr UINT kInsertListNameBase = 28586;
+constexpr WORD kFaxFixedFormKey = 209;
+constexpr UINT kFaxFixedFormText = 20703;
+
+LPCWSTR GetResourceDefault(WORD wKeyId, WORD wKeyIndex)
+{
+    switch (wKeyId) {
+    case kCustomSizeNameKey:
+        return GetResString(kCustomSizeNameBase + wKeyIndex);
+    case kInsertListNameKey:
+        return GetResString(kInsertListNameBase + wKeyIndex);
+    case kFaxFixedFormKey:
+        return GetResString(kFaxFixedFormText);
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
 
 // The working word of a parameter, or its field, with its packed default.
 static bool GetParamItemField(UI_STATE* pState, WORD wParamRow, SETTINGS_ITEM_FIELD* pField)
@@ -25,17 +55,55 @@ static bool GetParamItemField(UI_STATE* pState, WORD wParamRow, SETTINGS_ITEM_FI
     return true;
 }
 
-bool GetSettingsItemField(UI_STATE* pState, WORD wKeyRow, WORD, WORD, SETTINGS_ITEM_FIELD* pField)
+// A field of a named list in the state's store. The section's number names the list when the section has
+// one ("ISListData %d"); otherwise the key index does ("Name%d", a watermark or an overlay path).
+static bool GetListItemField(UI_STATE* pState, const SETTINGS_KEY_RUN_ROW& key, WORD wSchemaRow, bool numberedSection,
+                             WORD wSection, WORD wKeyIndex, SETTINGS_ITEM_FIELD* pField)
 {
-    if (pState == nullptr || pField == nullptr || pState->pKeyRows == nullptr || wKeyRow >= pState->wKeyCount)
+    const LIST_SCHEMA_RUN_ROW* pRows = pState->schemas.lpRows;
+    if (pRows == nullptr || wSchemaRow >= pState->schemas.wRowCount || pState->pStore == nullptr)
+        return false;
+    LIST_SCHEMA_RUN_ROW row;
+    std::memcpy(&row, &pRows[wSchemaRow], sizeof row);
+    LIST_WALK_PATH path = {};
+    path.wKeyIndex = numberedSection ? wSection : wKeyIndex;
+    path.wValueIndex = wKeyIndex;
+    void* pAddress = nullptr;
+    DWORD cbField = 0;
+    DWORD dwType = 0;
+    if (!GetListFieldInfo(row.row.wItem, row.row.wGroup, &path, &pAddress, &cbField, &dwType, pState->pStore) ||
+        pAddress == nullptr)
+        return false;
+    const PACKED_DEFAULT packed = GetPackedListDefault(pRows, wSchemaRow, pState->pPackedListDefaults);
+    *pField = { static_cast<BYTE*>(pAddress), cbField, static_cast<WORD>(dwType), packed.pAddress,
+                GetResourceDefault(key.key.wKeyId, wKeyIndex) };
+    return true;
+}
+
+bool GetSettingsItemField(UI_STATE* pState, WORD wKeyRow, WORD wSection, WORD wKeyIndex, SETTINGS_ITEM_FIELD* pField)
+{
+    if (pState == nullptr || pField == nullptr || pState->pKeyRows == nullptr || wKeyRow >= pState->wKeyCount ||
+        pState->pParamRows == nullptr)
         return false;
     SETTINGS_KEY_RUN_ROW key;
     std::memcpy(&key, &pState->pKeyRows[wKeyRow], sizeof key);
     if (key.wParamRow >= pState->wParamCount)
         return false;
-    // TODO: keys of the named lists (parameters with a sub-id) are walked once the settings store keeps the
-    // lists in the state; until then they are neither written nor read, as a key without a parameter is.
-    if (pState->pParamRows[key.wParamRow].wSubId != 0)
+    UIPARAM_RUN_ROW param;
+    std::memcpy(&param, &pState->pParamRows[key.wParamRow], sizeof param);
+    if (param.wSubId == 0)
+        return GetParamItemField(pState, key.wParamRow, pField);
+    if (param.wSchemaRow == kNoLink)
         return false;
-    return GetParamItemField(pState, key.wParamRow, pField);
+    // The section row of the key: the nearest row at or above it with a section pattern.
+    bool numberedSection = false;
+    for (WORD i = wKeyRow + 1; i-- > 0;) {
+        SETTINGS_KEY_ROW row;
+        std::memcpy(&row, &pState->pKeyRows[i].key, sizeof row);
+        if (row.szSection[0] != u'\0') {
+            numberedSection = std::u16string_view(row.szSection).find(u"%d") != std::u16string_view::npos;
+            break;
+        }
+    }
+    return GetListItemField(pState, key, param.wSchemaRow, numberedSection, wSection, wKeyIndex, pField);
 }

@@ -5,6 +5,7 @@
 
 #include "settings/params/settings_key_table.h"
 #include "settings/params/uiparam_table.h"
+#include "settings/store/list_schema.h"
 
 constexpr WORD kNoLink = 0xFFFF;
 
@@ -42,7 +43,17 @@ static_assert(sizeof(SETTINGS_KEY_RUN_ROW) == 286);
 static_assert(offsetof(SETTINGS_KEY_RUN_ROW, dwParent) == 268);
 static_assert(offsetof(SETTINGS_KEY_RUN_ROW, wParamRow) == 280);
 
-// Links parameter rows and settings-key rows both ways: each row's own index, each parameter's key row (the
-// first key row of its key id) and each key row's parameter (the first parameter with its key id). Both
-// tables are walked up to and including their end rows; a key id of 0 links nothing.
-void LinkParamKeyRows(UIPARAM_RUN_ROW* pParamRows, WORD wParamCount, SETTINGS_KEY_RUN_ROW* pKeyRows, WORD wKeyCount);
+// Builds the run-time tables of a sheet: the parameter rows, the list schemas of the enabled groups and the
+// settings-key rows, linked (LinkSettingsSchema). FALSE, with every output null or empty, when memory is short.
+BOOL LoadSettingsSchema(UIPARAM_RUN_ROW** ppParamRows, WORD* pwParamCount, LIST_SCHEMA_SET* pSchemas,
+                        SETTINGS_KEY_RUN_ROW** ppKeyRows, WORD* pwKeyCount);
+// Frees the three tables and clears their cells; null cells are ignored.
+void FreeSettingsSchema(UIPARAM_RUN_ROW** ppParamRows, LIST_SCHEMA_SET* pSchemas, SETTINGS_KEY_RUN_ROW** ppKeyRows);
+
+// Links the tables both ways, each walked up to and including its end row: every row's own index; each
+// parameter's list-schema row (the first with its sub-id as item) and key row (the first with its key id);
+// each schema row's parameter (the first with the row's item as sub-id) and that parameter's key row; each
+// key row's parameter (the first with its key id) and that parameter's schema row. Ids of 0 link nothing;
+// a null or empty schema set links only parameters and keys.
+void LinkSettingsSchema(UIPARAM_RUN_ROW* pParamRows, WORD wParamCount, LIST_SCHEMA_SET* pSchemas,
+                        SETTINGS_KEY_RUN_ROW* pKeyRows, WORD wKeyCount);

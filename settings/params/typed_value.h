@@ -1,18 +1,19 @@
 #pragma once
 // typed_value.h - copies a value between a typed field and a caller's typed buffer, converting between the
-// value type codes shared by the settings stores: 1 unsigned 8-bit, 2 unsigned 16-bit, 4 signed 16-bit,
-// 8 signed 32-bit, 16 32-bit, 32 unsigned 32-bit, 64 a block of bytes, 128 a wide text of the given bytes.
+// field-type codes shared by the settings stores.
 
+#include "settings/store/list_groups.h"
 #include "win/windows.h"
 
-constexpr WORD kTypeU8    = 1;
-constexpr WORD kTypeU16   = 2;
-constexpr WORD kTypeI16   = 4;
-constexpr WORD kTypeI32   = 8;
-constexpr WORD kTypeDword = 16;
-constexpr WORD kTypeU32   = 32;
-constexpr WORD kTypeBlock = 64;
-constexpr WORD kTypeText  = 128;
+// The shared field-type codes, as the words the converter and the binders pass them in.
+constexpr WORD kTypeU8    = static_cast<WORD>(kFieldU8);
+constexpr WORD kTypeU16   = static_cast<WORD>(kFieldU16);
+constexpr WORD kTypeI16   = static_cast<WORD>(kFieldI16);
+constexpr WORD kTypeI32   = static_cast<WORD>(kFieldI32);
+constexpr WORD kTypeDword = static_cast<WORD>(kField32);
+constexpr WORD kTypeU32   = static_cast<WORD>(kFieldU32);
+constexpr WORD kTypeBlock = static_cast<WORD>(kFieldBlock);
+constexpr WORD kTypeText  = static_cast<WORD>(kFieldText);
 
 constexpr LONG kTypedBadArgument = -1;
 constexpr LONG kTypedBadCode = -2;

@@ -9,11 +9,12 @@
 
 #include "settings/devmode/driver_devmode.h"
 #include "settings/pagelist/page_slots.h"
+#include "settings/store/list_group_records.h"
+#include "settings/store/list_schema.h"
 #include "win/windows.h"
 
 #include <cstddef>
 
-struct INTERSHEET_ENTRY;
 struct SETTINGS_STORE;
 struct UIPARAM_RUN_ROW;
 struct SETTINGS_KEY_RUN_ROW;
@@ -62,6 +63,8 @@ struct PHONE_BOOK_ROW {             // 388 bytes
 };
 
 constexpr UINT kPhoneBookRows = 100;
+// Characters of the printer name kept in the data block (parameter 204), without a terminator of its own.
+constexpr UINT kPrinterNameChars = 32;
 
 struct UI_STATE {
     // The sheet's own fields.
@@ -333,6 +336,7 @@ struct UI_STATE {
     SETTINGS_STORE*       pStore;
     UIPARAM_RUN_ROW*      pParamRows;
     WORD                  wParamCount;
+    LIST_SCHEMA_SET       schemas;             // the list schemas of the enabled groups
     SETTINGS_KEY_RUN_ROW* pKeyRows;
     WORD                  wKeyCount;
     BYTE*                 pPackedUiDefaults;

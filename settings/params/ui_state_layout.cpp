@@ -5,6 +5,7 @@
 #include "settings/paper/feature_query.h"
 #include "settings/params/typed_value.h"
 #include "settings/params/ui_state.h"
+#include "settings/store/intersheet_lists.h"
 
 #include <cstring>
 
@@ -19,10 +20,6 @@ constexpr WORD kPrinterNameParam = 204;
 constexpr WORD kInsertEntriesParam = 205;
 constexpr WORD kInsertEditParam = 206;
 constexpr WORD kTabIndexNumFeature = 155;
-constexpr DWORD kPrinterNameBytes = 64;
-constexpr DWORD kInsertEntryBytes = 476;
-constexpr DWORD kInsertEntryCount = 128;
-constexpr DWORD kInsertEditBytes = 540;
 
 constexpr WORD kSpecialParams[] = { 100, 138, 184, 185, 186, 204, 205, 206, 207, 208, 209, 214, 215, 216, 233 };
 
@@ -141,13 +138,13 @@ DWORD LayoutUiStateDataBlock(const RES_MODULE_CELL* pCell, PVOID, UIPARAM_RUN_RO
             cbArea = sizeof(ITEM_LIST) + (LargestOptionValue(pCell, kTabIndexNumFeature) + 1) * sizeof(ITEM_LIST_ENTRY);
             break;
         case kPrinterNameParam:
-            cbArea = kPrinterNameBytes;
+            cbArea = kPrinterNameChars * sizeof(WCHAR);
             break;
         case kInsertEntriesParam:
-            cbArea = kInsertEntryCount * kInsertEntryBytes;
+            cbArea = kInterSheetEntryCapacity * sizeof(INTERSHEET_ENTRY);
             break;
         case kInsertEditParam:
-            cbArea = kInsertEditBytes;
+            cbArea = kInsertEditAreaBytes;
             break;
         default:
             continue;

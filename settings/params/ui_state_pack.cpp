@@ -2,11 +2,14 @@
 #include "settings/params/ui_state_pack.h"
 
 #include "settings/base/global_memory.h"
+#include "settings/params/list_item_defaults.h"
 #include "settings/params/param_defaults.h"
 #include "settings/params/typed_value.h"
 #include "settings/params/ui_state.h"
 #include "settings/params/ui_state_layout.h"
 #include "settings/strings/decimal_text.h"
+#include "settings/store/list_registry_walk.h"
+#include "settings/store/settings_store.h"
 #include "settings/strings/text_copy.h"
 
 #include <algorithm>
@@ -131,4 +134,67 @@ PACKED_DEFAULT GetPackedParamDefault(const UIPARAM_RUN_ROW* pRows, WORD wRow, co
     if (row.dwPacked == 0)
         return { nullptr, 0 };
     return { pPacked + row.dwPackedOffset, row.dwPacked };
+}
+
+// Where a schema row's field lies in the store, for the first list, entry and size of its group.
+static bool GetSchemaRowField(SETTINGS_STORE* pStore, const LIST_SCHEMA_RUN_ROW& row, void** ppField, DWORD* pcbField,
+                              DWORD* pdwType)
+{
+    LIST_WALK_PATH path = {};
+    path.wKeyIndex = 1;
+    path.wValueIndex = 1;
+    return GetListFieldInfo(row.row.wItem, row.row.wGroup, &path, ppField, pcbField, pdwType, pStore) != FALSE &&
+           *pcbField != 0;
+}
+
+BYTE* PackSettingsStore(SETTINGS_STORE* pStore, LIST_SCHEMA_SET* pSchemas)
+{
+    if (pStore == nullptr || pSchemas == nullptr || pSchemas->lpRows == nullptr)
+        return nullptr;
+    LIST_SCHEMA_RUN_ROW* pRows = pSchemas->lpRows;
+    const WORD wCount = pSchemas->wRowCount;
+    DWORD cbPacked = 0;
+    for (WORD i = 0; i < wCount; ++i) {
+        LIST_SCHEMA_RUN_ROW row;
+        std::memcpy(&row, &pRows[i], sizeof row);
+        void* pField = nullptr;
+        DWORD cbField = 0;
+        DWORD dwType = 0;
+        const bool slot = FindListItemDefault(row.row.wItem) != nullptr &&
+                          GetSchemaRowField(pStore, row, &pField, &cbField, &dwType);
+        const DWORD dwOffset = slot ? cbPacked : 0;
+        const DWORD dwFlag = slot ? 1 : 0;
+        std::memcpy(reinterpret_cast<BYTE*>(&pRows[i]) + offsetof(LIST_SCHEMA_RUN_ROW, dwPackedDefaultOffset),
+                    &dwOffset, sizeof dwOffset);
+        std::memcpy(reinterpret_cast<BYTE*>(&pRows[i]) + offsetof(LIST_SCHEMA_RUN_ROW, dwPackedDefaultFlag),
+                    &dwFlag, sizeof dwFlag);
+        if (slot)
+            cbPacked += cbField;
+    }
+    LockedBlock packed(std::max<DWORD>(cbPacked, 1));
+    if (!packed)
+        return nullptr;
+    for (WORD i = 0; i < wCount; ++i) {
+        LIST_SCHEMA_RUN_ROW row;
+        std::memcpy(&row, &pRows[i], sizeof row);
+        void* pField = nullptr;
+        DWORD cbField = 0;
+        DWORD dwType = 0;
+        if (row.dwPackedDefaultFlag == 0 || !GetSchemaRowField(pStore, row, &pField, &cbField, &dwType))
+            continue;
+        PutDefaultText(packed.as<BYTE>() + row.dwPackedDefaultOffset, cbField, static_cast<WORD>(dwType),
+                       FindListItemDefault(row.row.wItem)->pszDefault);
+    }
+    return static_cast<BYTE*>(packed.release());
+}
+
+PACKED_DEFAULT GetPackedListDefault(const LIST_SCHEMA_RUN_ROW* pRows, WORD wRow, const BYTE* pPacked)
+{
+    if (pRows == nullptr || pPacked == nullptr)
+        return { nullptr, 0 };
+    LIST_SCHEMA_RUN_ROW row;
+    std::memcpy(&row, &pRows[wRow], sizeof row);
+    if (row.dwPackedDefaultFlag == 0)
+        return { nullptr, 0 };
+    return { pPacked + row.dwPackedDefaultOffset, row.dwPackedDefaultFlag };
 }

@@ -4,6 +4,7 @@
 
 #include "settings/params/settings_schema.h"
 
+struct SETTINGS_STORE;
 struct UI_STATE;
 
 // Builds the packed defaults: a 16-bit slot for every feature-backed parameter (its list's default or its
@@ -19,3 +20,10 @@ struct PACKED_DEFAULT {
 };
 // The slot of run-time row wRow in a packed block.
 PACKED_DEFAULT GetPackedParamDefault(const UIPARAM_RUN_ROW* pRows, WORD wRow, const BYTE* pPacked);
+
+// Builds the packed defaults of the named-list fields: a slot of the field's size for every schema row whose
+// item has a default text, parsed or copied, each row's slot offset and flag stored in its run-time row. Null
+// for a null store or schema set, or when memory is short. Freed with FreeLockedBlock.
+BYTE* PackSettingsStore(SETTINGS_STORE* pStore, LIST_SCHEMA_SET* pSchemas);
+// The slot of schema row wRow in a packed block.
+PACKED_DEFAULT GetPackedListDefault(const LIST_SCHEMA_RUN_ROW* pRows, WORD wRow, const BYTE* pPacked);

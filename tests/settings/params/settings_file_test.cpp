@@ -10,6 +10,8 @@
 #include "settings/params/settings_file_image.h"
 #include "settings/params/settings_item.h"
 #include "settings/params/ui_state_pack.h"
+#include "settings/params/ui_state_store.h"
+#include "settings/store/settings_store.h"
 #include "ui_state_fixture.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +25,11 @@
 namespace {
 
 constexpr const WCHAR* kFile = u"C:\\settings\\saved.zsf";
+
+std::string Bytes(const void* p, std::size_t cb)
+{
+    return std::string(static_cast<const char*>(p), cb);
+}
 
 std::string ReadHostFile(const std::filesystem::path& path)
 {
@@ -79,6 +86,9 @@ protected:
         BYTE* pPacked = PackUiState(pState);
         pState->pPackedUiDefaults = pPacked;
         ASSERT_NE(pPacked, nullptr);
+        BYTE* pPackedLists = PackSettingsStore(pState->pStore, &pState->schemas);
+        pState->pPackedListDefaults = pPackedLists;
+        ASSERT_NE(pPackedLists, nullptr);
     }
 
     // Gives every parameter a value other than its default that the check after a read keeps.
@@ -158,6 +168,10 @@ TEST_F(SettingsFileTest, WritesAndReadsBackEveryWalkedParameter)
 
 TEST_F(SettingsFileTest, DefaultFileIsTheReviewedGolden)
 {
+    // The printer's lists as a first sheet finds them: seeded with their defaults, then loaded.
+    ASSERT_TRUE(WriteDefaultSettingsStore(&m_state->schemas, u"QN-804C", nullptr));
+    m_state->hPrinter = m_hPrinter;
+    ASSERT_TRUE(LoadUiStateStore(m_state));
     ASSERT_TRUE(SaveLibrarySettings(m_state, kFile));
     const std::filesystem::path golden = std::filesystem::path(QN_TESTS_SOURCE_DIR) / "settings/params/default_settings.zsf";
     const std::string bytes = FileBytes();
@@ -303,4 +317,158 @@ TEST_F(SettingsFileTest, CopiesOneRecallGroupBetweenStates)
     EXPECT_EQ(WorkingWord(m_state, 2), WorkingWord(pSource, 2)) << "lpOrientation is in the group";
     EXPECT_EQ(m_state->bOverlayIndex, 0) << "bOverlayIndex is not";
     FreeTestUiState(pSource);
+}
+
+namespace {
+
+template <std::size_t N>
+void PutText(WCHAR (*field)[N], const std::u16string& text)
+{
+    WCHAR bounded[N] = {};
+    std::memcpy(bounded, text.data(), std::min(text.size(), N - 1) * sizeof(WCHAR));
+    std::memcpy(field, bounded, sizeof bounded);
+}
+
+// Fills the named lists with contents no default has: insert lists with n entries in list n, three
+// watermarks, two overlay paths and ten user-defined sizes.
+void FillLists(SETTINGS_STORE* pStore)
+{
+    INTERSHEET_LIST* pLists = pStore->lpInterSheet->lpLists;
+    for (WORD n = 1; n <= 10; ++n) {
+        INTERSHEET_LIST& list = pLists[n - 1];
+        PutText(&list.Name, u" List " + std::u16string(1, char16_t(u'0' + n % 10)) + u" ");
+        list.PageListNum = static_cast<SHORT>(n);
+        list.Mixplex = 1;
+        for (WORD k = 0; k < n; ++k) {
+            INTERSHEET_ENTRY& entry = list.lpEntries[k];
+            PutText(&entry.Page, u"1," + std::u16string(1, char16_t(u'2' + k)));
+            entry.Tray = static_cast<SHORT>(7 + k);
+            entry.TabIndexAutoNo = 0xFFFFFFFF;
+            PutText(&entry.TabText, u"Tab");
+        }
+        list.lpIndexPaper->TabIndexNum = static_cast<BYTE>(n);
+        PutText(&list.lpTabTextSetting->TabTextFontName, u"Face");
+    }
+    pStore->lpWatermark->WMarkListNum = 3;
+    for (WORD i = 0; i < 3; ++i) {
+        PutText(&pStore->lpWatermark->lpEntries[i].Text, u"Mark" + std::u16string(1, char16_t(u'0' + i)));
+        pStore->lpWatermark->lpEntries[i].Angle = -45;
+    }
+    pStore->lpForm->FormListNum = 2;
+    PutText(&pStore->lpForm->lpOverlayFiles[0], u"C:\\forms\\a.zfo");
+    PutText(&pStore->lpForm->lpOverlayFiles[1], u"C:\\forms\\b.zfo");
+    PutText(&pStore->lpForm->CreateFileName, u"C:\\forms\\new.zfo");
+    for (UINT i = 0; i < kCustomSizeCount; ++i) {
+        pStore->lpCustomSizes[i].width = 5000 + i;
+        pStore->lpCustomSizes[i].length = 7000 + i;
+        pStore->lpCustomSizes[i].unit = 2;
+        PutText(&pStore->lpCustomSizes[i].name, u"Size " + std::u16string(1, char16_t(u'A' + i)));
+    }
+}
+
+// The bytes of what the lists hold and the file carries (the per-list edit areas have no file form).
+std::string ListBytes(const SETTINGS_STORE* pStore)
+{
+    std::string bytes;
+    const INTERSHEET_LIST* pLists = pStore->lpInterSheet->lpLists;
+    for (WORD n = 0; n < 10; ++n) {
+        const INTERSHEET_LIST& list = pLists[n];
+        bytes += Bytes(&list.Name, sizeof list.Name);
+        const SHORT count = list.PageListNum, mixplex = list.Mixplex;
+        bytes += Bytes(&count, 2) + Bytes(&mixplex, 2);
+        bytes += Bytes(list.lpEntries, kInterSheetEntryCapacity * sizeof(INTERSHEET_ENTRY));
+        bytes += Bytes(list.lpIndexPaper, sizeof(INDEX_PAPER_SETTINGS));
+        bytes += Bytes(list.lpTabTextSetting, sizeof(TAB_TEXT_SETTING));
+    }
+    const SHORT marks = pStore->lpWatermark->WMarkListNum;
+    bytes += Bytes(&marks, 2) + Bytes(pStore->lpWatermark->lpEntries, 3 * sizeof(WATERMARK_ENTRY));
+    const SHORT forms = pStore->lpForm->FormListNum;
+    bytes += Bytes(&forms, 2) + Bytes(pStore->lpForm->lpOverlayFiles, 2 * sizeof(*pStore->lpForm->lpOverlayFiles));
+    bytes += Bytes(pStore->lpForm, 2 * kFormPathChars * sizeof(WCHAR));
+    bytes += Bytes(pStore->lpCustomSizes, kCustomSizeBlockBytes);
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(SettingsFileTest, WritesAndReadsBackEveryNamedList)
+{
+    FillLists(m_state->pStore);
+    ASSERT_TRUE(SaveLibrarySettings(m_state, kFile));
+    const std::string file = FileBytes();
+    EXPECT_NE(file.find("[ISListName]\r\nName1=* List 1 *\r\n"), std::string::npos) << "names keep their blanks";
+    EXPECT_NE(file.find("TabIndexAutoNo0=-1\r\n"), std::string::npos);
+
+    UI_STATE* pRead = BuildTestUiState(m_cell);
+    ASSERT_NE(pRead, nullptr);
+    PrepareDefaults(pRead);
+    EXPECT_TRUE(LoadLibrarySettings(pRead, kFile));
+    EXPECT_EQ(ListBytes(pRead->pStore), ListBytes(m_state->pStore));
+    FreeTestUiState(pRead);
+}
+
+TEST_F(SettingsFileTest, ListCountsBoundTheEntriesOnlyWhenTheLastListHasOne)
+{
+    // With the count of list 10 present every list takes its own count; list 2, without one, reads nothing.
+    PutFile("[ISListData 1]\r\nISListNum=1\r\nPage0=1\r\nPage1=2\r\n"
+            "[ISListData 2]\r\nPage0=3\r\n"
+            "[ISListData 10]\r\nISListNum=2\r\nPage0=4\r\nPage1=5\r\nPage2=6\r\n");
+    ASSERT_TRUE(ReadSettingsFile(m_state, kFile, 0));
+    INTERSHEET_LIST* pLists = m_state->pStore->lpInterSheet->lpLists;
+    EXPECT_EQ(pLists[0].PageListNum, 1);
+    EXPECT_EQ(FieldText(&pLists[0].lpEntries[0].Page), u"1");
+    EXPECT_EQ(FieldText(&pLists[0].lpEntries[1].Page), u"") << "beyond its count";
+    EXPECT_EQ(pLists[1].PageListNum, 0);
+    EXPECT_EQ(FieldText(&pLists[1].lpEntries[0].Page), u"");
+    EXPECT_EQ(pLists[9].PageListNum, 2);
+    EXPECT_EQ(FieldText(&pLists[9].lpEntries[2].Page), u"");
+
+    // Without it every list reads up to its first missing page, and only list 10 learns how many it read.
+    UI_STATE* pRead = BuildTestUiState(m_cell);
+    ASSERT_NE(pRead, nullptr);
+    PrepareDefaults(pRead);
+    PutFile("[ISListData 1]\r\nISListNum=1\r\nPage0=1\r\nPage1=2\r\n"
+            "[ISListData 2]\r\nPage0=3\r\nPage2=9\r\n"
+            "[ISListData 10]\r\nPage0=4\r\nPage1=5\r\nPage2=6\r\n");
+    ASSERT_TRUE(ReadSettingsFile(pRead, kFile, 0));
+    pLists = pRead->pStore->lpInterSheet->lpLists;
+    EXPECT_EQ(FieldText(&pLists[0].lpEntries[1].Page), u"2");
+    EXPECT_EQ(FieldText(&pLists[1].lpEntries[0].Page), u"3");
+    EXPECT_EQ(FieldText(&pLists[1].lpEntries[2].Page), u"") << "after the first missing page";
+    EXPECT_EQ(pLists[9].PageListNum, 3);
+    FreeTestUiState(pRead);
+}
+
+TEST_F(SettingsFileTest, AbsurdCountsStayInsideTheirBlocks)
+{
+    PutFile("[ISListData 10]\r\nISListNum=30000\r\n[Watermark]\r\nWMarkListNum=9999\r\n"
+            "[Overlay File]\r\nFormListNum=-5\r\n");
+    EXPECT_TRUE(ReadSettingsFile(m_state, kFile, 0));   // the sanitizer catches any entry past a block
+}
+
+// A key the file lacks gives its item the list's default, or the resource text that names a list or a size;
+// a key the file holds is read.
+TEST_F(SettingsFileTest, AbsentListKeysTakeTheirDefaults)
+{
+    SETTINGS_STORE* pStore = m_state->pStore;
+    for (WATERMARK_ENTRY* pEntry : { &pStore->lpWatermark->lpEntries[0], &pStore->lpWatermark->lpEntries[1] }) {
+        pEntry->Size = 10;
+        PutText(&pEntry->Face, u"Old");
+    }
+    PutText(&pStore->lpInterSheet->lpLists[2].Name, u"Old");
+    PutText(&pStore->lpCustomSizes[0].name, u"Old");
+    pStore->lpCustomSizes[0].width = 1;
+    PutFile("[Watermark]\r\nWMarkListNum=2\r\n[Watermark String]\r\n0=Mine\r\n1=Yours\r\n"
+            "[Watermark Size]\r\n0=40\r\n[User Defined Width]\r\n2=9000\r\n");
+    ASSERT_TRUE(ReadSettingsFile(m_state, kFile, 0));
+
+    const WATERMARK_ENTRY* pMarks = pStore->lpWatermark->lpEntries;
+    EXPECT_EQ(FieldText(&pMarks[1].Text), u"Yours");
+    EXPECT_EQ(pMarks[0].Size, 40u);
+    EXPECT_EQ(pMarks[1].Size, 72u);
+    EXPECT_EQ(FieldText(&pMarks[1].Face), std::u16string(kDefaultFaceName));
+    EXPECT_EQ(FieldText(&pStore->lpInterSheet->lpLists[2].Name), u"Insert List 3");
+    EXPECT_EQ(FieldText(&pStore->lpCustomSizes[0].name), u"Custom Size 1");
+    EXPECT_EQ(pStore->lpCustomSizes[0].width, 8267u);
+    EXPECT_EQ(pStore->lpCustomSizes[1].width, 9000u);
 }

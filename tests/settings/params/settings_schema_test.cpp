@@ -8,15 +8,13 @@
 
 #include <string>
 
-TEST(LinkParamKeyRows, LinksEveryStoredKeyToItsParameterAndBack)
+TEST(LinkSettingsSchema, LinksEveryStoredKeyToItsParameterAndBack)
 {
-    UIPARAM_RUN_ROW* pParams = LoadUiParamRows();
-    SETTINGS_KEY_RUN_ROW* pKeys = LoadSettingsKeyRows();
-    ASSERT_NE(pParams, nullptr);
-    ASSERT_NE(pKeys, nullptr);
-    const WORD wParams = CountUiParams();
-    const WORD wKeys = CountSettingsKeys();
-    LinkParamKeyRows(pParams, wParams, pKeys, wKeys);
+    UIPARAM_RUN_ROW* pParams = nullptr;
+    SETTINGS_KEY_RUN_ROW* pKeys = nullptr;
+    LIST_SCHEMA_SET schemas = {};
+    WORD wParams = 0, wKeys = 0;
+    ASSERT_TRUE(LoadSettingsSchema(&pParams, &wParams, &schemas, &pKeys, &wKeys));
 
     // Every key row but the section rows and "FileName" (which no list field backs) has its parameter.
     WORD linked = 0;
@@ -50,6 +48,17 @@ TEST(LinkParamKeyRows, LinksEveryStoredKeyToItsParameterAndBack)
         parents += SETTINGS_KEY_RUN_ROW(pKeys[k]).dwParent != 0;
     EXPECT_EQ(parents, 3) << "ISListNum, FormListNum, WMarkListNum";
 
-    FreeLockedBlock(pParams);
-    FreeLockedBlock(pKeys);
+    // Every unbound parameter names a field of an enabled group's schema, and that row names it back.
+    for (WORD i = 0; i < wParams; ++i) {
+        const UIPARAM_RUN_ROW param = pParams[i];
+        if (param.wSubId == 0 || param.wSchemaRow == kNoLink)
+            continue;
+        const LIST_SCHEMA_RUN_ROW row = schemas.lpRows[param.wSchemaRow];
+        EXPECT_EQ(row.row.wItem, param.wSubId);
+        EXPECT_EQ(row.wParamRow, i) << "item " << row.row.wItem;
+        EXPECT_EQ(row.wKeyRow, param.wKeyRow) << "item " << row.row.wItem;
+    }
+    FreeSettingsSchema(&pParams, &schemas, &pKeys);
+    EXPECT_EQ(pParams, nullptr);
+    EXPECT_EQ(pKeys, nullptr);
 }

@@ -6,6 +6,7 @@
 #include "settings/params/param_defaults.h"
 #include "settings/params/ui_state.h"
 #include "settings/params/ui_state_layout.h"
+#include "settings/store/settings_store.h"
 #include "settings/res_library_fixture.h"
 #include "settings/strings/decimal_text.h"
 
@@ -24,32 +25,40 @@ std::u16string FieldText(const WCHAR (*field)[N])
     return copy;
 }
 
+constexpr WORD kTestPrinterNameParam = 204;
+
 // Builds a state with the given cell (null: no option lists); frees it with FreeTestUiState.
 inline UI_STATE* BuildTestUiState(const RES_MODULE_CELL* pCell)
 {
-    UIPARAM_RUN_ROW* pRows = LoadUiParamRows();
-    if (pRows == nullptr)
+    UIPARAM_RUN_ROW* pRows = nullptr;
+    SETTINGS_KEY_RUN_ROW* pKeys = nullptr;
+    LIST_SCHEMA_SET schemas = {};
+    WORD wCount = 0, wKeyCount = 0;
+    if (!LoadSettingsSchema(&pRows, &wCount, &schemas, &pKeys, &wKeyCount))
         return nullptr;
-    const WORD wCount = CountUiParams();
     const DWORD cbMain = LayoutUiStateTable(pCell, nullptr, pRows, wCount);
     const DWORD cbData = LayoutUiStateDataBlock(pCell, nullptr, pRows, wCount);
     auto* pState = static_cast<UI_STATE*>(AllocLockedBlock(cbMain));
     auto* pData = static_cast<BYTE*>(AllocLockedBlock(cbData));
-    if (pState == nullptr || pData == nullptr) {
+    SETTINGS_STORE* pStore = NewSettingsStore();
+    if (pState == nullptr || pData == nullptr || pStore == nullptr) {
         FreeLockedBlock(pState);
         FreeLockedBlock(pData);
-        FreeLockedBlock(pRows);
+        FreeSettingsStore(&pStore);
+        FreeSettingsSchema(&pRows, &schemas, &pKeys);
         return nullptr;
     }
     pState->cbMainBlock = cbMain;
     pState->cbDataBlock = cbData;
     pState->pDataBlock = pData;
+    pState->pStore = pStore;
     pState->pParamRows = pRows;
     pState->wParamCount = wCount;
-    pState->pKeyRows = LoadSettingsKeyRows();
-    pState->wKeyCount = CountSettingsKeys();
-    LinkParamKeyRows(pRows, wCount, pState->pKeyRows, pState->wKeyCount);
+    std::memcpy(&pState->schemas, &schemas, sizeof schemas);
+    pState->pKeyRows = pKeys;
+    pState->wKeyCount = wKeyCount;
     RebindUiStatePointers(pState, nullptr);
+    std::memcpy(pState->PrinterNameArea, u"QN-804C", sizeof u"QN-804C");
     return pState;
 }
 
@@ -59,8 +68,8 @@ inline void FillTestDefaults(UI_STATE* pState, const RES_MODULE_CELL* pCell)
 {
     for (WORD i = 0; i < pState->wParamCount; ++i) {
         const UIPARAM_RUN_ROW row = pState->pParamRows[i];
-        if (row.pfnBind == nullptr)
-            continue;
+        if (row.pfnBind == nullptr || row.wParamId == kTestPrinterNameParam)
+            continue;   // the printer name is the sheet's own, not a default
         if (row.wFeature != kNoFeature && IsFeatureBackedKind(row.dwKind)) {
             const WORD wDefault = static_cast<WORD>(GetFeatureDefault(pCell, row.wFeature));
             SetParamValue(row.wParamId, &wDefault, sizeof wDefault, 2, pState, kParamCurrent);
@@ -90,10 +99,16 @@ inline void FreeTestUiState(UI_STATE* pState)
 {
     if (pState == nullptr)
         return;
+    SETTINGS_STORE* pStore = pState->pStore;
+    FreeSettingsStore(&pStore);
+    UIPARAM_RUN_ROW* pRows = pState->pParamRows;
+    SETTINGS_KEY_RUN_ROW* pKeys = pState->pKeyRows;
+    LIST_SCHEMA_SET schemas;
+    std::memcpy(&schemas, &pState->schemas, sizeof schemas);
+    FreeSettingsSchema(&pRows, &schemas, &pKeys);
     FreeLockedBlock(pState->pDataBlock);
-    FreeLockedBlock(pState->pParamRows);
-    FreeLockedBlock(pState->pKeyRows);
     FreeLockedBlock(pState->pPackedUiDefaults);
+    FreeLockedBlock(pState->pPackedListDefaults);
     FreeLockedBlock(pState);
 }
 
