@@ -326,6 +326,27 @@ static void StoreReadCount(UI_STATE* pState, WORD wParentRow, WORD wSectionNumbe
     std::memcpy(field.pAddress, bytes, IntegerCodeWidth(field.wType));
 }
 
+// A count taken from a file or another state is cut to the block its entries fill (one past the last static
+// index of the rows it bounds), so that whatever later walks the list stays inside it. A count below 1 stays
+// as read: it bounds no entry.
+static void CapReadCount(UI_STATE* pState, WORD wCountRow, WORD wSectionNumber)
+{
+    const WORD wKeyId = KeyRowAt(pState, wCountRow).key.wKeyId;
+    LONG capacity = -1;
+    for (WORD i = 0; i < pState->wKeyCount && capacity < 0; ++i) {
+        const SETTINGS_KEY_ROW child = KeyRowAt(pState, i).key;
+        if (child.wParentKeyId == wKeyId)
+            capacity = child.wLast + 1L;
+    }
+    SETTINGS_ITEM_FIELD field = {};
+    const WORD wFirst = KeyRowAt(pState, wCountRow).key.wFirst;
+    if (capacity < 0 || !GetSettingsItemField(pState, wCountRow, wSectionNumber, wFirst, &field) ||
+        !IsIntegerCode(field.wType) || field.cbField < IntegerCodeWidth(field.wType) ||
+        ReadFieldInteger(field) <= capacity)
+        return;
+    StoreReadCount(pState, wCountRow, wSectionNumber, static_cast<DWORD>(capacity));
+}
+
 static bool IsRowWalked(const SETTINGS_KEY_ROW& key, WORD wRecallGroup)
 {
     if (wRecallGroup != 0 && key.wRecallGroup != wRecallGroup)
@@ -369,6 +390,8 @@ static void WalkKeyRow(WalkContext& ctx, WORD wRow, WORD wSectionRow)
                 break;
         }
         dwLastTransfers = dwTransfers;
+        if (ctx.mode != SettingsWalk::Write && row.dwParent != 0 && lastSucceeded)
+            CapReadCount(pState, wRow, static_cast<WORD>(number));
     }
     if (ctx.mode == SettingsWalk::Write)
         return;

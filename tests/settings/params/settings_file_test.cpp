@@ -185,6 +185,7 @@ constexpr WORD kTabTextFontName = 138;
 constexpr WORD kInsertCurrentList = 207;
 constexpr WORD kInsertEntryCount = 208;
 constexpr WORD kOverlayIndex = 212;
+constexpr WORD kWatermarkRecallGroup = 4;
 
 const std::string kUiSection = "[QN_SETTING LIBRARY UIPARAM]\r\n";
 
@@ -441,9 +442,20 @@ TEST_F(SettingsFileTest, ListCountsBoundTheEntriesOnlyWhenTheLastListHasOne)
 
 TEST_F(SettingsFileTest, AbsurdCountsStayInsideTheirBlocks)
 {
-    PutFile("[ISListData 10]\r\nISListNum=30000\r\n[Watermark]\r\nWMarkListNum=9999\r\n"
-            "[Overlay File]\r\nFormListNum=-5\r\n");
+    PutFile("[ISListData 9]\r\nISListNum=129\r\n[ISListData 10]\r\nISListNum=30000\r\n"
+            "[Watermark]\r\nWMarkListNum=9999\r\n[Overlay File]\r\nFormListNum=-5\r\n");
     EXPECT_TRUE(ReadSettingsFile(m_state, kFile, 0));   // the sanitizer catches any entry past a block
+    // What is kept is what the blocks hold, so that whatever walks the lists later stays inside them too.
+    const SETTINGS_STORE* pStore = m_state->pStore;
+    EXPECT_EQ(pStore->lpInterSheet->lpLists[8].PageListNum, 128);
+    EXPECT_EQ(pStore->lpInterSheet->lpLists[9].PageListNum, 128);
+    EXPECT_EQ(pStore->lpWatermark->WMarkListNum, 51);
+    EXPECT_EQ(pStore->lpForm->FormListNum, -5) << "a count below 1 bounds no entry and stays as read";
+    ASSERT_TRUE(WriteSettingsFile(m_state, kFile, kWatermarkRecallGroup));
+    const std::string file = FileBytes();
+    EXPECT_NE(file.find("WMarkListNum=51\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\n50="), std::string::npos);
+    EXPECT_EQ(file.find("\r\n51="), std::string::npos);
 }
 
 // A key the file lacks gives its item the list's default, or the resource text that names a list or a size;
