@@ -53,13 +53,26 @@ void CopyUiState(UI_STATE* pTarget, const UI_STATE* pSource)
     const DWORD cbData = pSource->cbDataBlock;
     if (pTarget->cbMainBlock != cbMain || pTarget->cbDataBlock != cbData)
         return;
+    // The target keeps what it owns: its data block and store, and the run-time tables and packed defaults
+    // it was built with (taking the source's would leave the target's unfreed and free the source's twice).
     BYTE* pDataBlock = pTarget->pDataBlock;
     SETTINGS_STORE* pStore = pTarget->pStore;
+    UIPARAM_RUN_ROW* pParamRows = pTarget->pParamRows;
+    SETTINGS_KEY_RUN_ROW* pKeyRows = pTarget->pKeyRows;
+    BYTE* pPackedUiDefaults = pTarget->pPackedUiDefaults;
+    BYTE* pPackedListDefaults = pTarget->pPackedListDefaults;
+    LIST_SCHEMA_SET schemas;
+    std::memcpy(&schemas, &pTarget->schemas, sizeof schemas);
     std::memcpy(pTarget, pSource, cbMain);
     if (cbData != 0 && pDataBlock != nullptr && pSource->pDataBlock != nullptr)
         std::memcpy(pDataBlock, pSource->pDataBlock, cbData);
     pTarget->pDataBlock = pDataBlock;
     pTarget->pStore = pStore;
+    pTarget->pParamRows = pParamRows;
+    pTarget->pKeyRows = pKeyRows;
+    pTarget->pPackedUiDefaults = pPackedUiDefaults;
+    pTarget->pPackedListDefaults = pPackedListDefaults;
+    std::memcpy(&pTarget->schemas, &schemas, sizeof schemas);
     if (pStore != nullptr && pSource->pStore != nullptr)
         CopySettingsStore(pStore, pSource->pStore);
     RebindUiStatePointers(pTarget, nullptr);

@@ -11,6 +11,6 @@ UI_STATE* CloneUiState(const UI_STATE* pSource);
 // Frees a clone's store, data block and main block and clears the cell; a null cell or clone is ignored.
 void FreeUiStateClone(UI_STATE** ppClone);
 // Copies the source's values and named lists into a target of the same layout; the target keeps its own
-// data block and store and is re-pointed at its own areas. Nothing is copied for a null state or blocks of
+// data block, store, run-time tables and packed defaults and is re-pointed at its own areas. Nothing is copied for a null state or blocks of
 // different sizes.
 void CopyUiState(UI_STATE* pTarget, const UI_STATE* pSource);

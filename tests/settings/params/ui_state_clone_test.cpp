@@ -3,6 +3,7 @@
 #include "settings/params/ui_state_clone.h"
 
 #include "settings/params/param_binding_table.h"
+#include "settings/params/ui_state_pack.h"
 #include "settings/store/settings_store.h"
 #include "ui_state_fixture.h"
 
@@ -109,3 +110,37 @@ TEST_F(UiStateTest, CopyFromACloneRestoresTheSource)
     FreeUiStateClone(&pClone);
 }
 
+// A sheet may copy between two states it built apart (same layout, each with its own tables and packed
+// defaults): each keeps its own, so that freeing both frees each table once.
+TEST_F(UiStateTest, CopyBetweenStatesBuiltApartLeavesEachItsOwnTables)
+{
+    UI_STATE* pOther = BuildTestUiState(m_cell);
+    ASSERT_NE(pOther, nullptr);
+    for (UI_STATE* pState : { m_state, pOther }) {
+        FillTestDefaults(pState, m_cell);
+        BYTE* pPacked = PackUiState(pState);
+        ASSERT_NE(pPacked, nullptr);
+        pState->pPackedUiDefaults = pPacked;
+    }
+    const WORD copies = 6;
+    ASSERT_EQ(SetParamValue(1, &copies, sizeof copies, 2, pOther, 1), 0);
+    pOther->pStore->lpWatermark->WMarkListNum = 2;
+    const UIPARAM_RUN_ROW* pOwnRows = m_state->pParamRows;
+    const SETTINGS_KEY_RUN_ROW* pOwnKeys = m_state->pKeyRows;
+    const BYTE* pOwnPacked = m_state->pPackedUiDefaults;
+    const LIST_SCHEMA_RUN_ROW* pOwnSchemas = m_state->schemas.lpRows;
+
+    CopyUiState(m_state, pOther);
+    EXPECT_EQ(Current(m_state, 1), 6);
+    EXPECT_EQ(m_state->pStore->lpWatermark->WMarkListNum, 2);
+    const UIPARAM_RUN_ROW* pRowsAfter = m_state->pParamRows;
+    const SETTINGS_KEY_RUN_ROW* pKeysAfter = m_state->pKeyRows;
+    const BYTE* pPackedAfter = m_state->pPackedUiDefaults;
+    const LIST_SCHEMA_RUN_ROW* pSchemasAfter = m_state->schemas.lpRows;
+    EXPECT_EQ(pRowsAfter, pOwnRows);
+    EXPECT_EQ(pKeysAfter, pOwnKeys);
+    EXPECT_EQ(pPackedAfter, pOwnPacked);
+    EXPECT_EQ(pSchemasAfter, pOwnSchemas);
+    EXPECT_TRUE(PointsIntoItsOwnBlocks(m_state));
+    FreeTestUiState(pOther);   // the fixture frees m_state: the sanitizer sees any table freed twice
+}
