@@ -267,7 +267,7 @@ ULONG APIENTRY TestEscape(SURFOBJ*, ULONG iEsc, ULONG cjIn, PVOID pvIn, ULONG cj
 {
     Report(u"DrvEscape " + Number(iEsc) + u" " + Number(cjIn) + u" " + Number(cjOut));
     if (iEsc != static_cast<ULONG>(kEchoEscape))
-        return 0;
+        return iEsc == g_options.refusedEscape ? 0 : g_options.escapeAnswer;
     const auto* in = static_cast<const BYTE*>(pvIn);
     auto* out = static_cast<BYTE*>(pvOut);
     for (ULONG i = 0; i < cjIn && i < cjOut; ++i)

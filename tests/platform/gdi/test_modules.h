@@ -9,6 +9,10 @@
 struct TestDriverOptions {
     LONG bands = 0;                // 0: a plain bitmap surface; n: a banded one of n bands per page
     bool hookEscape = true;        // DrvEscape in the hook table
+    // DrvEscape's answer to every code but kEchoEscape and refusedEscape, which it answers 0; it writes no
+    // output. With escapeAnswer 1 the driver takes every escape a sender may send, and records them in order.
+    ULONG escapeAnswer = 0;
+    ULONG refusedEscape = 0;
     bool failEnableDriver = false;
     bool failEnablePDEV = false;
     bool failStartDoc = false;
