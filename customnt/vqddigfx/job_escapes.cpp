@@ -64,7 +64,7 @@ ULONG DropFormOverlay(const ESCAPE_CALL& call)
 // The ten user-defined paper sizes, which the page setup reads.
 ULONG StoreUserPaperSizes(const ESCAPE_CALL& call)
 {
-    BYTE sizes[kEscTrayPaperMapIn];
+    BYTE sizes[kEscUserPaperSizesIn];
     std::memcpy(sizes, call.pIn, sizeof sizes);
     PdlSetUserPaperSizes(call.pdev, sizes);
     return 1;
@@ -136,15 +136,15 @@ ULONG StoreHoldingFile(const ESCAPE_CALL& call)
 }
 
 constexpr PRIVATE_ESCAPE_ROW kJobRecordRows[] = {
-    {ESC_GET_JOB_SETTINGS,   0,                  kEscJobSettingsOut, CopyJobSettings    },
-    {ESC_GET_JOB_EXTRA,      0,                  kEscJobExtraOut,    CopyJobExtra       },
-    {ESC_SET_USER_NAME,      kEscUserNameIn,     0,                  StoreUserName      },
-    {ESC_SET_CANCEL_JOB,     kEscCancelJobIn,    0,                  StoreCancelByte    },
-    {ESC_DROP_FORM_OVERLAY,  0,                  0,                  DropFormOverlay    },
-    {ESC_SET_TRAY_PAPER_MAP, kEscTrayPaperMapIn, 0,                  StoreUserPaperSizes},
-    {ESC_SET_JOB_BYTE,       kEscJobByteIn,      0,                  StoreJobByte       },
-    {ESC_SET_APP_NAME,       kEscAppNameIn,      0,                  StoreAppName       },
-    {0,                      0,                  0,                  nullptr            },   // terminator
+    {ESC_GET_JOB_SETTINGS,     0,                    kEscJobSettingsOut, CopyJobSettings    },
+    {ESC_GET_JOB_EXTRA,        0,                    kEscJobExtraOut,    CopyJobExtra       },
+    {ESC_SET_USER_NAME,        kEscUserNameIn,       0,                  StoreUserName      },
+    {ESC_SET_CANCEL_JOB,       kEscCancelJobIn,      0,                  StoreCancelByte    },
+    {ESC_DROP_FORM_OVERLAY,    0,                    0,                  DropFormOverlay    },
+    {ESC_SET_USER_PAPER_SIZES, kEscUserPaperSizesIn, 0,                  StoreUserPaperSizes},
+    {ESC_SET_JOB_BYTE,         kEscJobByteIn,        0,                  StoreJobByte       },
+    {ESC_SET_APP_NAME,         kEscAppNameIn,        0,                  StoreAppName       },
+    {0,                        0,                    0,                  nullptr            },   // terminator
 };
 static_assert(kJobRecordRows[std::size(kJobRecordRows) - 1].iEsc == 0, "terminator must be last");
 

@@ -42,7 +42,7 @@ struct SizedCode {
 constexpr SizedCode kPrivateCodes[] = {
     {ESC_GET_JOB_SETTINGS, 0, 9075},         {ESC_GET_JOB_EXTRA, 0, 28108},
     {ESC_SET_USER_NAME, 510, 0},             {ESC_SET_CANCEL_JOB, 1, 0},
-    {ESC_DROP_FORM_OVERLAY, 0, 0},           {ESC_SET_TRAY_PAPER_MAP, 80, 0},
+    {ESC_DROP_FORM_OVERLAY, 0, 0},           {ESC_SET_USER_PAPER_SIZES, 80, 0},
     {ESC_SET_JOB_BYTE, 1, 0},                {ESC_SET_APP_NAME, 64, 0},
     {ESC_SET_FAX_JOB, 1972, 0},              {ESC_GET_PHONEBOOK_ID, 0, 4},
     {ESC_CLEAR_PHONEBOOK_ID, 0, 0},          {ESC_SET_PHONEBOOK, 18004, 0},

@@ -33,14 +33,14 @@ TEST_F(JobEscapes, EachSettingLandsAtItsOffsetOfTheWriterContext)
     const std::vector<BYTE> stamp = {0xD6, 0x07, 3, 0, 14, 0, 9, 0, 30, 0};
     struct Case { ULONG code; std::vector<BYTE> in; size_t offset; std::vector<BYTE> expected; };
     const Case cases[] = {
-        {ESC_SET_CANCEL_JOB,     {1},                17,    {1}},
-        {ESC_SET_CANCEL_JOB,     {0},                17,    {0}},
-        {ESC_SET_TRAY_PAPER_MAP, sizes,              27224, sizes},
-        {ESC_SET_JOB_BYTE,       {0xFE},             24,    {0xFE, 0, 0, 0}},
-        {ESC_SET_DATE_STAMP2,    stamp,              1544,  stamp},
-        {ESC_SET_ECO_PATH,       path,               88,    path},
-        {ESC_CLEAR_ECO_PATH,     {},                 88,    std::vector<BYTE>(520, 0)},
-        {ESC_END_OF_JOB,         {},                 33,    {1}},
+        {ESC_SET_CANCEL_JOB,       {1},               17,    {1}},
+        {ESC_SET_CANCEL_JOB,       {0},               17,    {0}},
+        {ESC_SET_USER_PAPER_SIZES, sizes,             27224, sizes},
+        {ESC_SET_JOB_BYTE,         {0xFE},            24,    {0xFE, 0, 0, 0}},
+        {ESC_SET_DATE_STAMP2,      stamp,             1544,  stamp},
+        {ESC_SET_ECO_PATH,         path,              88,    path},
+        {ESC_CLEAR_ECO_PATH,       {},                88,    std::vector<BYTE>(520, 0)},
+        {ESC_END_OF_JOB,           {},                33,    {1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
