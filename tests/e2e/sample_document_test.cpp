@@ -91,6 +91,7 @@ TEST_P(SampleDocument, PrintsAWellFormedJobOfItsSheetsWithTheOptionsInItsHeader)
 
     for (const std::string& line : c.headerLines)
         EXPECT_TRUE(HasLine(layout.pjlLines, line)) << "the header lacks \"" << line << "\"";
+    EXPECT_TRUE(HasLine(layout.pjlLines, "@PJL SET USERNAME = \"user\"")) << "the world's user prints the job";
     ASSERT_FALSE(layout.commands.empty());
     EXPECT_EQ(layout.commands.front().text, c.ini);
 

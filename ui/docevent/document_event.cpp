@@ -7,6 +7,11 @@
 #include "settings/base/private_escape_codes.h"
 #include "settings/strings/res_strings.h"
 #include "ui/docevent/fax_job.h"
+#include "ui/docevent/form_check.h"
+#include "ui/docevent/insert_sheets.h"
+#include "ui/docevent/job_info.h"
+#include "ui/docevent/job_temp_file.h"
+#include "ui/docevent/output_confirm.h"
 #include "ui/docevent/page_overlays.h"
 #include "ui/docevent/private_escape.h"
 
@@ -19,18 +24,23 @@ static_assert(kEscJobSettingsOut == kJobSettingsRecordSize);
 typedef INT (*DOCEVENT_HANDLER)(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, PVOID pvIn, ULONG cbOut,
                                 PVOID pvOut);
 
-// TODO: the job information and book-mode handlers come first, then the fax job; behind it the capture file,
-// the insert sheets, the output confirmation and the form check, in that order. They come with their events;
-// until then a job carries none of what they add.
+// The order is binding: the job is named and uncancelled before anything else reaches the graphics module,
+// and the form check sees the output method already confirmed.
 constexpr DOCEVENT_HANDLER kHandlers[] = {
+    DocEventJobInfo,
+    // TODO: the book mode of a spreadsheet's job follows here; until then a reset takes its devmode as given.
     DocEventFaxJob,
+    DocEventJobTempFile,
+    DocEventInsertSheets,
+    DocEventOutputConfirm,
+    DocEventFormCheck,
     nullptr,   // terminator
 };
 static_assert(kHandlers[std::size(kHandlers) - 1] == nullptr, "terminator must be last");
 
 // The user's stored settings of the printer are reset when another driver version wrote them, judged by the
-// settings the job prints with. FALSE when the graphics module does not hand those out (a device context of
-// another driver) or memory is short.
+// settings the job prints with. The record is a copy: nothing of it goes back. FALSE when the graphics module
+// does not hand those out (a device context of another driver) or memory is short.
 BOOL CheckJobSettingsVersion(HDC hdc)
 {
     LockedBlock record(kJobSettingsRecordSize);

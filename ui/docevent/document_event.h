@@ -14,8 +14,9 @@ inline INT DocumentEventCode(INT iEsc)
     return iEsc & 0xFFFF;
 }
 
-// The worker of DrvDocumentEvent: runs the handlers in their order and answers the first answer other than
-// DOCUMENTEVENT_SUCCESS, or the last handler's. At STARTDOC it also checks the version of the settings the job
-// prints with, and fails the event (DOCUMENTEVENT_FAILURE) when the graphics module does not hand them out.
-// An event no handler knows yields DOCUMENTEVENT_SUCCESS.
+// The worker of DrvDocumentEvent: runs the handlers in their order (job information, book mode, fax job,
+// temporary files, insert sheets, output confirmation, form check) and answers the first answer other than
+// DOCUMENTEVENT_SUCCESS. At STARTDOC it then checks the version of the settings the job prints with, and fails
+// the event (DOCUMENTEVENT_FAILURE) when the graphics module does not hand them out or memory is short; last
+// come the page overlays, whose answer is the event's. An event no handler knows yields DOCUMENTEVENT_SUCCESS.
 INT DrvDocumentEventImpl(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, PVOID pvIn, ULONG cbOut, PVOID pvOut);

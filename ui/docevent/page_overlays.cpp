@@ -1,4 +1,5 @@
-// page_overlays.cpp - the font-substitution list sent to the graphics module at the start of a job.
+// page_overlays.cpp - the last handler of the document events: the font-substitution list sent to the graphics
+// module at the start of a job, and what is added to each page.
 #include "ui/docevent/page_overlays.h"
 #include "settings/base/font_sub_node.h"
 #include "settings/base/global_memory.h"
@@ -36,9 +37,21 @@ void SendFontSubstitutionList(HDC hdc)
 INT DocEventPageOverlays(HANDLE /*hPrinter*/, HDC hdc, INT iEsc, ULONG /*cbIn*/, PVOID /*pvIn*/, ULONG /*cbOut*/,
                          PVOID /*pvOut*/)
 {
-    // TODO: the form-overlay confirmation at STARTPAGE and the watermark at ENDPAGE come with the form and
-    // watermark events; until then pages print without them.
-    if (iEsc == DOCUMENTEVENT_STARTDOC)
+    // The whole code is compared: an event with bits above the low 16 adds nothing here.
+    switch (iEsc) {
+    case DOCUMENTEVENT_STARTDOC:
         SendFontSubstitutionList(hdc);
+        break;
+    case DOCUMENTEVENT_STARTPAGE:
+        // TODO: ConfirmFormOverlay(hPrinter, hdc) comes with the form-overlay files; until then a page with a
+        // form overlay prints without asking.
+        break;
+    case DOCUMENTEVENT_ENDPAGE:
+        // TODO: DrawWatermarkOnPage(hPrinter, hdc, no page rectangle) comes with the watermark list; until then
+        // pages print without a watermark.
+        break;
+    default:
+        break;
+    }
     return DOCUMENTEVENT_SUCCESS;
 }

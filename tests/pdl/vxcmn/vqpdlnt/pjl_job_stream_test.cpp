@@ -33,9 +33,9 @@ TEST_F(GraphicsJobTest, AJobWithThePrintersSettingsCarriesTheirOptionLines)
     ASSERT_NE(OpenDc(), nullptr);
     ASSERT_NE(PrintEmptyPages(m_hdc, 1, /*endOfJob=*/true, u"Report"), 0);
 
-    // No interface module sent a user name: the job has an empty one.
+    // The interface module sent the world's user as the job's user name.
     EXPECT_EQ(OptionLines(JobBytes()),
-              std::string("@PJL SET JOBNAME = \"Report\"\n@PJL SET USERNAME = \"\"\n") +
+              std::string("@PJL SET JOBNAME = \"Report\"\n@PJL SET USERNAME = \"user\"\n") +
                   kDefaultOptionLinesAfterNames);
 }
 
