@@ -6,6 +6,7 @@
 #include "settings/devmode/job_settings_record.h"
 #include "settings/base/private_escape_codes.h"
 #include "settings/strings/res_strings.h"
+#include "ui/docevent/book_mode.h"
 #include "ui/docevent/fax_job.h"
 #include "ui/docevent/form_check.h"
 #include "ui/docevent/insert_sheets.h"
@@ -28,7 +29,7 @@ typedef INT (*DOCEVENT_HANDLER)(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, 
 // and the form check sees the output method already confirmed.
 constexpr DOCEVENT_HANDLER kHandlers[] = {
     DocEventJobInfo,
-    // TODO: the book mode of a spreadsheet's job follows here; until then a reset takes its devmode as given.
+    DocEventBookMode,
     DocEventFaxJob,
     DocEventJobTempFile,
     DocEventInsertSheets,

@@ -145,6 +145,7 @@ TEST_F(DocumentEvents, ARefusedStartDocEscapeStopsTheLaterHandlersAndReleasesThe
                   devmodeFetch ? DOCUMENTEVENT_SUCCESS : DOCUMENTEVENT_FAILURE);
         EXPECT_EQ(EscapesReceived(), std::vector<std::string>(kPlainStartDoc.begin(),
                                                               kPlainStartDoc.begin() + refused + 1));
+        EXPECT_EQ(BookModeKeyExists(kPrinterName), refused >= 3) << "book mode is stored after the names";
         EXPECT_FALSE(ResourceLibraryLoaded());
     }
 }
@@ -156,6 +157,7 @@ TEST_F(DocumentEvents, OnAnotherDriversDeviceContextTheJobCannotStart)
     EXPECT_EQ(StartDocW(m_hdc, &di), SP_ERROR);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANCELLED));
     EXPECT_EQ(EscapesReceived(), std::vector<std::string>{"6FFFFF02 510 0"});
+    EXPECT_FALSE(BookModeKeyExists(kPrinterName));
 }
 
 TEST_F(DocumentEvents, AJobOnTheDriversOwnDeviceContextIsCheckedStartedAndEnded)
