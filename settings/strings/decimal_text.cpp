@@ -6,7 +6,7 @@
 DWORD DecimalToInt(LPCWSTR text)
 {
     DWORD value = 0;
-    for (const WCHAR* next = text; next != nullptr && *next != u'\0'; ++next)
+    for (const WCHAR* next = text; next != nullptr && *next >= u'0' && *next <= u'9'; ++next)
         value = value * 10 + static_cast<DWORD>(*next - u'0');
     return value;
 }

@@ -3,8 +3,9 @@
 
 #include "win/windows.h"
 
-// Every character of the text taken as a decimal digit (c - '0'), without sign or check: the page texts
-// it reads hold digits only. Arithmetic wraps at 32 bits; 0 for null.
+// The leading decimal digits of the text as one unsigned number, without sign; reading stops at the first
+// character that is not a digit, so a page text "2,4" reads as 2. Arithmetic wraps at 32 bits; 0 for null or
+// for a text that does not start with a digit.
 DWORD DecimalToInt(LPCWSTR text);
 
 // Reads a signed decimal text into out by value-type code: 1 one byte, 2 or 4 a 16-bit word, 8 or 16 a

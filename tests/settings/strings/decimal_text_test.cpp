@@ -64,10 +64,20 @@ TEST(DecimalText, RefusesBadTextAndCodesLeavingTheFieldAlone)
     }
 }
 
-TEST(DecimalText, DecimalToIntTakesEveryCharacterAsADigit)
+TEST(DecimalText, DecimalToIntReadsTheLeadingDigitsOnly)
 {
-    EXPECT_EQ(DecimalToInt(u"1234"), 1234u);
-    EXPECT_EQ(DecimalToInt(u""), 0u);
-    EXPECT_EQ(DecimalToInt(nullptr), 0u);
-    EXPECT_EQ(DecimalToInt(u"1:"), 20u);   // ':' follows '9', so it counts as ten
+    struct Case { const WCHAR* text; DWORD expected; };
+    const Case cases[] = {
+        {u"1234",    1234},
+        {u"2,4",     2   },   // a page list numbers its tab by its first page; as digits it read 164
+        {u"7-9",     7   },
+        {u"1:",      1   },   // ':' follows '9' in the code table and is no digit
+        {u"/5",      0   },   // '/' precedes '0'
+        {u"",        0   },
+        {nullptr,    0   },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        EXPECT_EQ(DecimalToInt(c.text), c.expected);
+    }
 }
