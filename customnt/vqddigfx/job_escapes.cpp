@@ -16,12 +16,11 @@ namespace {
 constexpr DWORD kUserNameChars = kEscUserNameIn / sizeof(WCHAR);   // 255: what the input holds
 constexpr DWORD kAppNameChars = kEscAppNameIn / sizeof(WCHAR);
 
-static_assert(kEscJobSettingsOut == kJobSettingsSize);
 static_assert(kEscJobExtraOut == kVqpdlContextSize);
 
 ULONG CopyJobSettings(const ESCAPE_CALL& call)
 {
-    std::memcpy(call.pOut, call.pdev, kJobSettingsSize);
+    std::memcpy(call.pOut, call.pdev, kEscJobSettingsOut);
     return 1;
 }
 

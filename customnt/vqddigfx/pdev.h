@@ -8,6 +8,7 @@
 #include "customnt/vqddigfx/nup_block.h"
 #include "pdl/vxcmn/job_extra_record.h"
 #include "settings/devmode/driver_devmode.h"
+#include "settings/devmode/job_settings_record.h"
 #include "win/winddi.h"
 
 struct ALLOC_LIST;
@@ -16,7 +17,6 @@ struct PDEV;
 
 constexpr DWORD kPdevMagic = 0x50584C44;
 constexpr DWORD kPacketCapacity = 4092;
-constexpr DWORD kJobSettingsSize = 9075;
 constexpr WORD  kPdevEnvOffset = 7876;           // where DEVMODE_ENV_EXTRA starts: the fixed part's size
 constexpr DWORD kPdevSize = 37183;
 
@@ -86,7 +86,8 @@ struct PDEV : JOB_SETTINGS_RECORD {
 };
 #pragma pack(pop)
 
-static_assert(sizeof(JOB_SETTINGS_RECORD) == kJobSettingsSize);
+// The interface module finds the devmode in the record by the settings core's offsets: they must be these.
+static_assert(sizeof(JOB_SETTINGS_RECORD) == kJobSettingsRecordSize);
 static_assert(offsetof(JOB_SETTINGS_RECORD, dwMagic) == 0);
 static_assert(offsetof(JOB_SETTINGS_RECORD, dwFlags) == 4);
 static_assert(offsetof(JOB_SETTINGS_RECORD, hDriverModule) == 8);
@@ -119,10 +120,10 @@ static_assert(offsetof(JOB_SETTINGS_RECORD, bFormMode) == 5918);
 static_assert(offsetof(JOB_SETTINGS_RECORD, bToneMappingOff) == 5919);
 static_assert(offsetof(JOB_SETTINGS_RECORD, pfnSendPacket) == 6444);
 static_assert(offsetof(JOB_SETTINGS_RECORD, pStream) == 6448);
-static_assert(offsetof(JOB_SETTINGS_RECORD, wEnvOffset) == 6452);
+static_assert(offsetof(JOB_SETTINGS_RECORD, wEnvOffset) == kJobEnvOffsetWord);
 static_assert(offsetof(JOB_SETTINGS_RECORD, wPdevSize) == 6454);
 static_assert(offsetof(JOB_SETTINGS_RECORD, dwMagic2) == 6456);
-static_assert(offsetof(JOB_SETTINGS_RECORD, devmode) == 6460);
+static_assert(offsetof(JOB_SETTINGS_RECORD, devmode) == kJobDevmodeOffset);
 static_assert(offsetof(JOB_SETTINGS_RECORD, devmode) + offsetof(DRIVER_DEVMODE, dmPrivate) == 6680);
 static_assert(offsetof(JOB_SETTINGS_RECORD, devmode) + kPublicDevmodeSize + kPrivateFirstBlockSize ==
               kPdevEnvOffset);

@@ -90,7 +90,7 @@ INT StoreBookMode(HANDLE hPrinter, HDC hdc, bool startDoc)
     if (startDoc && IsHostExcel()) {
         LockedBlock record(kJobSettingsRecordSize);
         if (!record ||
-            !SendPrivateEscape(hdc, ESC_GET_JOB_SETTINGS, 0, nullptr, kJobSettingsRecordSize, record.get()))
+            !SendPrivateEscape(hdc, ESC_GET_JOB_SETTINGS, 0, nullptr, kEscJobSettingsOut, record.get()))
             return DOCUMENTEVENT_FAILURE;
         const PRIVATE_DEVMODE* pdmPrivate = GetJobDevmodePrivate(record.as<BYTE>());
         gfx = pdmPrivate->lpGraphicsMode;

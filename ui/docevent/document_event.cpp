@@ -20,8 +20,6 @@
 
 namespace {
 
-static_assert(kEscJobSettingsOut == kJobSettingsRecordSize);
-
 typedef INT (*DOCEVENT_HANDLER)(HANDLE hPrinter, HDC hdc, INT iEsc, ULONG cbIn, PVOID pvIn, ULONG cbOut,
                                 PVOID pvOut);
 
