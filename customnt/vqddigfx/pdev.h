@@ -6,7 +6,7 @@
 // All fields are unaligned; read and write them by value, arrays with memcpy.
 
 #include "customnt/vqddigfx/nup_block.h"
-#include "pdl/vxcmn/job_extra_record.h"
+#include "settings/base/job_extra_record.h"
 #include "settings/devmode/driver_devmode.h"
 #include "settings/devmode/job_settings_record.h"
 #include "win/winddi.h"

@@ -3,7 +3,7 @@
 // sizes the engine reserves for it, and the text conversions every writer uses.
 
 #include "customnt/vqddigfx/pdev.h"
-#include "pdl/vxcmn/job_extra_record.h"
+#include "settings/base/job_extra_record.h"
 
 // The PDEV's VQPDL context: PDEV + the env offset word + the env block's size. Notes that offset in the
 // context's field at 4 each time.

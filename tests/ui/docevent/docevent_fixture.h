@@ -7,7 +7,7 @@
 #include "../core/interface_module_fixture.h"
 #include "host/printers.h"
 #include "host/text.h"
-#include "pdl/vxcmn/job_extra_record.h"
+#include "settings/base/job_extra_record.h"
 #include "settings/devmode/driver_devmode.h"
 #include "settings/base/private_escape_codes.h"
 #include "win/winddi.h"

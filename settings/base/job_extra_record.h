@@ -1,7 +1,9 @@
 #pragma once
 // job_extra_record.h - JOB_EXTRA_RECORD, the VQPDL writer's per-job context. It lies inside the PDEV right
 // behind the devmode's env block, and escape 0x6FFFFF01 hands it whole to the interface module, so the
-// offsets of every field the escapes read or write are fixed. Gaps are the fields of later writer parts.
+// offsets of every field the escapes read or write are fixed. Both modules compile this one layout in: the
+// graphics module writes the record by it, the interface module reads its copy by it. Gaps are the fields of
+// later writer parts.
 //
 // All fields are unaligned; read and write them by value, arrays with memcpy.
 
