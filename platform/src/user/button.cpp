@@ -243,10 +243,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         if (type == BS_GROUPBOX)
             return 0;
-        if (GetFocus() != hwnd)
-            SetFocus(hwnd);
-        // A kill-focus handler that kept the focus elsewhere (or showed a window) swallows the click.
-        if (GetFocus() != hwnd || !IsWindow(hwnd))
+        if (!ClickFocus(hwnd))
             return 0;
         SetCapture(hwnd);
         state->pushed = true;

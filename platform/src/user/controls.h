@@ -14,6 +14,9 @@ void EnsureSystemClasses();
 LRESULT CALLBACK DialogClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ComboBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // What the user can do to a control beyond clicking and typing; each control answers what it supports.
 // The default answers "not this control".
@@ -26,6 +29,23 @@ struct UserControl : ControlState {
     // The index of the item with that text, or -1.
     virtual int FindItem(HWND, const std::u16string&) { return -1; }
 };
+
+// The window and the state of a built-in control, the state made at its first message; null when the window
+// is gone (window then null too) or holds another kind of state.
+template <typename State>
+State* ControlStateOf(HWND hwnd, std::shared_ptr<WindowRecord>& window)
+{
+    window = FindWindowRecord(hwnd);
+    if (window == nullptr)
+        return nullptr;
+    if (window->control == nullptr)
+        window->control = std::make_shared<State>();
+    return window->Control<State>();
+}
+
+// Moves the focus to the control as the user's click does; false when it does not have it afterwards (a
+// kill-focus handler kept it elsewhere, or the control went), which swallows the click.
+bool ClickFocus(HWND control);
 
 // The parent a control tells of its notifications, and its id.
 HWND NotifyParent(HWND control);

@@ -89,14 +89,10 @@ void PaintStatic(HWND hwnd, HDC hdc, const StaticState& state)
 
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    const auto window = FindWindowRecord(hwnd);
-    if (window == nullptr)
-        return 0;
-    if (window->control == nullptr)
-        window->control = std::make_shared<StaticState>();
-    auto* state = window->Control<StaticState>();
+    std::shared_ptr<WindowRecord> window;
+    auto* state = ControlStateOf<StaticState>(hwnd, window);
     if (state == nullptr)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+        return window != nullptr ? DefWindowProcW(hwnd, msg, wParam, lParam) : 0;
     const DWORD type = window->style & SS_TYPEMASK;
     switch (msg) {
     case WM_NCCREATE: {

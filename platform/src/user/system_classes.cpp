@@ -18,6 +18,9 @@ constexpr SystemClassRow kSystemClasses[] = {
     {u"#32770",            DialogClassProc,   DLGWINDOWEXTRA, CS_SAVEBITS | CS_DBLCLKS, COLOR_BTNFACE + 1},
     {u"Button",            ButtonProc,        0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"Static",            StaticProc,        0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"Edit",              EditProc,          0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"ComboBox",          ComboBoxProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"ListBox",           ListBoxProc,       0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {nullptr,              nullptr,           0,              0,                        0},
 };
 static_assert(kSystemClasses[std::size(kSystemClasses) - 1].name == nullptr, "terminator must be last");
@@ -56,6 +59,13 @@ LRESULT NotifyCommand(HWND control, UINT code)
         return 0;
     return SendMessageW(NotifyParent(control), WM_COMMAND, MAKELONG(window->id, code),
                         reinterpret_cast<LPARAM>(control));
+}
+
+bool ClickFocus(HWND control)
+{
+    if (GetFocus() != control)
+        SetFocus(control);
+    return GetFocus() == control && IsWindow(control);
 }
 
 std::vector<HWND> GroupOf(HWND control)
