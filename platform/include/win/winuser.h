@@ -958,3 +958,4 @@ static_assert(sizeof(SCROLLINFO) == 28);
 #define MB_TOPMOST           0x00040000L
 
 PLATFORM_API BOOL WINAPI MessageBeep(UINT uType);
+PLATFORM_API int  WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
