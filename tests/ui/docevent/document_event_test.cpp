@@ -6,12 +6,16 @@
 #include "host/gdi.h"
 #include "host/printers.h"
 #include "host/text.h"
+#include "host/world.h"
 #include "settings/devmode/driver_devmode.h"
 #include "settings/registry/registry_paths.h"
 
 #include <algorithm>
 
 namespace {
+
+constexpr const WCHAR* kExcelPath = u"C:\\Program Files\\Office\\EXCEL.EXE";
+constexpr const WCHAR* kTestProgramPath = u"C:\\Program Files\\App\\APP.EXE";   // the world's own
 
 // The escapes of a plain job's STARTDOC, in order: user name, cancel byte 0, program name, the job's
 // settings (the version check), the devmode (the font-substitution list).
@@ -217,21 +221,43 @@ TEST_F(DocumentEvents, AnEventShortOfMemoryFailsAsItsHandlerSaysAndLeavesNothing
     // that the block it holds is counted before the faults and a later list is not kept again.
     ASSERT_EQ(DrvDocumentEvent(m_hPrinter, m_hdc, DOCUMENTEVENT_STARTDOC, 0, nullptr, 0, nullptr),
               DOCUMENTEVENT_SUCCESS);
-    struct Case { INT event; unsigned blocks; INT result; };
-    // STARTDOC's blocks: the five parts of the program path, then the job's settings (both fail the event),
-    // then the devmode and whatever the font list takes (a list that cannot be built is left out).
+    // The driver's own devmode, which a reset hands to the book mode.
+    DRIVER_DEVMODE own = {};
+    ASSERT_EQ(DocumentPropertiesW(nullptr, m_hPrinter, const_cast<LPWSTR>(kPrinterName), &own.dmPublic, nullptr,
+                                  DM_OUT_BUFFER),
+              1);   // IDOK
+    PDEVMODEW reset = &own.dmPublic;
+
+    // The blocks whose loss the handlers answer with a failure, counted from the event's start: STARTDOC takes
+    // the five parts of the program path, the printer name of the book mode, for the spreadsheet program its
+    // job settings, then the resource strings (two blocks, without which the job goes on) and the job settings
+    // of the version check. The book mode's other events take the printer name first.
+    struct Case { const char* what; INT event; const WCHAR* program; unsigned block; INT result; };
     const Case cases[] = {
-        {DOCUMENTEVENT_STARTDOC, 1, DOCUMENTEVENT_FAILURE},
-        {DOCUMENTEVENT_STARTDOC, 5, DOCUMENTEVENT_FAILURE},
+        {"program path",              DOCUMENTEVENT_STARTDOC,   nullptr, 1, DOCUMENTEVENT_FAILURE},
+        {"its extension",             DOCUMENTEVENT_STARTDOC,   nullptr, 5, DOCUMENTEVENT_FAILURE},
+        {"printer name",              DOCUMENTEVENT_STARTDOC,   nullptr, 6, DOCUMENTEVENT_FAILURE},
+        {"spreadsheet's settings",    DOCUMENTEVENT_STARTDOC,   kExcelPath, 7, DOCUMENTEVENT_FAILURE},
+        {"resource strings",          DOCUMENTEVENT_STARTDOC,   nullptr, 7, DOCUMENTEVENT_SUCCESS},
+        {"version check's settings",  DOCUMENTEVENT_STARTDOC,   nullptr, 9, DOCUMENTEVENT_FAILURE},
+        {"printer name at a reset",   DOCUMENTEVENT_RESETDCPRE, nullptr, 1, DOCUMENTEVENT_FAILURE},
+        {"printer name at an abort",  DOCUMENTEVENT_ABORTDOC,   nullptr, 1, DOCUMENTEVENT_FAILURE},
+        {"printer name at the end",   DOCUMENTEVENT_ENDDOCPOST, nullptr, 1, DOCUMENTEVENT_FAILURE},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "event " << c.event << ", block " << c.blocks);
+        SCOPED_TRACE(testing::Message() << c.what << ", block " << c.block);
+        host::SetProcessFileName(c.program != nullptr ? c.program : kTestProgramPath);
+        const bool isReset = c.event == DOCUMENTEVENT_RESETDCPRE;
         const unsigned live = host::LiveGlobalBlocks();
-        host::InjectFault(host::Fault::GlobalAlloc, c.blocks);
-        EXPECT_EQ(DrvDocumentEvent(m_hPrinter, m_hdc, c.event, 0, nullptr, 0, nullptr), c.result);
+        host::InjectFault(host::Fault::GlobalAlloc, c.block);
+        EXPECT_EQ(DrvDocumentEvent(m_hPrinter, m_hdc, c.event, isReset ? sizeof reset : 0, isReset ? &reset : nullptr,
+                                   0, nullptr),
+                  c.result);
         host::ClearFaults();
         EXPECT_EQ(host::LiveGlobalBlocks(), live);
+        EXPECT_FALSE(ResourceLibraryLoaded());
     }
+    host::SetProcessFileName(kTestProgramPath);
     // Every later block in turn, until the event runs through untouched by the fault.
     for (unsigned nth = 6; nth < 64; ++nth) {
         SCOPED_TRACE(testing::Message() << "block " << nth);
