@@ -3,6 +3,7 @@
 
 #include "settings/base/global_memory.h"
 #include "settings/paper/feature_query.h"
+#include "settings/params/param_ids.h"
 #include "settings/params/typed_value.h"
 #include "settings/params/ui_state.h"
 #include "settings/store/intersheet_lists.h"
@@ -11,16 +12,9 @@
 
 namespace {
 
-// Parameters with a data-block area, and the fixed sizes of the three plain areas.
-constexpr WORD kPreviewModeParam = 100;
-constexpr WORD kTabPaperSizeParam = 184;
-constexpr WORD kTabIndexNumParam = 185;
-constexpr WORD kPrnTabIndexNoParam = 186;
-constexpr WORD kPrinterNameParam = 204;
-constexpr WORD kInsertEntriesParam = 205;
-constexpr WORD kInsertEditParam = 206;
 constexpr WORD kTabIndexNumFeature = 155;
 
+// Parameters with a data-block area.
 constexpr WORD kSpecialParams[] = { 100, 138, 184, 185, 186, 204, 205, 206, 207, 208, 209, 214, 215, 216, 233 };
 
 }  // namespace

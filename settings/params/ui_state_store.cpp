@@ -4,6 +4,7 @@
 #include "settings/paper/custom_size_store.h"
 #include "settings/paper/feature_table.h"
 #include "settings/params/custom_size_state.h"
+#include "settings/params/param_ids.h"
 #include "settings/params/settings_file.h"
 #include "settings/params/typed_value.h"
 #include "settings/params/ui_state.h"
@@ -14,14 +15,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr WORD kInterSheetListParam = 114;
-constexpr WORD kTabPaperSizeParam = 184;
-constexpr WORD kTabIndexNumParam = 185;
-constexpr WORD kTabTopMarginParam = 187;
-constexpr WORD kTabBottomMarginParam = 188;
-constexpr WORD kTabIndexSpaceParam = 189;
-constexpr WORD kTabTextPositionParam = 190;
 
 bool InsertSheetsEnabled()
 {

@@ -4,6 +4,7 @@
 
 #include "settings/base/global_memory.h"
 #include "settings/params/param_defaults.h"
+#include "settings/params/param_ids.h"
 #include "settings/params/ui_state.h"
 #include "settings/params/ui_state_layout.h"
 #include "settings/store/settings_store.h"
@@ -24,8 +25,6 @@ std::u16string FieldText(const WCHAR (*field)[N])
     std::memcpy(copy, field, sizeof(WCHAR) * N);
     return copy;
 }
-
-constexpr WORD kTestPrinterNameParam = 204;
 
 // Builds a state with the given cell (null: no option lists); frees it with FreeTestUiState.
 inline UI_STATE* BuildTestUiState(const RES_MODULE_CELL* pCell)
@@ -68,7 +67,7 @@ inline void FillTestDefaults(UI_STATE* pState, const RES_MODULE_CELL* pCell)
 {
     for (WORD i = 0; i < pState->wParamCount; ++i) {
         const UIPARAM_RUN_ROW row = pState->pParamRows[i];
-        if (row.pfnBind == nullptr || row.wParamId == kTestPrinterNameParam)
+        if (row.pfnBind == nullptr || row.wParamId == kPrinterNameParam)
             continue;   // the printer name is the sheet's own, not a default
         if (row.wFeature != kNoFeature && IsFeatureBackedKind(row.dwKind)) {
             const WORD wDefault = static_cast<WORD>(GetFeatureDefault(pCell, row.wFeature));
