@@ -6,7 +6,10 @@
 #include "settings/params/ui_state.h"
 #include "settings/params/ui_state_layout.h"
 #include "settings/params/ui_state_pack.h"
+#include "settings/paper/custom_size_defaults.h"
 #include "settings/strings/res_strings.h"
+#include "settings/store/fax_cover_data.h"
+#include "settings/store/intersheet_lists.h"
 #include "settings/store/list_registry_walk.h"
 
 #include <cstring>
@@ -15,23 +18,22 @@
 namespace {
 
 // Keys whose default is a resource text rather than a packed default: the name of user-defined size n and
-// of insert list n (the base id plus n), and the fixed form text of the fax cover sheet.
+// of insert list n, and the fixed form text of the fax cover sheet, as their groups' defaults name them.
 constexpr WORD kCustomSizeNameKey = 248;
-constexpr UINT kCustomSizeNameBase = 21549;
 constexpr WORD kInsertListNameKey = 256;
-constexpr UINT kInsertListNameBase = 28586;
 constexpr WORD kFaxFixedFormKey = 209;
-constexpr UINT kFaxFixedFormText = 20703;
 
 LPCWSTR GetResourceDefault(WORD wKeyId, WORD wKeyIndex)
 {
     switch (wKeyId) {
-    case kCustomSizeNameKey:
-        return GetResString(kCustomSizeNameBase + wKeyIndex);
+    case kCustomSizeNameKey: {
+        const DEFAULT_CUSTOM_SIZE* pSize = FindDefaultCustomSize(wKeyIndex);
+        return pSize != nullptr ? GetResString(pSize->nameStringId) : nullptr;
+    }
     case kInsertListNameKey:
-        return GetResString(kInsertListNameBase + wKeyIndex);
+        return GetResString(kIdsListNameBase + wKeyIndex);
     case kFaxFixedFormKey:
-        return GetResString(kFaxFixedFormText);
+        return GetResString(kIdsFixedForm);
     default:
         return nullptr;
     }

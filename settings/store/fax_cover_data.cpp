@@ -11,8 +11,6 @@
 #include <cstring>
 #include <iterator>
 
-constexpr UINT kIdsFixedForm = 20703;
-
 static bool IsEnabled()
 {
     return IsListGroupEnabled(kFaxCoverListGroup) != 0;

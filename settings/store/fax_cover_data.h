@@ -10,6 +10,8 @@ struct LIST_SCHEMA_SET;
 // field.
 constexpr WORD kFaxCoverFieldRecord = 70;
 constexpr WORD kFaxCoverFieldLast = 92;
+// The resource string of the fixed form's default text.
+constexpr UINT kIdsFixedForm = 20703;
 
 // A zeroed record; null when the group is disabled or memory runs short.
 FAX_COVER_RECORD* NewFaxCoverData();

@@ -22,9 +22,6 @@ constexpr WORD kFeatureTabBottomMargin = 221;
 constexpr WORD kFeatureTabIndexSpace = 222;
 constexpr WORD kFeatureTabTextPosition = 223;
 
-// The name of list n is this id + n.
-constexpr UINT kIdsListNameBase = 28586;
-
 static bool IsEnabled()
 {
     return IsListGroupEnabled(kInterSheetListGroup) != 0;

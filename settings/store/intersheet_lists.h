@@ -9,6 +9,8 @@ struct LIST_WALK_PATH;
 
 constexpr UINT kInterSheetListCount = 10;
 constexpr UINT kInsertEditAreaBytes = 540;   // kept with each list; it has no registry or file form
+// The default name of list n is the resource string of this id + n ("Insert List n").
+constexpr UINT kIdsListNameBase = 28586;
 
 #pragma pack(push, 1)
 // The last settings of the tab-text dialog ("TabTextDtlDlgLastSetting").
