@@ -1,9 +1,7 @@
 // custom_size_state.cpp - user-defined paper sizes in a sheet's working state.
 #include "settings/params/custom_size_state.h"
 
-#include "settings/paper/custom_size_data.h"
 #include "settings/paper/paper_queries.h"
-#include "settings/params/typed_value.h"
 #include "settings/params/ui_state.h"
 #include "settings/store/settings_store.h"
 
@@ -29,17 +27,6 @@ bool GetStateCustomSize(const UI_STATE* pState, UINT index, CUSTOM_SIZE_ENTRY* p
 }
 
 }  // namespace
-
-LONG AccessCustomSizeFieldTyped(WORD wFieldCode, UINT index, void* pBuffer, DWORD* pcbBuffer, WORD wBufferType,
-                                CUSTOM_SIZE_ENTRY* pBlock)
-{
-    void* pField = nullptr;
-    DWORD cbField = 0;
-    DWORD dwType = 0;
-    if (!AccessCustomSizeField(wFieldCode, index, &pField, &cbField, &dwType, pBlock))
-        return kTypedBadArgument;
-    return ConvertTypedValue(pField, cbField, pBuffer, pcbBuffer, static_cast<WORD>(dwType), wBufferType);
-}
 
 BOOL IsLocalPrinterSettings(const UI_STATE* pState)
 {

@@ -7,11 +7,6 @@
 
 struct UI_STATE;
 
-// AccessCustomSizeField, then the field copied into pBuffer (*pcbBuffer bytes, type code wBufferType) through
-// the typed value converter. The converter's result, or -1 when the block, code or index is refused.
-LONG AccessCustomSizeFieldTyped(WORD wFieldCode, UINT index, void* pBuffer, DWORD* pcbBuffer, WORD wBufferType,
-                                CUSTOM_SIZE_ENTRY* pBlock);
-
 // FALSE only for a sheet of a printer reached over the network ("\\" before its name) that was set up with
 // its host flag; such a sheet leaves the printer's user-defined sizes as stored.
 BOOL IsLocalPrinterSettings(const UI_STATE* pState);

@@ -5,6 +5,7 @@
 #include "settings/paper/custom_size_store.h"
 #include "settings/paper/paper_queries.h"
 #include "settings/params/custom_size_state.h"
+#include "settings/params/typed_list_fields.h"
 #include "settings/store/settings_store.h"
 #include "ui_state_fixture.h"
 
