@@ -147,12 +147,18 @@ static bool GetSchemaRowField(SETTINGS_STORE* pStore, const LIST_SCHEMA_RUN_ROW&
            *pcbField != 0;
 }
 
-BYTE* PackSettingsStore(SETTINGS_STORE* pStore, LIST_SCHEMA_SET* pSchemas)
+static void SetPackedListSlot(LIST_SCHEMA_RUN_ROW* pRow, DWORD dwOffset, DWORD dwFlag)
 {
-    if (pStore == nullptr || pSchemas == nullptr || pSchemas->lpRows == nullptr)
-        return nullptr;
-    LIST_SCHEMA_RUN_ROW* pRows = pSchemas->lpRows;
-    const WORD wCount = pSchemas->wRowCount;
+    std::memcpy(reinterpret_cast<BYTE*>(pRow) + offsetof(LIST_SCHEMA_RUN_ROW, dwPackedDefaultOffset), &dwOffset,
+                sizeof dwOffset);
+    std::memcpy(reinterpret_cast<BYTE*>(pRow) + offsetof(LIST_SCHEMA_RUN_ROW, dwPackedDefaultFlag), &dwFlag,
+                sizeof dwFlag);
+}
+
+// Sizes the slot of every schema row whose item has a default text and records its offset; returns the
+// block's size.
+static DWORD ComputePackedListSize(SETTINGS_STORE* pStore, LIST_SCHEMA_RUN_ROW* pRows, WORD wCount)
+{
     DWORD cbPacked = 0;
     for (WORD i = 0; i < wCount; ++i) {
         LIST_SCHEMA_RUN_ROW row;
@@ -162,18 +168,15 @@ BYTE* PackSettingsStore(SETTINGS_STORE* pStore, LIST_SCHEMA_SET* pSchemas)
         DWORD dwType = 0;
         const bool slot = FindListItemDefault(row.row.wItem) != nullptr &&
                           GetSchemaRowField(pStore, row, &pField, &cbField, &dwType);
-        const DWORD dwOffset = slot ? cbPacked : 0;
-        const DWORD dwFlag = slot ? 1 : 0;
-        std::memcpy(reinterpret_cast<BYTE*>(&pRows[i]) + offsetof(LIST_SCHEMA_RUN_ROW, dwPackedDefaultOffset),
-                    &dwOffset, sizeof dwOffset);
-        std::memcpy(reinterpret_cast<BYTE*>(&pRows[i]) + offsetof(LIST_SCHEMA_RUN_ROW, dwPackedDefaultFlag),
-                    &dwFlag, sizeof dwFlag);
+        SetPackedListSlot(&pRows[i], slot ? cbPacked : 0, slot ? 1 : 0);
         if (slot)
             cbPacked += cbField;
     }
-    LockedBlock packed(std::max<DWORD>(cbPacked, 1));
-    if (!packed)
-        return nullptr;
+    return cbPacked;
+}
+
+static void FillPackedListDefaults(SETTINGS_STORE* pStore, const LIST_SCHEMA_RUN_ROW* pRows, WORD wCount, BYTE* pPacked)
+{
     for (WORD i = 0; i < wCount; ++i) {
         LIST_SCHEMA_RUN_ROW row;
         std::memcpy(&row, &pRows[i], sizeof row);
@@ -182,9 +185,21 @@ BYTE* PackSettingsStore(SETTINGS_STORE* pStore, LIST_SCHEMA_SET* pSchemas)
         DWORD dwType = 0;
         if (row.dwPackedDefaultFlag == 0 || !GetSchemaRowField(pStore, row, &pField, &cbField, &dwType))
             continue;
-        PutDefaultText(packed.as<BYTE>() + row.dwPackedDefaultOffset, cbField, static_cast<WORD>(dwType),
+        PutDefaultText(pPacked + row.dwPackedDefaultOffset, cbField, static_cast<WORD>(dwType),
                        FindListItemDefault(row.row.wItem)->pszDefault);
     }
+}
+
+BYTE* PackSettingsStore(SETTINGS_STORE* pStore, LIST_SCHEMA_SET* pSchemas)
+{
+    if (pStore == nullptr || pSchemas == nullptr || pSchemas->lpRows == nullptr)
+        return nullptr;
+    LIST_SCHEMA_RUN_ROW* pRows = pSchemas->lpRows;
+    const WORD wCount = pSchemas->wRowCount;
+    LockedBlock packed(std::max<DWORD>(ComputePackedListSize(pStore, pRows, wCount), 1));
+    if (!packed)
+        return nullptr;
+    FillPackedListDefaults(pStore, pRows, wCount, packed.as<BYTE>());
     return static_cast<BYTE*>(packed.release());
 }
 
