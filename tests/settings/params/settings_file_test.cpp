@@ -186,6 +186,7 @@ constexpr WORD kInsertCurrentList = 207;
 constexpr WORD kInsertEntryCount = 208;
 constexpr WORD kOverlayIndex = 212;
 constexpr WORD kWatermarkRecallGroup = 4;
+constexpr WORD kFaxCoverRecallGroup = 6;
 
 const std::string kUiSection = "[QN_SETTING LIBRARY UIPARAM]\r\n";
 
@@ -330,35 +331,71 @@ void PutText(WCHAR (*field)[N], const std::u16string& text)
     std::memcpy(field, bounded, sizeof bounded);
 }
 
-// Fills the named lists with contents no default has: insert lists with n entries in list n, three
+std::u16string Digit(int n)
+{
+    return std::u16string(1, static_cast<char16_t>(u'0' + n % 10));
+}
+
+// Fills the named lists with contents no default has, each field of an entry with a value of its own so
+// that two keys read into each other's fields would show: insert lists with n entries in list n, three
 // watermarks, two overlay paths and ten user-defined sizes.
 void FillLists(SETTINGS_STORE* pStore)
 {
     INTERSHEET_LIST* pLists = pStore->lpInterSheet->lpLists;
     for (WORD n = 1; n <= 10; ++n) {
         INTERSHEET_LIST& list = pLists[n - 1];
-        PutText(&list.Name, u" List " + std::u16string(1, char16_t(u'0' + n % 10)) + u" ");
+        PutText(&list.Name, u" List " + Digit(n) + u" ");
         list.PageListNum = static_cast<SHORT>(n);
         list.Mixplex = 1;
         for (WORD k = 0; k < n; ++k) {
             INTERSHEET_ENTRY& entry = list.lpEntries[k];
-            PutText(&entry.Page, u"1," + std::u16string(1, char16_t(u'2' + k)));
-            entry.Tray = static_cast<SHORT>(7 + k);
+            PutText(&entry.Page, u"1," + Digit(k + 2));
+            entry.Type = 11;
+            entry.Tray = static_cast<SHORT>(12 + k);
+            entry.Stat = 13;
+            entry.Binding = 14;
+            entry.PrnTabIndex = 15;
+            PutText(&entry.TabText, u"Tab" + Digit(k));
+            entry.PrnTabIndexNo = 16;
             entry.TabIndexAutoNo = 0xFFFFFFFF;
-            PutText(&entry.TabText, u"Tab");
+            entry.TabTextOrient = 17;
+            entry.TabTextAlign = 18;
+            PutText(&entry.TabTextFontName, u"Entry face");
+            entry.TabTextFontStyle = 19;
+            entry.TabTextFontSize = static_cast<SHORT>(20 + n);
         }
-        list.lpIndexPaper->TabIndexNum = static_cast<BYTE>(n);
-        PutText(&list.lpTabTextSetting->TabTextFontName, u"Face");
+        INDEX_PAPER_SETTINGS& paper = *list.lpIndexPaper;
+        paper.TabPaperSize = static_cast<WORD>(1000 + n);
+        paper.TabIndexNum = static_cast<BYTE>(n);
+        paper.TabTopMargin = static_cast<BYTE>(30 + n);
+        paper.TabBottomMargin = static_cast<BYTE>(40 + n);
+        paper.TabIndexSpace = static_cast<BYTE>(50 + n);
+        paper.TabTextPosition = static_cast<SHORT>(-n);
+        TAB_TEXT_SETTING& last = *list.lpTabTextSetting;
+        last.TabTextOrient = 61;
+        last.TabTextAlign = 62;
+        PutText(&last.TabTextFontName, u"Face");
+        last.TabTextFontStyle = 63;
+        last.TabTextFontSize = static_cast<SHORT>(64 + n);
     }
     pStore->lpWatermark->WMarkListNum = 3;
     for (WORD i = 0; i < 3; ++i) {
-        PutText(&pStore->lpWatermark->lpEntries[i].Text, u"Mark" + std::u16string(1, char16_t(u'0' + i)));
-        pStore->lpWatermark->lpEntries[i].Angle = -45;
+        WATERMARK_ENTRY& mark = pStore->lpWatermark->lpEntries[i];
+        PutText(&mark.Text, u"Mark" + Digit(i));
+        PutText(&mark.Face, u"Font" + Digit(i));
+        mark.Style = 2 + i;
+        mark.Size = 30 + i;
+        mark.Angle = -45;
+        mark.Colour = 0x00FF0000u + i;
+        mark.Density = 100 + i;
+        mark.CenterX = -10 - i;
+        mark.CenterY = 20 + i;
     }
     pStore->lpForm->FormListNum = 2;
     PutText(&pStore->lpForm->lpOverlayFiles[0], u"C:\\forms\\a.zfo");
     PutText(&pStore->lpForm->lpOverlayFiles[1], u"C:\\forms\\b.zfo");
     PutText(&pStore->lpForm->CreateFileName, u"C:\\forms\\new.zfo");
+    PutText(&pStore->lpForm->PrintFileName, u"C:\\forms\\letterhead.zfo");
     for (UINT i = 0; i < kCustomSizeCount; ++i) {
         pStore->lpCustomSizes[i].width = 5000 + i;
         pStore->lpCustomSizes[i].length = 7000 + i;
@@ -483,4 +520,39 @@ TEST_F(SettingsFileTest, AbsentListKeysTakeTheirDefaults)
     EXPECT_EQ(FieldText(&pStore->lpCustomSizes[0].name), u"Custom Size 1");
     EXPECT_EQ(pStore->lpCustomSizes[0].width, 8267u);
     EXPECT_EQ(pStore->lpCustomSizes[1].width, 9000u);
+}
+
+// The fax cover group is off in this build; switched on, its comment is kept one line per key, each behind a
+// "*" so that leading blanks survive, and read back joined by CR LF.
+TEST_F(SettingsFileTest, AFaxCommentIsKeptLineByLine)
+{
+    struct FeatureGuard {
+        ~FeatureGuard() { ClearFeatureOverrides(); }
+    } guard;
+    OverrideFeatureForTest(SwitchableFeature::Fax, 1);
+    UI_STATE* pWritten = BuildTestUiState(m_cell);
+    ASSERT_NE(pWritten, nullptr);
+    PrepareDefaults(pWritten);
+    FAX_COVER_RECORD* pFax = pWritten->pStore->lpFaxCover;
+    ASSERT_NE(pFax, nullptr);
+    PutText(&pFax->Comment, u"Dear\tall,\r\n  figures attached\nthanks");
+    pFax->CommentNumber = 3;
+    PutText(&pFax->Subject, u"Figures");
+    EXPECT_TRUE(WriteSettingsFile(pWritten, kFile, kFaxCoverRecallGroup));
+    const std::string file = FileBytes();
+    EXPECT_NE(file.find("[Faxcoversheet Comment]\r\n999=3\r\n0=*Dear all,\r\n1=*  figures attached\r\n2=*thanks\r\n"),
+              std::string::npos)
+        << file;
+
+    UI_STATE* pRead = BuildTestUiState(m_cell);
+    ASSERT_NE(pRead, nullptr);
+    PrepareDefaults(pRead);
+    EXPECT_TRUE(ReadSettingsFile(pRead, kFile, kFaxCoverRecallGroup));
+    const FAX_COVER_RECORD* pBack = pRead->pStore->lpFaxCover;
+    ASSERT_NE(pBack, nullptr);
+    EXPECT_EQ(FieldText(&pBack->Comment), u"Dear all,\r\n  figures attached\r\nthanks");
+    EXPECT_EQ(pBack->CommentNumber, 3u);
+    EXPECT_EQ(FieldText(&pBack->Subject), u"Figures");
+    FreeTestUiState(pRead);
+    FreeTestUiState(pWritten);
 }
