@@ -4,6 +4,7 @@
 // settings made by one run are there for the next.
 #include "driver_answers.h"
 #include "sample_document.h"
+#include "tools/sample/stored_lists.h"
 #include "host/inspect.h"
 #include "host/printers.h"
 #include "host/text.h"
@@ -30,6 +31,7 @@ constexpr const char* kUsage =
     "               [--front-cover 1|2] [--back-cover 1|2] [--cover-inserts PAGES] [--insert-tray 1|2]\n"
     "               [--chapters PAGES] [--binding-margin left|right|top|bottom] [--margin-front MM]\n"
     "               [--margin-back MM] [--image-shift on|off]\n"
+    "       qnprint [--world FOLDER] --lists   (the user's stored named lists, without printing)\n"
     "  PAGES is a page list such as 3,5-7; trays 1 and 2 are the insert trays.\n";
 
 struct NAMED_VALUE {
@@ -101,6 +103,7 @@ struct CommandLine {
     std::filesystem::path world = "out/world";
     SampleJobOptions options;
     int pages = 4;
+    bool lists = false;   // show the stored named lists instead of printing
 };
 
 // Reads the options; false (with the usage shown) for anything it does not know or a value out of range.
@@ -109,6 +112,10 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& line)
     SampleFinishing& finishing = line.options.finishing;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
+        if (option == "--lists") {
+            line.lists = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "qnprint: %s needs a value\n%s", argv[i], kUsage);
             return false;
@@ -271,6 +278,10 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("world      %s\n", std::filesystem::absolute(world).c_str());
+    if (line.lists) {
+        std::printf("%s", DescribeStoredLists(u"QN-804C").c_str());
+        return 0;
+    }
     ShowInstalledPrinter(u"QN-804C");
     ShowDefaultDevmode(u"QN-804C");
     ShowInterfaceModuleAnswers(u"QN-804C");
