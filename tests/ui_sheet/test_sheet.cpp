@@ -1,12 +1,20 @@
-// test_sheet.cpp - TESTSHT.DLL: the resource directory with the tests' dialog templates.
+// test_sheet.cpp - TESTSHT.DLL: the resource directory with the tests' dialog templates, and a document and
+// device sheet of two pages that write down what they are sent.
 #include "ui_sheet/test_sheet.h"
 #include "host/resource_data.h"
+#include "win/compstui.h"
+#include "win/prsht.h"
+#include "win/winddiui.h"
 
+#include <cstring>
 #include <iterator>
 
 #define TEST_SHEET_EXPORT extern "C" __attribute__((visibility("default")))
 
-TEST_SHEET_EXPORT TestSheetRecord g_testSheetRecord;
+// Defined (not only declared) in the braces of its linkage block; the tests find it by name.
+extern "C" {
+__attribute__((visibility("default"))) TestSheetRecord g_testSheetRecord;
+}
 
 namespace {
 
@@ -37,7 +45,28 @@ constexpr host::DialogControl kControlsControls[] = {
     {IDCANCEL,     u"Button",   BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,                             u"Cancel", 96, 88, 50, 14, 0},
 };
 
+constexpr host::DialogControl kControlsPageControls[] = {
+    {0,           u"Static",   SS_LEFT | WS_VISIBLE,                                        u"&Copies:", 8, 10, 40, 8, 0},
+    {kIdCopies,   u"Edit",     ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, u"",   50, 8, 40, 12, 0},
+    {0,           u"Static",   SS_LEFT | WS_VISIBLE,                                        u"&Paper:",  8, 28, 40, 8, 0},
+    {kIdPaper,    u"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE,    u"",         50, 26, 80, 60, 0},
+    {kIdCollate,  u"Button",   BS_AUTOCHECKBOX | WS_TABSTOP | WS_VISIBLE,                  u"C&ollate", 8, 46, 80, 10, 0},
+    {kIdPages,    u"ListBox",  LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP | WS_VISIBLE, u"",       8, 62, 120, 40, 0},
+};
+
+constexpr host::DialogControl kLayoutPageControls[] = {
+    {0,            u"Button", BS_GROUPBOX | WS_VISIBLE,                                    u"Orientation", 8, 8, 140, 44, 0},
+    {kIdPortrait,  u"Button", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP | WS_VISIBLE,     u"&Portrait",   16, 20, 80, 10, 0},
+    {kIdLandscape, u"Button", BS_AUTORADIOBUTTON | WS_VISIBLE,                             u"&Landscape",  16, 34, 80, 10, 0},
+};
+
+constexpr DWORD kPageStyle = DS_SETFONT | WS_CHILD | WS_CAPTION;
+
 constexpr host::DialogResource kDialogs[] = {
+    {kControlsPage, u"Controls", kPageStyle, 200, 110, kControlsPageControls,
+     static_cast<UINT>(std::size(kControlsPageControls)), nullptr, 0},
+    {kLayoutPage, u"Layout", kPageStyle, 200, 110, kLayoutPageControls,
+     static_cast<UINT>(std::size(kLayoutPageControls)), nullptr, 0},
     {kSimpleDialog, u"Simple", kDialogStyle, 160, 84, kSimpleControls,
      static_cast<UINT>(std::size(kSimpleControls)), nullptr, 0},
     {kNestedDialog, u"Nested", kDialogStyle, 80, 50, kNestedControls,
@@ -47,6 +76,180 @@ constexpr host::DialogResource kDialogs[] = {
 };
 
 } // namespace
+
+// ---- the sheet ----------------------------------------------------------------------------------------
+
+namespace {
+
+HMODULE g_module = nullptr;
+PFNCOMPROPSHEET g_comPropSheet = nullptr;
+HANDLE g_comPropSheetHandle = nullptr;
+DOCUMENTPROPERTYHEADER* g_document = nullptr;
+short g_copies = 1;
+
+void Log(const std::string& line)
+{
+    g_testSheetRecord.log.push_back(line);
+}
+
+const char* NotificationName(UINT code)
+{
+    switch (code) {
+    case PSN_SETACTIVE:   return "PSN_SETACTIVE";
+    case PSN_KILLACTIVE:  return "PSN_KILLACTIVE";
+    case PSN_APPLY:       return "PSN_APPLY";
+    case PSN_RESET:       return "PSN_RESET";
+    case PSN_HELP:        return "PSN_HELP";
+    case PSN_QUERYCANCEL: return "PSN_QUERYCANCEL";
+    default:              return nullptr;
+    }
+}
+
+// Both pages: write down what they are sent, answer what the test asks, keep the copies on apply.
+INT_PTR CALLBACK PageDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const std::string page = "page " + std::to_string(GetWindowLongW(hwnd, DWL_USER));
+    switch (msg) {
+    case WM_INITDIALOG: {
+        const auto* psp = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
+        SetWindowLongW(hwnd, DWL_USER, LOWORD(psp->pszTemplate));
+        Log("page " + std::to_string(LOWORD(psp->pszTemplate)) + " WM_INITDIALOG " + std::to_string(psp->lParam));
+        if (GetDlgItem(hwnd, kIdCopies) != nullptr) {
+            SetDlgItemInt(hwnd, kIdCopies, static_cast<UINT>(g_copies), FALSE);
+            for (const WCHAR* paper : {u"A4", u"A3", u"Letter"})
+                SendDlgItemMessageW(hwnd, kIdPaper, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(paper));
+            SendDlgItemMessageW(hwnd, kIdPaper, CB_SETCURSEL, 0, 0);
+            CheckDlgButton(hwnd, kIdCollate, BST_CHECKED);
+            for (const WCHAR* item : {u"First", u"Second"})
+                SendDlgItemMessageW(hwnd, kIdPages, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        } else {
+            CheckRadioButton(hwnd, kIdPortrait, kIdLandscape, kIdPortrait);
+        }
+        break;
+    }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == CBN_SELCHANGE)
+            PropSheet_Changed(GetParent(hwnd), hwnd);
+        break;
+    case WM_NOTIFY: {
+        const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+        const char* name = NotificationName(hdr->code);
+        if (name == nullptr)
+            break;
+        Log(page + " " + name);
+        const auto answer = g_testSheetRecord.answers.find(page + " " + name);
+        LONG result = answer != g_testSheetRecord.answers.end() ? answer->second : 0;
+        if (hdr->code == PSN_APPLY && result == PSNRET_NOERROR) {
+            if (GetDlgItem(hwnd, kIdCopies) != nullptr)
+                g_copies = static_cast<short>(GetDlgItemInt(hwnd, kIdCopies, nullptr, FALSE));
+            g_comPropSheet(g_comPropSheetHandle, CPSFUNC_SET_RESULT, 0, CPSUI_OK);
+        }
+        SetWindowLongW(hwnd, DWL_MSGRESULT, result);
+        return TRUE;
+    }
+    case WM_DESTROY:
+        Log(page + " WM_DESTROY");
+        break;
+    default:
+        break;
+    }
+    if (g_testSheetRecord.react)
+        g_testSheetRecord.react(hwnd, msg, wParam, lParam);
+    return FALSE;
+}
+
+LONG SheetFunction(PPROPSHEETUI_INFO info, LPARAM lParam, bool device)
+{
+    switch (info->Reason) {
+    case PROPSHEETUI_REASON_INIT: {
+        Log(std::string(device ? "device" : "document") + " INIT");
+        if (g_testSheetRecord.refuseInit)
+            return -1;
+        g_comPropSheet = info->pfnComPropSheet;
+        g_comPropSheetHandle = info->hComPropSheet;
+        g_document = device ? nullptr : reinterpret_cast<DOCUMENTPROPERTYHEADER*>(info->lParamInit);
+        for (const UINT id : {kControlsPage, kLayoutPage}) {
+            PROPSHEETPAGEW psp = {};
+            psp.dwSize = sizeof psp;
+            psp.dwFlags = PSP_HASHELP;
+            psp.hInstance = g_module;
+            psp.pszTemplate = MAKEINTRESOURCEW(id);
+            psp.pfnDlgProc = PageDlgProc;
+            psp.lParam = static_cast<LPARAM>(id) * 10;
+            const HPROPSHEETPAGE page = CreatePropertySheetPageW(&psp);
+            if (info->pfnComPropSheet(info->hComPropSheet, CPSFUNC_ADD_HPROPSHEETPAGE,
+                                      reinterpret_cast<LPARAM>(page), 0) == 0)
+                return -1;
+        }
+        info->Result = 1;
+        return 1;
+    }
+    case PROPSHEETUI_REASON_GET_INFO_HEADER: {
+        Log("GET_INFO_HEADER");
+        auto* header = reinterpret_cast<PROPSHEETUI_INFO_HEADER*>(lParam);
+        static WCHAR title[] = u"Test Printer";
+        header->Flags = g_testSheetRecord.headerFlags < 0 ? header->Flags | PSUIHDRF_PROPTITLE
+                                                          : static_cast<WORD>(g_testSheetRecord.headerFlags);
+        header->pTitle = title;
+        header->hInst = g_module;
+        return 1;
+    }
+    case PROPSHEETUI_REASON_SET_RESULT: {
+        const auto* result = reinterpret_cast<const SETRESULT_INFO*>(lParam);
+        Log("SET_RESULT " + std::to_string(result->Result));
+        if (result->Result == CPSUI_OK && g_document != nullptr && g_document->pdmOut != nullptr &&
+            (g_document->fMode & (DM_UPDATE | DM_COPY)) != 0) {
+            DEVMODEW dm = {};
+            if (g_document->pdmIn != nullptr)
+                std::memcpy(&dm, g_document->pdmIn, sizeof dm);
+            dm.dmSize = sizeof dm;
+            dm.dmFields |= DM_COPIES;
+            dm.dmCopies = g_copies;
+            std::memcpy(g_document->pdmOut, &dm, sizeof dm);
+        }
+        info->Result = static_cast<ULONG_PTR>(result->Result);
+        return 1;
+    }
+    case PROPSHEETUI_REASON_DESTROY:
+        Log("DESTROY " + std::to_string(lParam));
+        return 1;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+TEST_SHEET_EXPORT BOOL WINAPI DllEntryPoint(HINSTANCE hinst, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        g_module = hinst;
+    return TRUE;
+}
+
+TEST_SHEET_EXPORT LONG WINAPI DrvDocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam)
+{
+    if (pPSUIInfo == nullptr) {
+        // Without a sheet: the devmode's size, or the devmode itself.
+        auto* header = reinterpret_cast<DOCUMENTPROPERTYHEADER*>(lParam);
+        if (header->fMode == 0 || header->pdmOut == nullptr)
+            return sizeof(DEVMODEW);
+        DEVMODEW dm = {};
+        dm.dmSize = sizeof dm;
+        dm.dmFields = DM_COPIES;
+        dm.dmCopies = g_copies;
+        std::memcpy(header->pdmOut, &dm, sizeof dm);
+        return IDOK;
+    }
+    return SheetFunction(pPSUIInfo, lParam, false);
+}
+
+TEST_SHEET_EXPORT LONG WINAPI DrvDevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam)
+{
+    if (pPSUIInfo == nullptr)
+        return -1;
+    return SheetFunction(pPSUIInfo, lParam, true);
+}
 
 TEST_SHEET_EXPORT const host::ResourceDirectory* HostResourceDirectory(void)
 {

@@ -1,14 +1,17 @@
 #pragma once
 // test_sheet.h - TESTSHT.DLL, the interface module of the headless user interface's tests: dialog templates
 // using every control, a small property sheet of two pages installed as a printer's driver, and a log of what
-// its dialog procedures were sent, which the tests read.
+// its sheet function and pages were sent, which the tests read.
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 #include "win/windows.h"
 
 // Template ids.
+constexpr UINT kControlsPage = 100;    // the sheet's first page: an edit, a combo box, a check box, a list box
+constexpr UINT kLayoutPage = 200;      // the second: radio buttons in a group box
 constexpr UINT kSimpleDialog = 150;    // buttons, check boxes, radio buttons, a static
 constexpr UINT kNestedDialog = 160;    // one button that opens kSimpleDialog
 constexpr UINT kControlsDialog = 170;  // edits, a combo box, a list box, a push button
@@ -28,11 +31,21 @@ constexpr int kIdList = 1704;
 constexpr int kIdPush = 1705;
 constexpr int kIdEdit2 = 1706;
 
+// Control ids of the pages.
+constexpr int kIdCopies = 101;
+constexpr int kIdPaper = 102;
+constexpr int kIdCollate = 103;
+constexpr int kIdPages = 104;
+constexpr int kIdPortrait = 201;
+constexpr int kIdLandscape = 202;
+
 struct TestSheetRecord {
-    std::vector<std::string> log;   // what the module's dialog procedures were sent, by name
-    // What a test does inside a message to one of the module's dialogs, by control id and notification (or
-    // message); empty: nothing.
-    std::function<void(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)> react;
+    std::vector<std::string> log;            // what the sheet function and the pages were sent, by name
+    std::map<std::string, long> answers;     // a page's answer to a notification, by its log line
+    bool refuseInit = false;                 // the sheet function refuses PROPSHEETUI_REASON_INIT
+    int headerFlags = -1;                    // the header's Flags it sets (-1: PSUIHDRF_PROPTITLE added)
+    // What a test does inside any message to a page.
+    std::function<void(HWND page, UINT msg, WPARAM wParam, LPARAM lParam)> react;
 };
 
 #define TEST_SHEET_RECORD_SYMBOL "g_testSheetRecord"

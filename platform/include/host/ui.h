@@ -67,8 +67,14 @@ struct Picture {
 };
 Picture WindowPicture(HWND window);
 
+// What the common property-sheet UI puts after the title the sheet function gives (" Properties" unless set).
+void SetSheetCaptionSuffix(std::u16string_view suffix);
+
 // A hook that sees every top-level window as it is shown by a modal loop, before the script acts in it (a host
 // program saves its picture there).
 void OnWindowShown(std::function<void(HWND window, const std::string& name)> shown);
+// A hook that sees the same windows as the user leaves them, as the user made them: a dialog as it closes
+// (before it goes), a sheet's page ("page ID", the sheet's window) as another is shown or the sheet closes.
+void OnWindowLeft(std::function<void(HWND window, const std::string& name)> left);
 
 } // namespace host

@@ -91,5 +91,6 @@ PLATFORM_API BOOL  WINAPI StartPagePrinter(HANDLE hPrinter);
 PLATFORM_API BOOL  WINAPI EndPagePrinter(HANDLE hPrinter);
 PLATFORM_API BOOL  WINAPI WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWritten);
 PLATFORM_API BOOL  WINAPI AbortPrinter(HANDLE hPrinter);
+PLATFORM_API BOOL  WINAPI PrinterProperties(HWND hWnd, HANDLE hPrinter);
 PLATFORM_API LONG  WINAPI DocumentPropertiesW(HWND hWnd, HANDLE hPrinter, LPWSTR pDeviceName,
                                               PDEVMODEW pDevModeOutput, PDEVMODEW pDevModeInput, DWORD fMode);

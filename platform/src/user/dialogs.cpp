@@ -413,6 +413,7 @@ INT_PTR WINAPI DialogBoxParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND
     RunModalLoop(
         frame, expected, name, [&] { return state->ended || !IsWindow(hwnd); }, [hwnd] { CancelDialog(hwnd); },
         [hwnd](const ScriptNode& step, std::string& reason) { return RunControlStep(hwnd, step, reason); });
+    NotifyWindowLeft(hwnd, name);
     DestroyWindow(hwnd);
     if (disableOwner)
         EnableWindow(owner, TRUE);

@@ -21,6 +21,7 @@ constexpr SystemClassRow kSystemClasses[] = {
     {u"Edit",              EditProc,          0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"ComboBox",          ComboBoxProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"ListBox",           ListBoxProc,       0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"SysTabControl32",   TabControlProc,    0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {nullptr,              nullptr,           0,              0,                        0},
 };
 static_assert(kSystemClasses[std::size(kSystemClasses) - 1].name == nullptr, "terminator must be last");

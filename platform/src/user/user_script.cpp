@@ -37,6 +37,7 @@ struct ScriptState {
     std::vector<std::string> shown;
     std::function<void(const std::string&)> report;
     std::function<void(HWND, const std::string&)> shownHook;
+    std::function<void(HWND, const std::string&)> leftHook;
     PageSelector pageSelector = nullptr;
 };
 
@@ -556,6 +557,12 @@ void NotifyWindowShown(HWND window, const std::string& name)
         State().shownHook(window, name);
 }
 
+void NotifyWindowLeft(HWND window, const std::string& name)
+{
+    if (State().leftHook && IsWindow(window))
+        State().leftHook(window, name);
+}
+
 std::string DescribeWindow(HWND hwnd)
 {
     const auto window = FindWindowRecord(hwnd);
@@ -644,6 +651,11 @@ void ClearShownRecord()
 void OnWindowShown(std::function<void(HWND window, const std::string& name)> shown)
 {
     platform::State().shownHook = std::move(shown);
+}
+
+void OnWindowLeft(std::function<void(HWND window, const std::string& name)> left)
+{
+    platform::State().leftHook = std::move(left);
 }
 
 } // namespace host

@@ -44,6 +44,7 @@ void SetPageSelector(PageSelector selector);
 void RecordShown(const std::string& line);
 void ReportScriptFailure(const std::string& message);
 void NotifyWindowShown(HWND window, const std::string& name);
+void NotifyWindowLeft(HWND window, const std::string& name);
 
 // How a window is named in the record and in failures: "dialog 150", "sheet", "control 1003 in dialog 150".
 std::string DescribeWindow(HWND hwnd);
