@@ -66,6 +66,8 @@ struct Picture {
     std::vector<unsigned char> rgb;   // R, G, B per pixel, rows top-down
 };
 Picture WindowPicture(HWND window);
+// Saves the picture of a window as a PNG file; false when the window is not there or the file cannot be written.
+bool SaveWindowPicture(HWND window, const std::filesystem::path& file);
 
 // What the common property-sheet UI puts after the title the sheet function gives (" Properties" unless set).
 void SetSheetCaptionSuffix(std::u16string_view suffix);
