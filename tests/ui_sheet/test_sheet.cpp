@@ -45,6 +45,14 @@ constexpr host::DialogControl kControlsControls[] = {
     {IDCANCEL,     u"Button",   BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,                             u"Cancel", 96, 88, 50, 14, 0},
 };
 
+constexpr host::DialogControl kSpinControls[] = {
+    {kIdSpinEdit, u"Edit",              ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE,       u"", 8, 8, 50, 12, 0},
+    {kIdSpin,     u"msctls_updown32",   UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | WS_VISIBLE, u"", 58, 8, 10, 12, 0},
+    {kIdTrack,    u"msctls_trackbar32", TBS_AUTOTICKS | WS_TABSTOP | WS_VISIBLE,                    u"", 8, 26, 120, 20, 0},
+    {IDOK,        u"Button",            BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP | WS_VISIBLE,      u"OK", 40, 52, 50, 14, 0},
+    {IDCANCEL,    u"Button",            BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,                    u"Cancel", 96, 52, 50, 14, 0},
+};
+
 constexpr host::DialogControl kControlsPageControls[] = {
     {0,           u"Static",   SS_LEFT | WS_VISIBLE,                                        u"&Copies:", 8, 10, 40, 8, 0},
     {kIdCopies,   u"Edit",     ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, u"",   50, 8, 40, 12, 0},
@@ -73,6 +81,8 @@ constexpr host::DialogResource kDialogs[] = {
      static_cast<UINT>(std::size(kNestedControls)), nullptr, 0},
     {kControlsDialog, u"Controls", kDialogStyle, 184, 108, kControlsControls,
      static_cast<UINT>(std::size(kControlsControls)), nullptr, 0},
+    {kSpinDialog, u"Spin", kDialogStyle, 152, 72, kSpinControls, static_cast<UINT>(std::size(kSpinControls)), nullptr,
+     0},
 };
 
 } // namespace

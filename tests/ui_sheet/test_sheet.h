@@ -15,6 +15,7 @@ constexpr UINT kLayoutPage = 200;      // the second: radio buttons in a group b
 constexpr UINT kSimpleDialog = 150;    // buttons, check boxes, radio buttons, a static
 constexpr UINT kNestedDialog = 160;    // one button that opens kSimpleDialog
 constexpr UINT kControlsDialog = 170;  // edits, a combo box, a list box, a push button
+constexpr UINT kSpinDialog = 180;      // an edit with its up-down, a trackbar
 
 // Control ids of kSimpleDialog.
 constexpr int kIdCheck = 1502;
@@ -30,6 +31,11 @@ constexpr int kIdCombo = 1703;
 constexpr int kIdList = 1704;
 constexpr int kIdPush = 1705;
 constexpr int kIdEdit2 = 1706;
+
+// Control ids of kSpinDialog.
+constexpr int kIdSpinEdit = 1801;
+constexpr int kIdSpin = 1802;
+constexpr int kIdTrack = 1803;
 
 // Control ids of the pages.
 constexpr int kIdCopies = 101;

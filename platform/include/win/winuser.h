@@ -208,6 +208,10 @@ static_assert(sizeof(CREATESTRUCTW) == 48);
 #define WM_CLEAR            0x0303
 #define WM_UNDO             0x0304
 #define WM_USER             0x0400
+
+#define MAKEWPARAM(l, h)  ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h)  ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
 #define WM_APP              0x8000
 
 // WM_ACTIVATE

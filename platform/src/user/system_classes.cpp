@@ -22,6 +22,8 @@ constexpr SystemClassRow kSystemClasses[] = {
     {u"ComboBox",          ComboBoxProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"ListBox",           ListBoxProc,       0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"SysTabControl32",   TabControlProc,    0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"msctls_updown32",   UpDownProc,        0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"msctls_trackbar32", TrackbarProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {nullptr,              nullptr,           0,              0,                        0},
 };
 static_assert(kSystemClasses[std::size(kSystemClasses) - 1].name == nullptr, "terminator must be last");
