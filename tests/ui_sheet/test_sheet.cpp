@@ -53,6 +53,13 @@ constexpr host::DialogControl kSpinControls[] = {
     {IDCANCEL,    u"Button",            BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,                    u"Cancel", 96, 52, 50, 14, 0},
 };
 
+constexpr host::DialogControl kListViewControls[] = {
+    {kIdListView, u"SysListView32", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP | WS_VISIBLE,
+     u"", 8, 8, 140, 60, 0},
+    {IDOK,        u"Button",        BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP | WS_VISIBLE, u"OK", 40, 74, 50, 14, 0},
+    {IDCANCEL,    u"Button",        BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,               u"Cancel", 96, 74, 50, 14, 0},
+};
+
 constexpr host::DialogControl kControlsPageControls[] = {
     {0,           u"Static",   SS_LEFT | WS_VISIBLE,                                        u"&Copies:", 8, 10, 40, 8, 0},
     {kIdCopies,   u"Edit",     ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, u"",   50, 8, 40, 12, 0},
@@ -81,6 +88,8 @@ constexpr host::DialogResource kDialogs[] = {
      static_cast<UINT>(std::size(kNestedControls)), nullptr, 0},
     {kControlsDialog, u"Controls", kDialogStyle, 184, 108, kControlsControls,
      static_cast<UINT>(std::size(kControlsControls)), nullptr, 0},
+    {kListViewDialog, u"List", kDialogStyle, 156, 94, kListViewControls, static_cast<UINT>(std::size(kListViewControls)),
+     nullptr, 0},
     {kSpinDialog, u"Spin", kDialogStyle, 152, 72, kSpinControls, static_cast<UINT>(std::size(kSpinControls)), nullptr,
      0},
 };

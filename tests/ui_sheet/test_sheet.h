@@ -16,6 +16,7 @@ constexpr UINT kSimpleDialog = 150;    // buttons, check boxes, radio buttons, a
 constexpr UINT kNestedDialog = 160;    // one button that opens kSimpleDialog
 constexpr UINT kControlsDialog = 170;  // edits, a combo box, a list box, a push button
 constexpr UINT kSpinDialog = 180;      // an edit with its up-down, a trackbar
+constexpr UINT kListViewDialog = 190;  // a report list view
 
 // Control ids of kSimpleDialog.
 constexpr int kIdCheck = 1502;
@@ -36,6 +37,9 @@ constexpr int kIdEdit2 = 1706;
 constexpr int kIdSpinEdit = 1801;
 constexpr int kIdSpin = 1802;
 constexpr int kIdTrack = 1803;
+
+// Control ids of kListViewDialog.
+constexpr int kIdListView = 1901;
 
 // Control ids of the pages.
 constexpr int kIdCopies = 101;

@@ -24,6 +24,7 @@ constexpr SystemClassRow kSystemClasses[] = {
     {u"SysTabControl32",   TabControlProc,    0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"msctls_updown32",   UpDownProc,        0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"msctls_trackbar32", TrackbarProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"SysListView32",     ListViewProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {nullptr,              nullptr,           0,              0,                        0},
 };
 static_assert(kSystemClasses[std::size(kSystemClasses) - 1].name == nullptr, "terminator must be last");
