@@ -931,6 +931,69 @@ typedef struct tagSCROLLINFO {
 typedef const SCROLLINFO* LPCSCROLLINFO;
 static_assert(sizeof(SCROLLINFO) == 28);
 
+// ---- menus ------------------------------------------------------------------------------------------------
+#define WM_ENTERMENULOOP   0x0211
+#define WM_EXITMENULOOP    0x0212
+#define WM_UNINITMENUPOPUP 0x0125
+
+#define MF_INSERT       0x00000000L
+#define MF_BYCOMMAND    0x00000000L
+#define MF_BYPOSITION   0x00000400L
+#define MF_STRING       0x00000000L
+#define MF_ENABLED      0x00000000L
+#define MF_GRAYED       0x00000001L
+#define MF_DISABLED     0x00000002L
+#define MF_BITMAP       0x00000004L
+#define MF_UNCHECKED    0x00000000L
+#define MF_CHECKED      0x00000008L
+#define MF_POPUP        0x00000010L
+#define MF_MENUBARBREAK 0x00000020L
+#define MF_MENUBREAK    0x00000040L
+#define MF_OWNERDRAW    0x00000100L
+#define MF_SEPARATOR    0x00000800L
+#define MF_DEFAULT      0x00001000L
+
+#define TPM_LEFTBUTTON   0x0000L
+#define TPM_RIGHTBUTTON  0x0002L
+#define TPM_LEFTALIGN    0x0000L
+#define TPM_CENTERALIGN  0x0004L
+#define TPM_RIGHTALIGN   0x0008L
+#define TPM_TOPALIGN     0x0000L
+#define TPM_VCENTERALIGN 0x0010L
+#define TPM_BOTTOMALIGN  0x0020L
+#define TPM_NONOTIFY     0x0080L
+#define TPM_RETURNCMD    0x0100L
+
+PLATFORM_API HMENU WINAPI CreateMenu(void);
+PLATFORM_API HMENU WINAPI CreatePopupMenu(void);
+PLATFORM_API BOOL  WINAPI DestroyMenu(HMENU hMenu);
+PLATFORM_API BOOL  WINAPI AppendMenuW(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem);
+PLATFORM_API BOOL  WINAPI InsertMenuW(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem);
+PLATFORM_API BOOL  WINAPI DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
+PLATFORM_API DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
+PLATFORM_API BOOL  WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+PLATFORM_API int   WINAPI GetMenuItemCount(HMENU hMenu);
+PLATFORM_API UINT  WINAPI GetMenuItemID(HMENU hMenu, int nPos);
+PLATFORM_API UINT  WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+PLATFORM_API int   WINAPI GetMenuStringW(HMENU hMenu, UINT uIDItem, LPWSTR lpString, int cchMax, UINT flags);
+PLATFORM_API HMENU WINAPI GetSubMenu(HMENU hMenu, int nPos);
+PLATFORM_API BOOL  WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd,
+                                         const RECT* prcRect);
+
+// ---- help -------------------------------------------------------------------------------------------------
+#define HELP_CONTEXT      0x0001L
+#define HELP_QUIT         0x0002L
+#define HELP_CONTENTS     0x0003L
+#define HELP_HELPONHELP   0x0004L
+#define HELP_SETCONTENTS  0x0005L
+#define HELP_CONTEXTPOPUP 0x0008L
+#define HELP_KEY          0x0101L
+#define HELP_CONTEXTMENU  0x000AL
+#define HELP_FINDER       0x000BL
+#define HELP_WM_HELP      0x000CL
+
+PLATFORM_API BOOL WINAPI WinHelpW(HWND hWndMain, LPCWSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
+
 // ---- message boxes and beeps --------------------------------------------------------------------------------
 #define MB_OK                0x00000000L
 #define MB_OKCANCEL          0x00000001L

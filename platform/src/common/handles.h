@@ -83,6 +83,7 @@ constexpr uint32_t kResourceHandleBase = 0x00070000;
 constexpr uint32_t kModuleHandleBase = 0x00080000;
 constexpr uint32_t kPropertyPageHandleBase = 0x00090000;
 constexpr uint32_t kImageListHandleBase = 0x000A0000;
+constexpr uint32_t kMenuHandleBase = 0x000B0000;
 // GDI's engine and printer device contexts.
 constexpr uint32_t kEngineSurfaceHandleBase = 0x00200000;   // HSURF and engine HBITMAP
 constexpr uint32_t kEnginePaletteHandleBase = 0x00210000;
