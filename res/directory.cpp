@@ -11,6 +11,7 @@
 // Every table of texts; a new table file adds its part here.
 static const StringTablePart* const kStringParts[] = {
     &kGeneralStrings,
+    &kLabelStrings,
     &kOptionStrings,
     &kPaperStrings,
     &kListStrings,

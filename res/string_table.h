@@ -12,6 +12,7 @@ struct StringTablePart {
 
 // Each table file defines one of these.
 extern const StringTablePart kGeneralStrings;
+extern const StringTablePart kLabelStrings;
 extern const StringTablePart kOptionStrings;
 extern const StringTablePart kPaperStrings;
 extern const StringTablePart kListStrings;
