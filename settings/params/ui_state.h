@@ -15,6 +15,7 @@
 
 #include <cstddef>
 
+struct CONSTRAINT_INDEX;
 struct SETTINGS_STORE;
 struct UIPARAM_RUN_ROW;
 struct SETTINGS_KEY_RUN_ROW;
@@ -73,6 +74,8 @@ struct UI_STATE {
     DWORD              MayEdit;                // 0 when the caller may not change settings
     WORD               CurrentDialogId;
     DWORD              SettingsApplied;
+    DWORD              UserTestResult;         // what the logged-on user test found when the sheet was created
+    CONSTRAINT_INDEX*  pConstraintIndex;       // the prohibition tables sorted by first condition; owned
     WCHAR              DriverDirectory[MAX_PATH];   // with a trailing backslash
     WCHAR              PhoneBookLibraryPath[MAX_PATH];
     WORD               PhoneBookCount;
