@@ -8,6 +8,7 @@ enum class Fault {
     WritePrinter,    // WritePrinter answers FALSE with ERROR_WRITE_FAULT
     RegistryWrite,   // RegSetValueExW and RegCreateKeyExW (when it would create) answer ERROR_ACCESS_DENIED
     FileWrite,       // WriteFile answers FALSE with ERROR_DISK_FULL
+    UserName,        // GetUserNameW answers FALSE with ERROR_NO_SUCH_LOGON_SESSION: no user can be named
 };
 
 // The nth call from now (1 = the next one) of that kind fails, and so do the count - 1 calls after it.

@@ -20,7 +20,7 @@ struct World {
     std::filesystem::path root;
     WorldIdentity identity;
     std::vector<std::function<void()>> resets;
-    FaultPlan faults[4];
+    FaultPlan faults[5];
     std::mutex faultMutex;
 };
 

@@ -32,7 +32,7 @@ std::filesystem::path MapPath(std::u16string_view windowsPath);
 void OnWorldReset(std::function<void()> reset);
 
 // Fault injection: true when this call of that kind is to fail (see host/faults.h).
-enum class FaultKind { GlobalAlloc, WritePrinter, RegistryWrite, FileWrite };
+enum class FaultKind { GlobalAlloc, WritePrinter, RegistryWrite, FileWrite, UserName };
 bool ShouldFail(FaultKind kind);
 
 // The standard Windows folders of the world, without trailing backslash.

@@ -40,6 +40,10 @@ BOOL WINAPI GetUserNameW(LPWSTR lpBuffer, LPDWORD pcbBuffer)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    if (platform::ShouldFail(platform::FaultKind::UserName)) {
+        SetLastError(ERROR_NO_SUCH_LOGON_SESSION);
+        return FALSE;
+    }
     const std::u16string& name = platform::Identity().userName;
     const auto needed = static_cast<DWORD>(name.size() + 1);
     if (*pcbBuffer < needed) {

@@ -1,5 +1,6 @@
 // system_info_test.cpp - the system's folders, the user name and the version, with their size protocols.
 #include "host/text.h"
+#include "host/faults.h"
 #include "host/world.h"
 #include "support/world_fixture.h"
 #include "win/windows.h"
@@ -60,6 +61,22 @@ TEST_F(SystemInfo, UserNameCountsCharactersWithTheTerminator)
     SetLastError(0);
     EXPECT_FALSE(GetUserNameW(buffer, nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
+TEST_F(SystemInfo, AnInjectedFaultLeavesNoUserToName)
+{
+    host::SetUserName(u"Taro");
+    WCHAR buffer[16];
+    std::memset(buffer, 0xAB, sizeof buffer);
+    DWORD size = 16;
+    host::InjectFault(host::Fault::UserName, 1);
+    SetLastError(0);
+    EXPECT_FALSE(GetUserNameW(buffer, &size));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_SUCH_LOGON_SESSION));
+    EXPECT_EQ(size, 16u);
+    EXPECT_EQ(buffer[0], 0xABABu);
+    ASSERT_TRUE(GetUserNameW(buffer, &size)) << "one call fails, the next one names the user";
+    EXPECT_EQ(std::u16string(buffer), u"Taro");
 }
 
 TEST_F(SystemInfo, VersionComesFromTheWorldAndChecksTheRecordSize)
