@@ -3,6 +3,7 @@
 #include "ui/core/control_rules.h"
 
 #include "host/faults.h"
+#include "win/commctrl.h"
 #include "ui/core/rule_callbacks.h"
 #include "ui/core/rule_tables.h"
 #include "ui/core/item_state_fixture.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 class ControlRules : public ItemStateTest {
@@ -267,5 +269,62 @@ TEST_F(ControlRules, EnablePageControlsShowsTheStatesOfTheCurrentPage)
                                                 {319, TRUE} };   // 319 belongs to page 300: left as it was
     for (const auto& [id, enabled] : expected)
         EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, id)), enabled) << id;
+    DestroyWindow(page);
+}
+
+TEST_F(ControlRules, TheInsertSheetRowButtonsNeedTheFocusedListAndASelectedInsertSheet)
+{
+    const HWND page = CreateWindowExW(0, u"STATIC", u"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                      nullptr, nullptr);
+    ASSERT_NE(page, nullptr);
+    const HWND list = CreateWindowExW(0, WC_LISTVIEWW, u"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 80, 80, page,
+                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(249)), nullptr, nullptr);
+    const HWND other = CreateWindowExW(0, u"BUTTON", u"", WS_CHILD | WS_VISIBLE, 0, 0, 5, 5, page,
+                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(246)), nullptr, nullptr);
+    ASSERT_NE(list, nullptr);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 60;
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    WCHAR text[] = u"row";
+    for (int i = 0; i < 2; ++i) {   // the document, then one insert sheet
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = text;
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    auto select = [&](int row) {
+        LVITEMW state = {};
+        state.stateMask = LVIS_SELECTED;
+        state.state = LVIS_SELECTED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    };
+    SetItemValue(215, 1);
+    m_state->InterSheetListData_PageListNum = 1;
+
+    struct Step { const char* what; std::function<void()> act; BOOL enabled; };
+    const Step steps[] = {
+        {"focus elsewhere",            [&] { select(1); SetFocus(other); },                  FALSE},
+        {"focus on the list, row 1",   [&] { SetFocus(list); },                              TRUE },
+        {"no entries",                 [&] { m_state->InterSheetListData_PageListNum = 0; },  FALSE},
+        {"entries again",              [&] { m_state->InterSheetListData_PageListNum = 1; },  TRUE },
+        {"insert sheets off",          [&] { SetItemValue(215, 0); },                        FALSE},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        UpdateControlRules(page, m_state);
+        for (WORD button : { 251, 252, 253, 254 })
+            EXPECT_EQ(IsControlEnabled(button), step.enabled) << step.what << ", button " << button;
+    }
+    // Only the document row selected: no insert sheet to act on.
+    SetItemValue(215, 1);
+    LVITEMW none = {};
+    none.stateMask = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    select(0);
+    SetFocus(list);
+    EXPECT_FALSE(InsertListButtonRule(page, m_state, 251, 200));
+    EXPECT_TRUE(InsertListButtonRule(page, m_state, 255, 200));
     DestroyWindow(page);
 }
