@@ -158,6 +158,7 @@ static const host::StringResource kRows[] = {
     {26405, u"Smoothing Low"},
     {26406, u"Smoothing Medium"},
     {26407, u"Smoothing High"},
+    {28531, u"No Tab"},
     {28587, u"Insert List 1"},
     {28588, u"Insert List 2"},
     {28589, u"Insert List 3"},

@@ -81,3 +81,15 @@ WORD GetPaperOptionIndex(const RES_MODULE_CELL* pCell, SHORT paperId)
                                        static_cast<WORD>(paperId), &found, OptionValueWidth::Bits16);
     return index < 0 ? 0 : static_cast<WORD>(index);
 }
+
+DWORD GetLargestOptionValue(const RES_MODULE_CELL* pCell, WORD wFeature)
+{
+    DWORD largest = 0;
+    const LONG count = QueryFeature(pCell, wFeature, FeatureQuery::OptionCount, nullptr, 0, 0);
+    for (LONG i = 0; i < count; ++i) {
+        const LONG value = QueryFeature(pCell, wFeature, FeatureQuery::OptionValue, nullptr, static_cast<WORD>(i), 0);
+        if (value > 0 && static_cast<DWORD>(value) > largest)
+            largest = static_cast<DWORD>(value);
+    }
+    return largest;
+}

@@ -26,3 +26,6 @@ LONG ClampFeatureValue(const RES_MODULE_CELL* pCell, WORD wFeature, LONG value);
 
 // The index of the paper among the options of feature 0 (the document's paper), 0 when it is not one.
 WORD GetPaperOptionIndex(const RES_MODULE_CELL* pCell, SHORT paperId);
+
+// The largest option value of a feature; 0 when it has none or without a library.
+DWORD GetLargestOptionValue(const RES_MODULE_CELL* pCell, WORD wFeature);

@@ -11,6 +11,7 @@
 #include "settings/pagelist/page_slots.h"
 #include "settings/store/list_group_records.h"
 #include "settings/store/list_schema.h"
+#include "win/compstui.h"
 #include "win/windows.h"
 
 #include <cstddef>
@@ -85,6 +86,14 @@ struct UI_STATE {
     WORD               WatermarkIndexSaved;
     WORD               WatermarkIndexChanged;
     WORD               InsertEditCount;        // entries kept with the insert-sheet edit area
+    WCHAR              SheetText2173[18];      // the devmode's text at 2173, copied both ways as it is
+
+    // What the sheet's frame keeps for the pages.
+    DWORD              IsDocumentSheet;        // 1 on the document sheet, 0 on the device sheet
+    DWORD              HoldsResStrings;        // 1 while the sheet holds its reference on the resource strings
+    LONG_PTR           LastPageResult;         // the common UI's answer for the last page added
+    PFNCOMPROPSHEET    pfnComPropSheet;
+    HANDLE             hComPropSheet;
 
     // One working field per parameter, in parameter order: a value record, the pointer to an option list or
     // data area, or a typed field. Parameters without a settings key bear their devmode field's name.

@@ -2,7 +2,9 @@
 #include "settings/params/ui_state_layout.h"
 
 #include "settings/base/global_memory.h"
+#include "settings/paper/feature_ids.h"
 #include "settings/paper/feature_query.h"
+#include "settings/paper/option_values.h"
 #include "settings/params/param_ids.h"
 #include "settings/params/typed_value.h"
 #include "settings/params/ui_state.h"
@@ -11,8 +13,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr WORD kTabIndexNumFeature = 155;
 
 // Parameters with a data-block area.
 constexpr WORD kSpecialParams[] = { 100, 138, 184, 185, 186, 204, 205, 206, 207, 208, 209, 214, 215, 216, 233 };
@@ -82,19 +82,6 @@ static DWORD CountOptions(const RES_MODULE_CELL* pCell, WORD wFeature)
     return count > 0 ? static_cast<DWORD>(count) : 0;
 }
 
-// The largest option value of a feature; 0 when it has none.
-static DWORD LargestOptionValue(const RES_MODULE_CELL* pCell, WORD wFeature)
-{
-    DWORD largest = 0;
-    const DWORD count = CountOptions(pCell, wFeature);
-    for (DWORD i = 0; i < count; ++i) {
-        const LONG value = QueryFeature(pCell, wFeature, FeatureQuery::OptionValue, nullptr, static_cast<WORD>(i), 0);
-        if (value > 0 && static_cast<DWORD>(value) > largest)
-            largest = static_cast<DWORD>(value);
-    }
-    return largest;
-}
-
 static void SetAreaOffset(UIPARAM_RUN_ROW* pRow, DWORD dwOffset)
 {
     std::memcpy(reinterpret_cast<BYTE*>(pRow) + offsetof(UIPARAM_RUN_ROW, dwAreaOffset), &dwOffset, sizeof dwOffset);
@@ -129,7 +116,7 @@ DWORD LayoutUiStateDataBlock(const RES_MODULE_CELL* pCell, PVOID, UIPARAM_RUN_RO
             cbArea = sizeof(ITEM_LIST) + CountOptions(pCell, pRows[i].wFeature) * sizeof(ITEM_LIST_ENTRY);
             break;
         case kPrnTabIndexNoParam:   // one entry per tab number 0..the largest
-            cbArea = sizeof(ITEM_LIST) + (LargestOptionValue(pCell, kTabIndexNumFeature) + 1) * sizeof(ITEM_LIST_ENTRY);
+            cbArea = sizeof(ITEM_LIST) + (GetLargestOptionValue(pCell, kFeatureTabIndexNum) + 1) * sizeof(ITEM_LIST_ENTRY);
             break;
         case kPrinterNameParam:
             cbArea = kPrinterNameChars * sizeof(WCHAR);
