@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 // Every table of texts; a new table file adds its part here.
@@ -15,6 +16,16 @@ static const StringTablePart* const kStringParts[] = {
     &kOptionStrings,
     &kPaperStrings,
     &kListStrings,
+};
+
+// Every table of dialog templates.
+static const DialogTablePart* const kDialogParts[] = {
+    &kPageDialogs,
+};
+
+// The icons the driver shows: the sheet's icon.
+static const host::IconResource kIcons[] = {
+    {64062, 32, 32},
 };
 
 // Every part's rows in one table sorted by id; false (naming the id) when an id is defined twice.
@@ -34,16 +45,25 @@ static bool MergeStringParts(std::vector<host::StringResource>& all)
     return false;
 }
 
+static std::vector<host::DialogResource> MergeDialogParts()
+{
+    std::vector<host::DialogResource> all;
+    for (const DialogTablePart* part : kDialogParts)
+        all.insert(all.end(), part->rows, part->rows + part->count);
+    return all;
+}
+
 extern "C" __attribute__((visibility("default"))) const host::ResourceDirectory* HostResourceDirectory(void)
 {
     static std::vector<host::StringResource> strings;
     static const bool merged = MergeStringParts(strings);
+    static const std::vector<host::DialogResource> dialogs = MergeDialogParts();
     static const host::ResourceDirectory directory = {
         strings.data(), static_cast<UINT>(strings.size()),
         nullptr, 0,
+        kIcons, static_cast<UINT>(std::size(kIcons)),
         nullptr, 0,
-        nullptr, 0,
-        nullptr, 0,
+        dialogs.data(), static_cast<UINT>(dialogs.size()),
     };
     return merged ? &directory : nullptr;
 }

@@ -125,6 +125,19 @@ void WriteDevmode(std::ostream& out, const char* title, const DEVMODEW* dm)
         << "dmCollate = " << dm->dmCollate << "\n";
 }
 
+// The printer data value's bytes; empty when the printer has none.
+std::vector<BYTE> PrinterData(HANDLE printer, const WCHAR* name)
+{
+    DWORD type = 0;
+    DWORD needed = 0;
+    GetPrinterDataW(printer, const_cast<LPWSTR>(name), &type, nullptr, 0, &needed);
+    std::vector<BYTE> data(needed);
+    if (needed == 0 ||
+        GetPrinterDataW(printer, const_cast<LPWSTR>(name), &type, data.data(), needed, &needed) != ERROR_SUCCESS)
+        data.clear();
+    return data;
+}
+
 // The printer's stored default devmode (GetPrinterW level 2), copied; empty when it has none.
 std::vector<BYTE> StoredDevmode(HANDLE printer)
 {
@@ -205,6 +218,7 @@ int main(int argc, char** argv)
     }
     for (const std::string& line : host::ShownRecord())
         std::printf("shown: %s\n", line.c_str());
+    std::printf("result: %s\n", shown == IDOK ? "OK" : shown < 0 ? "no sheet" : "Cancel");
     if (shown < 0) {
         std::printf("qnsheet: the driver of %s offers no %s sheet yet\n", options.printer.c_str(),
                     options.device ? "device" : "document");
@@ -213,11 +227,17 @@ int main(int argc, char** argv)
     }
     std::ofstream settings(options.out / "settings.txt");
     settings << "result = " << (shown == IDOK ? "OK" : "Cancel") << "\n";
+    // Only OK hands a devmode back; after Cancel the application's buffer holds nothing of the driver's.
     if (!options.device)
-        WriteDevmode(settings, "devmode", reinterpret_cast<const DEVMODEW*>(devmode.data()));
+        WriteDevmode(settings, "devmode", shown == IDOK ? reinterpret_cast<const DEVMODEW*>(devmode.data()) : nullptr);
     const std::vector<BYTE> stored = StoredDevmode(printer);
     WriteDevmode(settings, "printer devmode",
                  stored.size() >= sizeof(DEVMODEW) ? reinterpret_cast<const DEVMODEW*>(stored.data()) : nullptr);
+    // The QN-804C driver keeps its printer-wide settings, which its device sheet stores on OK, as printer data.
+    const std::vector<BYTE> printerWide = PrinterData(printer, u"ZTORQ NT");
+    WriteDevmode(settings, "printer-wide devmode (ZTORQ NT)",
+                 printerWide.size() >= sizeof(DEVMODEW) ? reinterpret_cast<const DEVMODEW*>(printerWide.data())
+                                                        : nullptr);
     ClosePrinter(printer);
     const auto failures = host::UserScriptFailures();
     for (const std::string& failure : failures)

@@ -34,10 +34,10 @@ static DRIVER_DEVMODE* BuildDocumentDevmodeBlock(const DOCUMENTPROPERTYHEADER& h
     return nullptr;
 }
 
-LONG DocumentPropertySheetsImpl(PPROPSHEETUI_INFO pPSUIInfo, PDOCUMENTPROPERTYHEADER pHeader)
+LONG DocumentPropertySheetsImpl(PPROPSHEETUI_INFO pPSUIInfo, PDOCUMENTPROPERTYHEADER pHeader, LPARAM lParam)
 {
     if (pPSUIInfo != nullptr)
-        return DocumentSheetImpl(pPSUIInfo, pHeader);
+        return DocumentSheetImpl(pPSUIInfo, lParam, pHeader);
     pHeader->cbOut = kDriverDevmodeSize;
     if (pHeader->fMode == 0 || pHeader->pdmOut == nullptr)
         return kDriverDevmodeSize;
@@ -89,7 +89,7 @@ LONG HandleDocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam)
             pHeader->pdmIn = &pPreMerged->dmPublic;
     }
     if (result == 0)
-        result = DocumentPropertySheetsImpl(pPSUIInfo, pHeader);
+        result = DocumentPropertySheetsImpl(pPSUIInfo, pHeader, lParam);
 
     pHeader->pdmIn = pCallersIn;
     FreeLockedBlock(pPreMerged);

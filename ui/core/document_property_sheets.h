@@ -13,5 +13,5 @@ LONG HandleDocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam);
 // Without a PROPSHEETUI_INFO: the devmode query. cbOut becomes 2,615; fMode 0 or no pdmOut returns 2,615;
 // otherwise the document devmode is built and, when fMode asks for an update or a copy, pdmOut receives it
 // (or pdmIn unchanged, when pdmIn is another driver's). Returns 1, or -1 when the build fails. With one: the
-// document sheet.
-LONG DocumentPropertySheetsImpl(PPROPSHEETUI_INFO pPSUIInfo, PDOCUMENTPROPERTYHEADER pHeader);
+// document sheet, answering the reason's lParam.
+LONG DocumentPropertySheetsImpl(PPROPSHEETUI_INFO pPSUIInfo, PDOCUMENTPROPERTYHEADER pHeader, LPARAM lParam);

@@ -168,10 +168,10 @@ TEST_F(DocumentProperties, HandsAForeignDevmodeBackUnchangedExceptToASpreadsheet
     }
 }
 
-TEST_F(DocumentProperties, TheSheetsAnswerThatTheyCannotOpenYet)
+TEST_F(DocumentProperties, TheSheetsCannotOpenWithoutACommonUiToAddTheirPages)
 {
     DOCUMENTPROPERTYHEADER header = Header(nullptr, nullptr, DM_PROMPT);
-    PROPSHEETUI_INFO info = {};
+    PROPSHEETUI_INFO info = {};   // no pfnComPropSheet
     info.cbSize = sizeof info;
     info.lParamInit = reinterpret_cast<LPARAM>(&header);
     info.Reason = PROPSHEETUI_REASON_INIT;
