@@ -5,10 +5,12 @@
 #include "host/faults.h"
 #include "host/inspect.h"
 #include "host/ui.h"
+#include "host/world.h"
 #include "settings/devmode/devmode_identity.h"
 #include "ui/core/interface_module_fixture.h"
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -196,6 +198,20 @@ TEST_F(PropertySheets, ARefusedPageFailsInitAndLeavesNothingBehind)
         Destroy();
         EXPECT_EQ(host::LiveGlobalBlocks(), before);
         EXPECT_EQ(GetModuleHandleW(u"Q73MZRT3.DLL"), nullptr) << "no reference on the resource library is left";
+    }
+}
+
+TEST_F(PropertySheets, WithoutTheResourceLibraryNeitherSheetOpens)
+{
+    const unsigned before = host::LiveGlobalBlocks();
+    std::filesystem::remove(host::MapWindowsPath(u"C:\\WINDOWS\\system32\\spool\\drivers\\w32x86\\3\\Q73MZRT3.DLL"));
+    for (bool device : {false, true}) {
+        SCOPED_TRACE(device ? "device sheet" : "document sheet");
+        EXPECT_EQ(Init(device), -1);
+        EXPECT_EQ(m_info.UserData, 0u);
+        EXPECT_TRUE(m_ui.pages.empty());
+        m_info = {};
+        EXPECT_EQ(host::LiveGlobalBlocks(), before);
     }
 }
 
