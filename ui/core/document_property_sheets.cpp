@@ -68,9 +68,11 @@ LONG HandleDocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam)
         return FailWith(ERROR_INVALID_PARAMETER);
     UpdateUserModeDriverValue(pHeader->hPrinter);
 
-    // A missing name is the printer's own, for this call only.
+    // A missing name is the printer's own, for this call only: a build or the sheet's INIT, which keeps a copy.
+    // Later reasons get none, so that no answer points at it once the call is over.
     WCHAR printerName[CCHDEVICENAME] = {};
-    const bool nameLent = pHeader->pszPrinterName == nullptr &&
+    const bool builds = pPSUIInfo == nullptr || pPSUIInfo->Reason == PROPSHEETUI_REASON_INIT;
+    const bool nameLent = builds && pHeader->pszPrinterName == nullptr &&
                           GetPrinterName(pHeader->hPrinter, printerName, CCHDEVICENAME);
     if (nameLent)
         pHeader->pszPrinterName = printerName;

@@ -124,6 +124,16 @@ TEST_F(PropertySheets, TheHeaderIsAnsweredBeforeInitAndDestroyNeedsNoContext)
         EXPECT_EQ(std::u16string(header.pTitle), kPrinterName);
         EXPECT_EQ(header.IconID, 64062u);
 
+        // A request without a name gets no title: a name the call looked up would be gone when it returns.
+        DOCUMENTPROPERTYHEADER unnamed = m_docHeader;
+        unnamed.pszPrinterName = nullptr;
+        DEVICEPROPERTYHEADER unnamedDevice = m_devHeader;
+        unnamedDevice.pszPrinterName = nullptr;
+        info.lParamInit = device ? reinterpret_cast<LPARAM>(&unnamedDevice) : reinterpret_cast<LPARAM>(&unnamed);
+        header = {};
+        EXPECT_EQ(Call(info, reinterpret_cast<LPARAM>(&header)), 1);
+        EXPECT_EQ(header.pTitle, nullptr);
+
         info.Reason = PROPSHEETUI_REASON_DESTROY;
         EXPECT_EQ(Call(info, 0), 1);
         info.Reason = PROPSHEETUI_REASON_GET_ICON;
