@@ -1,7 +1,9 @@
 // main.cpp - qnsheet: opens an installed printer's document (or device) property sheet as a user would, runs
-// the user's script in it, saves a picture of each page and dialog shown, lists what was shown and writes the
-// resulting devmode and the printer's stored one to settings.txt. The world lives in a folder (out/world by
-// default) whose registry is kept in a file, as qnprint keeps it.
+// the user's script in it, saves a picture of each page and dialog shown, lists each page's controls with their
+// values and enable states as the user leaves it, lists what was shown and writes the resulting devmode and
+// the printer's stored one to settings.txt. The world lives in a folder (out/world by default) whose registry is
+// kept in a file, as qnprint keeps it.
+#include "control_listing.h"
 #include "host/printers.h"
 #include "host/text.h"
 #include "host/ui.h"
@@ -198,7 +200,13 @@ int main(int argc, char** argv)
                            savedAll;
     };
     host::OnWindowShown(save);
-    host::OnWindowLeft(save);
+    // As the user leaves a page, its controls are listed with their values and whether they are enabled.
+    host::OnWindowLeft([&](HWND window, const std::string& name) {
+        save(window, name);
+        if (name.rfind("page ", 0) == 0)
+            for (const std::string& line : ListPageControls(window))
+                std::printf("%s: control %s\n", name.c_str(), line.c_str());
+    });
     const std::u16string name = host::FromUtf8(options.printer);
     HANDLE printer = nullptr;
     if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &printer, nullptr)) {
