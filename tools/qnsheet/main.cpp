@@ -38,7 +38,8 @@ constexpr const char* kUsage =
     "                                          answered with \"answer ok|cancel|yes|no|...\", a menu with\n"
     "                                          \"command ID\" or \"dismiss\", a file dialog with \"file \\\"path\\\"\"\n"
     "                                          or \"cancel\"\n"
-    "Each page and dialog shown is saved as OUT/<template>.png; a failure of the script makes the exit status 1.\n";
+    "Each page and dialog shown is saved as OUT/<template>.png; a failure of the script makes the exit status 1.\n"
+    "tools/qnsheet/scripts/ holds scripts for QN-804C (every page of the document sheet, Cancel).\n";
 
 struct Options {
     std::filesystem::path world = "out/world";
