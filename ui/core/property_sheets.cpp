@@ -207,7 +207,7 @@ LONG AnswerDeviceResult(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam)
 }
 
 // What the pages find ready when they are first shown.
-void PrepareWorkingState(UI_CONTEXT* pContext, SheetKind kind)
+void PrepareWorkingState(UI_CONTEXT* pContext)
 {
     UI_STATE* pState = pContext->pState;
     // Here the printer's stale per-user keys are purged, once the page utilities provide it.
@@ -222,7 +222,6 @@ void PrepareWorkingState(UI_CONTEXT* pContext, SheetKind kind)
     // paper; the names of the user's insert lists and the selected list; the page items' values, their control
     // rules and their evaluation; on the document sheet the initial resolve of conflicting settings; the check
     // whether another user changed the settings; the reset of one-time settings; the insert-sheet list check.
-    (void)kind;   // the initial resolve runs on the document sheet only
 }
 
 }  // namespace
@@ -298,7 +297,7 @@ LONG CreatePropertyPages(UI_CONTEXT* pContext, PPROPSHEETUI_INFO pPSUIInfo, Shee
     pPSUIInfo->UserData = reinterpret_cast<ULONG_PTR>(pContext);
     pPSUIInfo->Result = 1;
 
-    PrepareWorkingState(pContext, kind);
+    PrepareWorkingState(pContext);
     const DWORD fMode = pContext->pRequest != nullptr ? pContext->pRequest->fMode : 0;
     pState->HostFlag = kind == SheetKind::Device || fMode != kPrintingPreferencesMode ? 1 : 0;
     return 1;
