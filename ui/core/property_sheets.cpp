@@ -11,10 +11,13 @@
 #include "settings/registry/printer_data.h"
 #include "settings/strings/res_strings.h"
 #include "settings/strings/text_copy.h"
+#include "ui/core/control_rules.h"
+#include "ui/core/item_queries.h"
 #include "ui/core/placeholder_page.h"
 #include "ui/core/sheet_state.h"
 #include "ui/core/sheet_writeback.h"
 #include "ui/core/trace.h"
+#include "ui/core/user_check.h"
 #include "ui/core/user_mode_driver_value.h"
 
 #include <cstring>
@@ -218,10 +221,15 @@ void PrepareWorkingState(UI_CONTEXT* pContext)
     }
     pState->zoomFitFlag = pContext->pDevmode->dmPrivate.env.zoomFitFlag;
     LoadCustomPaperSizes(pState);
-    // Here come, in this order, once they are built: the custom-size extents of the paper and the output
-    // paper; the names of the user's insert lists and the selected list; the page items' values, their control
-    // rules and their evaluation; on the document sheet the initial resolve of conflicting settings; the check
-    // whether another user changed the settings; the reset of one-time settings; the insert-sheet list check.
+    // Here come, once they are built: the custom-size extents of the paper and the output paper; the names of
+    // the user's insert lists and the selected list.
+    BindItemValues(pState);
+    UpdateControlRules(nullptr, pState);
+    // Here come, once they are built: the evaluation of every item; on the document sheet the initial resolve
+    // of conflicting settings.
+    pState->UserTestResult = CheckUserChanged(nullptr, pState);
+    ResetOneShotSettings(nullptr, pState);
+    // Here comes the insert-sheet list check, once it is built.
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include "settings/registry/driver_version.h"
 #include "settings/store/settings_store.h"
 #include "settings/strings/res_strings.h"
+#include "ui/core/constraint_index.h"
+#include "ui/core/item_queries.h"
 #include "ui/core/phone_book.h"
 
 #include <cstring>
@@ -251,6 +253,7 @@ void GetPaperSizeById(const RES_MODULE_CELL* pCell, SHORT paperId, DWORD size[2]
 // Frees what a state owns besides its main block; the state's fields are left as they are.
 static void FreeStateParts(UI_STATE* pState)
 {
+    FreeConstraintIndex(pState);
     SETTINGS_STORE* pStore = pState->pStore;
     FreeSettingsStore(&pStore);
     UIPARAM_RUN_ROW* pRows = pState->pParamRows;
@@ -349,7 +352,8 @@ BOOL BuildUiState(const RES_MODULE_CELL* pCell, UI_STATE** ppState, DRIVER_DEVMO
     }
     TermResStrings();
 
-    // Here the item tables of the pages are set up and the constraint index is built, once those exist.
+    InitUiTables();
+    BuildConstraintIndex(pState);
     if (pState->pStore != nullptr) {
         pState->pPackedUiDefaults = PackUiState(pState);
         pState->pPackedListDefaults = PackSettingsStore(pState->pStore, &pState->schemas);

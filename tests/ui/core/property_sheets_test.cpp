@@ -7,6 +7,7 @@
 #include "host/ui.h"
 #include "host/world.h"
 #include "settings/devmode/devmode_identity.h"
+#include "settings/strings/text_copy.h"
 #include "ui/core/interface_module_fixture.h"
 
 #include <cstring>
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace {
+
+using CONSTRAINT_INDEX_PTR = CONSTRAINT_INDEX*;
 
 // A common UI that takes the pages it is given, refusing the one a test names, and hands them back.
 struct FakeCommonUi {
@@ -336,6 +339,26 @@ TEST_F(PropertySheets, PermissionAndTheHostFlagFollowTheRequest)
         EXPECT_EQ(+Context()->pState->HostFlag, c.hostFlag);
         Destroy();
     }
+}
+
+TEST_F(PropertySheets, ASheetOpenedByAnotherUserDropsTheFormerUsersSettings)
+{
+    std::vector<BYTE> in(2615, 0);
+    auto* dm = reinterpret_cast<DRIVER_DEVMODE*>(in.data());
+    ASSERT_EQ(DrvDocumentProperties(nullptr, m_hPrinter, nullptr, &dm->dmPublic, nullptr, DM_COPY), 1);
+    CopyText(&dm->dmPrivate.env.LogonUserName, u"somebody else");
+    dm->dmPrivate.env.LogonUserNameLength = 13;
+    CopyText(&dm->dmPrivate.env.UserId, u"U-1");
+    m_docHeader.pdmIn = &dm->dmPublic;
+    m_docHeader.fMode = DM_PROMPT | DM_COPY | DM_MODIFY;
+    ASSERT_EQ(Init(false), 1);
+    const UI_STATE* state = Context()->pState;
+    EXPECT_EQ(+state->UserTestResult, 5u) << "another user";
+    WCHAR userId[12] = {};
+    std::memcpy(userId, &state->UserId, sizeof state->UserId);
+    EXPECT_EQ(std::u16string(userId), u"") << "the former user's ID is not handed on";
+    EXPECT_NE(CONSTRAINT_INDEX_PTR{state->pConstraintIndex}, nullptr) << "the prohibition tables are indexed";
+    Destroy();   // while the request's devmode is still there
 }
 
 // An application and the spooler, through the common property-sheet UI, with the user's answer scripted.
