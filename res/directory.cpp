@@ -16,6 +16,7 @@ static const StringTablePart* const kStringParts[] = {
     &kOptionStrings,
     &kPaperStrings,
     &kListStrings,
+    &kMessageStrings,
 };
 
 // Every table of dialog templates.

@@ -16,6 +16,7 @@ extern const StringTablePart kLabelStrings;
 extern const StringTablePart kOptionStrings;
 extern const StringTablePart kPaperStrings;
 extern const StringTablePart kListStrings;
+extern const StringTablePart kMessageStrings;
 
 // The dialog templates, kept in parts like the texts.
 struct DialogTablePart {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include "win/winbase.h"
 #include "win/windef.h"
 
 namespace host {
@@ -31,7 +32,10 @@ void SetUserName(std::u16string_view name);
 void SetClock(const SYSTEMTIME& localTime);
 void UseRealClock();
 
-void SetVersion(DWORD major, DWORD minor, DWORD build, std::u16string_view servicePack);
+// What GetVersionExW answers. The platform id makes the world a 9x system (VER_PLATFORM_WIN32_WINDOWS) or an
+// NT one; every world starts as NT 5.1 build 2600.
+void SetVersion(DWORD major, DWORD minor, DWORD build, std::u16string_view servicePack,
+                DWORD platformId = VER_PLATFORM_WIN32_NT);
 
 // Keeps the registry in the file registry.txt under the world root: loaded now when present, written after
 // every change, so that a host program remembers settings between runs. Tests keep it in memory.

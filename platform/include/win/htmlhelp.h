@@ -1,5 +1,6 @@
 #pragma once
-// htmlhelp.h - HTML help: HtmlHelpW and the commands it takes.
+// htmlhelp.h - HTML help: HtmlHelpW and the commands it takes. Programs that do not link the HTML Help control
+// load it (hhctrl.ocx) when help is first asked for and find HtmlHelpW in it with GetProcAddress.
 
 #include "win/winuser.h"
 
@@ -14,3 +15,4 @@
 #define HH_CLOSE_ALL            0x0012
 
 PLATFORM_API HWND WINAPI HtmlHelpW(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData);
+typedef HWND (WINAPI* PFN_HTMLHELPW)(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData);

@@ -175,9 +175,10 @@ void UseRealClock()
     platform::Identity().fixedClock = false;
 }
 
-void SetVersion(DWORD major, DWORD minor, DWORD build, std::u16string_view servicePack)
+void SetVersion(DWORD major, DWORD minor, DWORD build, std::u16string_view servicePack, DWORD platformId)
 {
     auto& identity = platform::Identity();
+    identity.versionPlatform = platformId;
     identity.versionMajor = major;
     identity.versionMinor = minor;
     identity.versionBuild = build;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include "win/winbase.h"
 #include "win/windef.h"
 
 namespace platform {
@@ -18,6 +19,7 @@ struct WorldIdentity {
     DWORD versionMajor = 5;
     DWORD versionMinor = 1;
     DWORD versionBuild = 2600;
+    DWORD versionPlatform = VER_PLATFORM_WIN32_NT;
     std::u16string servicePack;
 };
 

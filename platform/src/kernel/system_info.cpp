@@ -79,7 +79,7 @@ BOOL WINAPI GetVersionExW(LPOSVERSIONINFOW lpVersionInformation)
     info.dwMajorVersion = identity.versionMajor;
     info.dwMinorVersion = identity.versionMinor;
     info.dwBuildNumber = identity.versionBuild;
-    info.dwPlatformId = VER_PLATFORM_WIN32_NT;
+    info.dwPlatformId = identity.versionPlatform;
     identity.servicePack.copy(info.szCSDVersion, std::size(info.szCSDVersion) - 1);   // the rest stays zero
     *lpVersionInformation = info;
     return TRUE;

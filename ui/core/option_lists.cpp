@@ -1,0 +1,82 @@
+// option_lists.cpp - option lists shown in combo boxes.
+#include "ui/core/option_lists.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr WORD kOptionListed = 1;
+
+const ITEM_LIST_ENTRY* Options(const ITEM_LIST* pList)
+{
+    return reinterpret_cast<const ITEM_LIST_ENTRY*>(pList + 1);
+}
+
+bool NameEquals(const ITEM_LIST_ENTRY& option, const WCHAR* text)
+{
+    for (std::size_t i = 0; i < std::size(option.szName); ++i) {
+        if (option.szName[i] != text[i])
+            return false;
+        if (text[i] == u'\0')
+            return true;
+    }
+    return text[std::size(option.szName)] == u'\0';   // a name of all 64 characters has no terminator
+}
+
+} // namespace
+
+WORD GetComboOptionIndex(HWND hCombo, const ITEM_LIST* pList)
+{
+    if (pList == nullptr)
+        return kNoOption;
+    const LRESULT selected = SendMessageW(hCombo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR)
+        return kNoOption;
+    const LRESULT length = SendMessageW(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+    // A text longer than any option's name names none of them.
+    constexpr LRESULT kLongest = std::size(ITEM_LIST_ENTRY{}.szName);
+    if (length == CB_ERR || length > kLongest)
+        return kNoOption;
+    WCHAR text[kLongest + 1] = {};
+    if (SendMessageW(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text)) == CB_ERR)
+        return kNoOption;
+    const ITEM_LIST_ENTRY* options = Options(pList);
+    for (WORD i = 0; i < pList->wCount; ++i)
+        if (NameEquals(options[i], text))
+            return i;
+    return kNoOption;
+}
+
+void SelectOptionByComboText(HWND hDlg, int controlId, ITEM_LIST* pList, UI_STATE* /*pState*/)
+{
+    const WORD index = GetComboOptionIndex(GetDlgItem(hDlg, controlId), pList);
+    if (index != kNoOption)
+        pList->wCurrent = Options(pList)[index].wValue;
+}
+
+int GetVisibleOptionIndex(const ITEM_LIST* pList, WORD value)
+{
+    if (pList == nullptr)
+        return -1;
+    const ITEM_LIST_ENTRY* options = Options(pList);
+    int position = 0;
+    for (WORD i = 0; i < pList->wCount; ++i) {
+        if (options[i].wState != kOptionListed)
+            continue;
+        if (options[i].wValue == value)
+            return position;
+        ++position;
+    }
+    return -1;
+}
+
+int GetOptionIndex(const ITEM_LIST* pList, WORD value)
+{
+    if (pList == nullptr)
+        return -1;
+    const ITEM_LIST_ENTRY* options = Options(pList);
+    for (WORD i = 0; i < pList->wCount; ++i)
+        if (options[i].wValue == value)
+            return i;
+    return -1;
+}
