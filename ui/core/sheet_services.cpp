@@ -1,6 +1,13 @@
 // sheet_services.cpp - page and edit-control services.
 #include "ui/core/sheet_services.h"
 
+#include "win/prsht.h"
+
+LRESULT NotifySheetChanged(HWND hPage)
+{
+    return SendMessageW(GetParent(hPage), PSM_CHANGED, reinterpret_cast<WPARAM>(hPage), 0);
+}
+
 void RectScreenToClient(HWND hwnd, RECT* pRect)
 {
     POINT corners[2] = {{pRect->left, pRect->top}, {pRect->right, pRect->bottom}};

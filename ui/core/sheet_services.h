@@ -3,6 +3,10 @@
 
 #include "win/windows.h"
 
+// Tells the property sheet that holds the page that a setting on it changed (PSM_CHANGED with the page's window),
+// which enables the sheet's Apply button; answers what the sheet answers.
+LRESULT NotifySheetChanged(HWND hPage);
+
 // Both corners of a screen rectangle in the window's client coordinates.
 void RectScreenToClient(HWND hwnd, RECT* pRect);
 
