@@ -931,6 +931,13 @@ typedef struct tagSCROLLINFO {
 typedef const SCROLLINFO* LPCSCROLLINFO;
 static_assert(sizeof(SCROLLINFO) == 28);
 
+PLATFORM_API int  WINAPI SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL redraw);
+PLATFORM_API BOOL WINAPI GetScrollInfo(HWND hwnd, int nBar, LPSCROLLINFO lpsi);
+PLATFORM_API int  WINAPI SetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw);
+PLATFORM_API int  WINAPI GetScrollPos(HWND hWnd, int nBar);
+PLATFORM_API BOOL WINAPI SetScrollRange(HWND hWnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);
+PLATFORM_API BOOL WINAPI GetScrollRange(HWND hWnd, int nBar, LPINT lpMinPos, LPINT lpMaxPos);
+
 // ---- menus ------------------------------------------------------------------------------------------------
 #define WM_ENTERMENULOOP   0x0211
 #define WM_EXITMENULOOP    0x0212

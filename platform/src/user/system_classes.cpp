@@ -21,6 +21,7 @@ constexpr SystemClassRow kSystemClasses[] = {
     {u"Edit",              EditProc,          0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"ComboBox",          ComboBoxProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"ListBox",           ListBoxProc,       0,              CS_DBLCLKS | CS_PARENTDC, 0},
+    {u"ScrollBar",         ScrollBarProc,     0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"SysTabControl32",   TabControlProc,    0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"msctls_updown32",   UpDownProc,        0,              CS_DBLCLKS | CS_PARENTDC, 0},
     {u"msctls_trackbar32", TrackbarProc,      0,              CS_DBLCLKS | CS_PARENTDC, 0},

@@ -191,3 +191,110 @@ TEST_F(Spins, ADraggedTrackbarTellsEachMoveThenWhereItWasLetGo)
         << "TBM_SETRANGE and TBM_SETPOS tell nothing; the key past the end stays at the end";
     EXPECT_EQ(position, 4);
 }
+
+TEST_F(Spins, AScrollBarTellsTheDragAndKeysButMovesOnlyWhenItsOwnerSetsIt)
+{
+    SpinLog log;
+    log.Install();
+    // The owner follows the drag's end, as programs do, but not the keys.
+    std::vector<int> trackSeen;
+    Rec().react[WM_HSCROLL] = [&](HWND, WPARAM wParam, LPARAM lParam) {
+        const HWND bar = reinterpret_cast<HWND>(lParam);
+        Rec().log.push_back("WM_HSCROLL " + std::to_string(LOWORD(wParam)) + " " +
+                            std::to_string(static_cast<short>(HIWORD(wParam))) + " " +
+                            std::to_string(GetDlgCtrlID(bar)));
+        if (GetDlgCtrlID(bar) != kIdScroll)
+            return TRUE;
+        if (LOWORD(wParam) == SB_THUMBTRACK) {
+            SCROLLINFO info = {sizeof info, SIF_TRACKPOS | SIF_POS, 0, 0, 0, 0, 0};
+            GetScrollInfo(bar, SB_CTL, &info);
+            trackSeen.push_back(info.nTrackPos * 100 + info.nPos);
+        }
+        if (LOWORD(wParam) == SB_THUMBPOSITION)
+            SetScrollPos(bar, SB_CTL, static_cast<short>(HIWORD(wParam)), TRUE);
+        return TRUE;
+    };
+    LRESULT position = -1;
+    Rec().react[CommandKey(IDCANCEL, BN_CLICKED)] = [&](HWND dialog, WPARAM, LPARAM) {
+        position = GetScrollPos(GetDlgItem(dialog, kIdScroll), SB_CTL);
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    };
+    RunSpin(1, 9, 1, "  scroll 1804 3\n  key 1804 right\n  key 1804 up\n  key 1804 end\n", [](HWND dialog) {
+        const SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 10, 4, 1, 0};
+        SetScrollInfo(GetDlgItem(dialog, kIdScroll), SB_CTL, &info, TRUE);
+    });
+    const std::string bar = std::to_string(kIdScroll);
+    EXPECT_EQ(Told(), (std::vector<std::string>{
+                          "WM_HSCROLL 5 2 " + bar, "WM_HSCROLL 5 3 " + bar, "WM_HSCROLL 4 3 " + bar,
+                          "WM_HSCROLL 8 0 " + bar, "WM_HSCROLL 1 0 " + bar, "WM_HSCROLL 8 0 " + bar,
+                          "WM_HSCROLL 7 0 " + bar, "WM_HSCROLL 8 0 " + bar}))
+        << "setting the bar tells nothing; up is no key of a horizontal bar";
+    EXPECT_EQ(trackSeen, (std::vector<int>{201, 301})) << "the thumb is tracked while the position stays";
+    EXPECT_EQ(position, 3) << "only the drag's end was followed by the owner";
+}
+
+class ScrollBars : public DialogTest {};
+
+TEST_F(ScrollBars, ThePositionStaysWithinTheRangeThePageLeaves)
+{
+    const HWND owner = CreateWindowExW(0, u"#32770", u"owner", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                       nullptr, nullptr);
+    const HWND bar = CreateWindowExW(0, u"ScrollBar", u"", WS_CHILD | SBS_VERT, 0, 0, 10, 100, owner, nullptr,
+                                     nullptr, nullptr);
+    ASSERT_NE(bar, nullptr);
+    struct Case {
+        HWND window;
+        int which;
+        int minimum, maximum;
+        UINT page;
+        int asked;
+        UINT pageKept;
+        int position;
+    };
+    const Case cases[] = {
+        {bar, SB_CTL, 0, 10, 4, 20, 4, 7},      // the page's last line is the range's
+        {bar, SB_CTL, 0, 10, 0, 20, 0, 10},
+        {bar, SB_CTL, 0, 10, 50, 5, 11, 0},     // a page larger than the range is the range
+        {bar, SB_CTL, -5, 5, 1, -9, 1, -5},
+        {bar, SB_CTL, 5, 2, 0, 3, 0, 5},        // a maximum below the minimum is the minimum
+        {owner, SB_VERT, 0, 100, 10, 95, 10, 91},
+        {owner, SB_HORZ, 0, 3, 0, 2, 0, 2},
+    };
+    for (const Case& c : cases) {
+        const SCROLLINFO set = {sizeof set, SIF_ALL, c.minimum, c.maximum, c.page, c.asked, 0};
+        EXPECT_EQ(SetScrollInfo(c.window, c.which, &set, FALSE), c.position) << c.which << " " << c.asked;
+        SCROLLINFO got = {sizeof got, SIF_ALL, 0, 0, 0, 0, 0};
+        ASSERT_TRUE(GetScrollInfo(c.window, c.which, &got));
+        EXPECT_EQ(got.nPage, c.pageKept);
+        EXPECT_EQ(got.nPos, c.position);
+        EXPECT_EQ(got.nTrackPos, c.position) << "no drag: the thumb is where the position is";
+    }
+    // The owner's two bars are its own; the control's are the control's.
+    EXPECT_EQ(GetScrollPos(owner, SB_HORZ), 2);
+    EXPECT_EQ(GetScrollPos(owner, SB_VERT), 91);
+
+    // SetScrollPos answers the old position; a new range answers the old one only when it moved it.
+    SetScrollRange(bar, SB_CTL, 0, 100, FALSE);
+    EXPECT_EQ(SetScrollPos(bar, SB_CTL, 60, FALSE), 5);
+    EXPECT_EQ(SendMessageW(bar, SBM_SETRANGE, 0, 80), 0);
+    EXPECT_EQ(SendMessageW(bar, SBM_SETRANGE, 0, 40), 60);
+    int low = -1, high = -1;
+    EXPECT_TRUE(GetScrollRange(bar, SB_CTL, &low, &high));
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 40);
+
+    // A record of an unknown size sets and gets nothing; a bar that is none fails.
+    const SCROLLINFO wrong = {sizeof wrong + 4, SIF_POS, 0, 0, 0, 1, 0};
+    EXPECT_EQ(SetScrollInfo(bar, SB_CTL, &wrong, FALSE), 40);
+    SCROLLINFO unread = {3, SIF_ALL, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(GetScrollInfo(bar, SB_CTL, &unread));
+    EXPECT_EQ(GetScrollPos(owner, 7), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+
+    DestroyWindow(owner);
+    SetLastError(0);
+    EXPECT_EQ(GetScrollPos(owner, SB_VERT), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FALSE(SetScrollRange(bar, SB_CTL, 0, 1, FALSE)) << "the control went with its owner";
+}
