@@ -49,8 +49,9 @@ constexpr host::DialogControl kSpinControls[] = {
     {kIdSpinEdit, u"Edit",              ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE,       u"", 8, 8, 50, 12, 0},
     {kIdSpin,     u"msctls_updown32",   UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | WS_VISIBLE, u"", 58, 8, 10, 12, 0},
     {kIdTrack,    u"msctls_trackbar32", TBS_AUTOTICKS | WS_TABSTOP | WS_VISIBLE,                    u"", 8, 26, 120, 20, 0},
-    {IDOK,        u"Button",            BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP | WS_VISIBLE,      u"OK", 40, 52, 50, 14, 0},
-    {IDCANCEL,    u"Button",            BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,                    u"Cancel", 96, 52, 50, 14, 0},
+    {kIdScroll,   u"ScrollBar",         SBS_HORZ | WS_TABSTOP | WS_VISIBLE,                         u"", 8, 50, 120, 10, 0},
+    {IDOK,        u"Button",            BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP | WS_VISIBLE,      u"OK", 40, 66, 50, 14, 0},
+    {IDCANCEL,    u"Button",            BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,                    u"Cancel", 96, 66, 50, 14, 0},
 };
 
 constexpr host::DialogControl kListViewControls[] = {
@@ -73,14 +74,22 @@ constexpr host::DialogControl kLayoutPageControls[] = {
     {0,            u"Button", BS_GROUPBOX | WS_VISIBLE,                                    u"Orientation", 8, 8, 140, 44, 0},
     {kIdPortrait,  u"Button", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP | WS_VISIBLE,     u"&Portrait",   16, 20, 80, 10, 0},
     {kIdLandscape, u"Button", BS_AUTORADIOBUTTON | WS_VISIBLE,                             u"&Landscape",  16, 34, 80, 10, 0},
+    {0,            u"Static", SS_LEFT | WS_GROUP | WS_VISIBLE,                             u"&Spacing:",   8, 60, 40, 8, 0},
+    {kIdSpacing,   u"Edit",   ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE, u"",      50, 58, 40, 12, 0},
+    {kIdSpacingSpin, u"msctls_updown32", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | WS_VISIBLE,
+     u"", 90, 58, 10, 12, 0},
+    {kIdDarkness,  u"msctls_trackbar32", TBS_AUTOTICKS | WS_TABSTOP | WS_VISIBLE,            u"",            108, 54, 84, 20, 0},
+    {kIdOffset,    u"ScrollBar", SBS_HORZ | WS_TABSTOP | WS_VISIBLE,                         u"",            8, 78, 184, 10, 0},
+    {kIdTrays,     u"SysListView32", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP | WS_VISIBLE,
+     u"", 8, 94, 184, 50, 0},
 };
 
 constexpr DWORD kPageStyle = DS_SETFONT | WS_CHILD | WS_CAPTION;
 
 constexpr host::DialogResource kDialogs[] = {
-    {kControlsPage, u"Controls", kPageStyle, 200, 110, kControlsPageControls,
+    {kControlsPage, u"Controls", kPageStyle, 200, 150, kControlsPageControls,
      static_cast<UINT>(std::size(kControlsPageControls)), nullptr, 0},
-    {kLayoutPage, u"Layout", kPageStyle, 200, 110, kLayoutPageControls,
+    {kLayoutPage, u"Layout", kPageStyle, 200, 150, kLayoutPageControls,
      static_cast<UINT>(std::size(kLayoutPageControls)), nullptr, 0},
     {kSimpleDialog, u"Simple", kDialogStyle, 160, 84, kSimpleControls,
      static_cast<UINT>(std::size(kSimpleControls)), nullptr, 0},
@@ -90,7 +99,7 @@ constexpr host::DialogResource kDialogs[] = {
      static_cast<UINT>(std::size(kControlsControls)), nullptr, 0},
     {kListViewDialog, u"List", kDialogStyle, 156, 94, kListViewControls, static_cast<UINT>(std::size(kListViewControls)),
      nullptr, 0},
-    {kSpinDialog, u"Spin", kDialogStyle, 152, 72, kSpinControls, static_cast<UINT>(std::size(kSpinControls)), nullptr,
+    {kSpinDialog, u"Spin", kDialogStyle, 152, 86, kSpinControls, static_cast<UINT>(std::size(kSpinControls)), nullptr,
      0},
 };
 
@@ -124,6 +133,58 @@ const char* NotificationName(UINT code)
     }
 }
 
+// The layout page's adjustable controls: a spacing of 0-20 (4), a darkness of 0-10 (5), an offset of 0-100 seen
+// ten at a time (30), and the trays with their paper.
+void InitLayoutControls(HWND page)
+{
+    SendDlgItemMessageW(page, kIdSpacingSpin, UDM_SETRANGE32, 0, 20);
+    SendDlgItemMessageW(page, kIdSpacingSpin, UDM_SETPOS32, 0, 4);
+    SendDlgItemMessageW(page, kIdDarkness, TBM_SETRANGE, FALSE, MAKELONG(0, 10));
+    SendDlgItemMessageW(page, kIdDarkness, TBM_SETPOS, TRUE, 5);
+    const SCROLLINFO offset = {sizeof offset, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 10, 30, 0};
+    SetScrollInfo(GetDlgItem(page, kIdOffset), SB_CTL, &offset, TRUE);
+    const HWND trays = GetDlgItem(page, kIdTrays);
+    const WCHAR* columns[] = {u"Tray", u"Paper"};
+    for (int i = 0; i < 2; ++i) {
+        LVCOLUMNW column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.cx = 120;
+        column.pszText = const_cast<LPWSTR>(columns[i]);
+        column.iSubItem = i;
+        SendMessageW(trays, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    }
+    const WCHAR* rows[][2] = {{u"Tray 1", u"A4"}, {u"Tray 2", u"A3"}, {u"Bypass", u"Letter"}};
+    for (int row = 0; row < 3; ++row) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = const_cast<LPWSTR>(rows[row][0]);
+        SendMessageW(trays, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 1;
+        item.pszText = const_cast<LPWSTR>(rows[row][1]);
+        SendMessageW(trays, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+// Moves the scroll bar as its user asked: by a line, a page, to an end or where its thumb was let go.
+void FollowScroll(HWND bar, WORD code, int thumb)
+{
+    SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(bar, SB_CTL, &info);
+    int position = info.nPos;
+    switch (code) {
+    case SB_LINELEFT:      position -= 1; break;
+    case SB_LINERIGHT:     position += 1; break;
+    case SB_PAGELEFT:      position -= static_cast<int>(info.nPage); break;
+    case SB_PAGERIGHT:     position += static_cast<int>(info.nPage); break;
+    case SB_LEFT:          position = info.nMin; break;
+    case SB_RIGHT:         position = info.nMax; break;
+    case SB_THUMBPOSITION: position = thumb; break;
+    default:               return;
+    }
+    SetScrollPos(bar, SB_CTL, position, TRUE);
+}
+
 // Both pages: write down what they are sent, answer what the test asks, keep the copies on apply.
 INT_PTR CALLBACK PageDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -143,9 +204,15 @@ INT_PTR CALLBACK PageDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 SendDlgItemMessageW(hwnd, kIdPages, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
         } else {
             CheckRadioButton(hwnd, kIdPortrait, kIdLandscape, kIdPortrait);
+            InitLayoutControls(hwnd);
         }
         break;
     }
+    case WM_HSCROLL:
+        // The scroll bar moves where the user takes it only when its owner says so.
+        if (reinterpret_cast<HWND>(lParam) == GetDlgItem(hwnd, kIdOffset))
+            FollowScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+        break;
     case WM_COMMAND:
         if (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == CBN_SELCHANGE)
             PropSheet_Changed(GetParent(hwnd), hwnd);

@@ -11,11 +11,12 @@
 
 // Template ids.
 constexpr UINT kControlsPage = 100;    // the sheet's first page: an edit, a combo box, a check box, a list box
-constexpr UINT kLayoutPage = 200;      // the second: radio buttons in a group box
+constexpr UINT kLayoutPage = 200;      // the second: radio buttons in a group box, an up-down, a trackbar,
+                                       // a scroll bar and a list view
 constexpr UINT kSimpleDialog = 150;    // buttons, check boxes, radio buttons, a static
 constexpr UINT kNestedDialog = 160;    // one button that opens kSimpleDialog
 constexpr UINT kControlsDialog = 170;  // edits, a combo box, a list box, a push button
-constexpr UINT kSpinDialog = 180;      // an edit with its up-down, a trackbar
+constexpr UINT kSpinDialog = 180;      // an edit with its up-down, a trackbar, a scroll bar
 constexpr UINT kListViewDialog = 190;  // a report list view
 
 // Control ids of kSimpleDialog.
@@ -37,6 +38,7 @@ constexpr int kIdEdit2 = 1706;
 constexpr int kIdSpinEdit = 1801;
 constexpr int kIdSpin = 1802;
 constexpr int kIdTrack = 1803;
+constexpr int kIdScroll = 1804;
 
 // Control ids of kListViewDialog.
 constexpr int kIdListView = 1901;
@@ -48,6 +50,11 @@ constexpr int kIdCollate = 103;
 constexpr int kIdPages = 104;
 constexpr int kIdPortrait = 201;
 constexpr int kIdLandscape = 202;
+constexpr int kIdSpacing = 203;
+constexpr int kIdSpacingSpin = 204;
+constexpr int kIdDarkness = 205;
+constexpr int kIdOffset = 206;
+constexpr int kIdTrays = 207;
 
 struct TestSheetRecord {
     std::vector<std::string> log;            // what the sheet function and the pages were sent, by name
