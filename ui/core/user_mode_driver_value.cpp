@@ -39,7 +39,7 @@ void UpdateUserModeDriverValue(HANDLE hPrinter)
     PRINTER_INFO_2W* pInfo = GetPrinterInfo2(hPrinter, nullptr);
     if (pInfo == nullptr)
         return;
-    WCHAR keyPath[1024];
+    WCHAR keyPath[1025];   // wsprintfW writes up to 1,024 characters and the terminator after them
     const int cchPath = pInfo->pPrinterName == nullptr
                             ? 0
                             : wsprintfW(keyPath, u"SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\%s"

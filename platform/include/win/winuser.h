@@ -12,7 +12,7 @@ PLATFORM_API HCURSOR WINAPI LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorNam
 PLATFORM_API BOOL    WINAPI DestroyIcon(HICON hIcon);
 PLATFORM_API BOOL    WINAPI DestroyCursor(HCURSOR hCursor);
 
-// Output is capped at 1,024 characters, terminator included, as Windows does.
+// Output is capped at 1,024 characters and a terminator after them (a buffer of 1,025), as Windows does.
 PLATFORM_API int    wsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, ...);
 PLATFORM_API int    WINAPI wvsprintfW(LPWSTR lpOut, LPCWSTR lpFmt, va_list arglist);
 PLATFORM_API LPWSTR WINAPI CharUpperW(LPWSTR lpsz);

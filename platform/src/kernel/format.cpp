@@ -1,7 +1,7 @@
 // format.cpp - wsprintfW and wvsprintfW: the Windows subset of printf for WCHAR text.
 // A conversion is %[-][#][0][width][.precision][h|l]type with the types c C s S d i u x X; any other
-// character after % stands for itself (%% gives %). There is no floating point. The output, terminator
-// included, never exceeds 1,024 characters: whatever would follow is dropped.
+// character after % stands for itself (%% gives %). There is no floating point. The output holds at most
+// 1,024 characters and the terminator after them (a buffer of 1,025): whatever would follow is dropped.
 #include "host/text.h"
 #include "kernel/ansi_text.h"
 #include "win/winuser.h"
@@ -14,16 +14,16 @@
 
 namespace {
 
-constexpr int kMaxOutput = 1024;   // characters the caller's buffer receives, terminator included
+constexpr int kMaxOutput = 1024;   // characters the caller's buffer receives, the terminator not counted
 
-// The caller's buffer, filled up to kMaxOutput - 1 characters so that the terminator always has room.
+// The caller's buffer, filled up to kMaxOutput characters; the terminator goes after them.
 class Output {
 public:
     explicit Output(LPWSTR buffer) : m_buffer(buffer) {}
 
     void Put(char16_t c)
     {
-        if (m_length < kMaxOutput - 1)
+        if (m_length < kMaxOutput)
             m_buffer[m_length++] = c;
     }
     void Put(std::u16string_view text)
@@ -36,7 +36,7 @@ public:
         for (int i = 0; i < count; ++i)
             Put(c);
     }
-    bool Full() const { return m_length >= kMaxOutput - 1; }
+    bool Full() const { return m_length >= kMaxOutput; }
 
     // Terminates the text; the number of characters before the terminator.
     int Finish()

@@ -101,7 +101,7 @@ TEST(Format, CharactersAndLiteralPercents)
     EXPECT_EQ(Format(u"50%"), u"50") << "a conversion cut off by the end prints nothing";
 }
 
-TEST(Format, OutputStopsAt1023CharactersPlusTheTerminator)
+TEST(Format, OutputStopsAt1024CharactersPlusTheTerminator)
 {
     const std::u16string longText(2000, u'x');
     const std::function<int(WCHAR*)> calls[] = {
@@ -113,9 +113,10 @@ TEST(Format, OutputStopsAt1023CharactersPlusTheTerminator)
     for (const auto& call : calls) {
         SCOPED_TRACE(testing::Message() << "case " << (&call - calls));
         std::vector<WCHAR> buffer(1100, 0xABAB);
-        EXPECT_EQ(call(buffer.data()), 1023);
-        EXPECT_EQ(buffer[1023], u'\0');
-        EXPECT_EQ(buffer[1024], 0xABABu) << "written past 1,024 characters";
+        EXPECT_EQ(call(buffer.data()), 1024);
+        EXPECT_NE(buffer[1023], u'\0') << "the 1,024th character is kept";
+        EXPECT_EQ(buffer[1024], u'\0');
+        EXPECT_EQ(buffer[1025], 0xABABu) << "written past a buffer of 1,025";
     }
 }
 
