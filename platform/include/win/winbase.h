@@ -5,6 +5,8 @@
 #include "win/windef.h"
 #include "win/winerror.h"
 
+#include <cstring>
+
 #define PLATFORM_API extern "C" __attribute__((visibility("default")))
 
 // ---- memory ----------------------------------------------------------------------------------------
@@ -39,6 +41,12 @@ PLATFORM_API UINT    WINAPI GlobalFlags(HGLOBAL hMem);
 PLATFORM_API HLOCAL  WINAPI LocalAlloc(UINT uFlags, SIZE_T uBytes);
 PLATFORM_API HLOCAL  WINAPI LocalFree(HLOCAL hMem);
 
+// Plain memory: FillMemory takes the length before the byte, unlike memset.
+#define MoveMemory(Destination, Source, Length) std::memmove((Destination), (Source), (Length))
+#define CopyMemory(Destination, Source, Length) std::memcpy((Destination), (Source), (Length))
+#define FillMemory(Destination, Length, Fill)   std::memset((Destination), (Fill), (Length))
+#define ZeroMemory(Destination, Length)         std::memset((Destination), 0, (Length))
+
 // ---- errors and debug output -------------------------------------------------------------------------
 PLATFORM_API DWORD WINAPI GetLastError(void);
 PLATFORM_API void  WINAPI SetLastError(DWORD dwErrCode);
@@ -70,6 +78,10 @@ PLATFORM_API BOOL  WINAPI GetUserNameW(LPWSTR lpBuffer, LPDWORD pcbBuffer);
 PLATFORM_API void  WINAPI GetLocalTime(LPSYSTEMTIME lpSystemTime);
 PLATFORM_API void  WINAPI GetSystemTime(LPSYSTEMTIME lpSystemTime);
 PLATFORM_API DWORD WINAPI GetTickCount(void);
+// A counter of the host's monotonic clock at a frequency fixed for the process's life; FALSE with ERROR_NOACCESS
+// for a null pointer.
+PLATFORM_API BOOL  WINAPI QueryPerformanceCounter(LARGE_INTEGER* lpPerformanceCount);
+PLATFORM_API BOOL  WINAPI QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency);
 PLATFORM_API BOOL  WINAPI GetVersionExW(LPOSVERSIONINFOW lpVersionInformation);
 PLATFORM_API int   WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator);
 

@@ -37,6 +37,7 @@
 #define ERROR_ENVVAR_NOT_FOUND        203L
 #define ERROR_MORE_DATA               234L
 #define ERROR_NO_MORE_ITEMS           259L
+#define ERROR_NOACCESS                998L
 #define ERROR_DIRECTORY               267L
 #define ERROR_NOT_LOCKED              158L
 #define ERROR_INVALID_FLAGS           1004L

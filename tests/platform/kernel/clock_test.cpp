@@ -1,4 +1,4 @@
-// clock_test.cpp - local and system time from the world's clock, and the tick count.
+// clock_test.cpp - local and system time from the world's clock, the tick count and the performance counter.
 #include "host/world.h"
 #include "support/world_fixture.h"
 #include "win/windows.h"
@@ -54,4 +54,30 @@ TEST_F(Clock, TickCountAdvancesInMilliseconds)
     const DWORD elapsed = GetTickCount() - start;   // unsigned difference: right across a wrap too
     EXPECT_GE(elapsed, 25u);
     EXPECT_LT(elapsed, 10000u);
+}
+
+TEST_F(Clock, PerformanceCounterAdvancesAtItsStatedFrequency)
+{
+    LARGE_INTEGER frequency = {};
+    ASSERT_TRUE(QueryPerformanceFrequency(&frequency));
+    ASSERT_GT(frequency.QuadPart, 0);
+    LARGE_INTEGER again = {};
+    ASSERT_TRUE(QueryPerformanceFrequency(&again));
+    EXPECT_EQ(again.QuadPart, frequency.QuadPart) << "fixed for the process's life";
+
+    LARGE_INTEGER start = {}, end = {};
+    ASSERT_TRUE(QueryPerformanceCounter(&start));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    ASSERT_TRUE(QueryPerformanceCounter(&end));
+    const double seconds =
+        static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    EXPECT_GE(seconds, 0.025);
+    EXPECT_LT(seconds, 10.0);
+
+    SetLastError(0);
+    EXPECT_FALSE(QueryPerformanceCounter(nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOACCESS));
+    SetLastError(0);
+    EXPECT_FALSE(QueryPerformanceFrequency(nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOACCESS));
 }

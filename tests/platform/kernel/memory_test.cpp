@@ -5,6 +5,7 @@
 #include "win/windows.h"
 
 #include <cstring>
+#include <string>
 
 using GlobalMemory = WorldTest;
 
@@ -199,4 +200,17 @@ TEST_F(GlobalMemory, ModifyingAFixedBlockToMoveableGivesItAHandleOfItsOwn)
     EXPECT_EQ(GlobalSize(fixed), 0u) << "the old address is no handle any more";
     EXPECT_EQ(GlobalFree(h), nullptr);
     EXPECT_EQ(host::LiveGlobalBlocks(), live);
+}
+
+TEST(MemoryMacros, FillTakesTheLengthBeforeTheByteAndEachStaysInItsRange)
+{
+    char block[8] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
+    FillMemory(block + 1, 3, 'x');   // an application's order: where, how many, which byte
+    EXPECT_EQ(std::string(block, 8), "axxxefgh");
+    ZeroMemory(block + 5, 2);
+    EXPECT_EQ(std::string(block, 8), std::string("axxxe\0\0h", 8));
+    CopyMemory(block, "12", 2);
+    EXPECT_EQ(std::string(block, 8), std::string("12xxe\0\0h", 8));
+    MoveMemory(block + 1, block, 4);   // overlapping ranges
+    EXPECT_EQ(std::string(block, 8), std::string("112xx\0\0h", 8));
 }
