@@ -2,7 +2,9 @@
 // WritePrivateProfileStringW.
 // The files are ANSI text (code page 932) of "[section]" and "key=value" lines, each ended by CR LF. A write
 // rewrites only the lines it changes: every other line goes back byte for byte, so text the code page
-// cannot round-trip is never damaged by a change elsewhere in the file.
+// cannot round-trip is never damaged by a change elsewhere in the file. Section and key names are matched
+// without regard to case or the blanks around them, and written without those blanks; a key already in the
+// file keeps its spelling there, whatever the caller's. A value is written as given, blanks and all.
 #include "common/text_util.h"
 #include "common/world_state.h"
 #include "files/file_table.h"
@@ -211,11 +213,11 @@ bool ReadValue(LPCWSTR lpFileName, std::u16string_view section, std::u16string_v
     std::filesystem::path host;
     ProfileLines lines;
     fileFound = ResolveProfileName(lpFileName, host) && LoadProfile(host, lines);
-    const size_t header = FindSection(lines, section);
+    const size_t header = FindSection(lines, Trim(section));
     if (header == lines.size())
         return false;
     const size_t end = SectionEnd(lines, header);
-    const size_t at = FindKey(lines, header, end, key);
+    const size_t at = FindKey(lines, header, end, Trim(key));
     if (at == end)
         return false;
     value = Unquote(lines[at].value);
@@ -254,7 +256,7 @@ DWORD WINAPI GetPrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPCW
         for (const ProfileLine& line : lines)
             if (line.kind == LineKind::Section)
                 names.push_back(line.name);
-    } else if (const size_t header = FindSection(lines, lpAppName); header != lines.size()) {
+    } else if (const size_t header = FindSection(lines, Trim(lpAppName)); header != lines.size()) {
         const size_t end = SectionEnd(lines, header);
         for (size_t i = header + 1; i < end; ++i)
             if (lines[i].kind == LineKind::Key)
@@ -318,7 +320,8 @@ BOOL WINAPI WritePrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPC
         return FALSE;
     }
 
-    const size_t header = FindSection(lines, lpAppName);
+    const std::u16string_view section = Trim(lpAppName);
+    const size_t header = FindSection(lines, section);
     const size_t end = header == lines.size() ? header : SectionEnd(lines, header);
     if (lpKeyName == nullptr || lpString == nullptr) {
         // Deleting what is not there changes nothing, and makes no file.
@@ -327,7 +330,7 @@ BOOL WINAPI WritePrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPC
         if (lpKeyName == nullptr) {
             lines.erase(lines.begin() + header, lines.begin() + end);
         } else {
-            const size_t at = FindKey(lines, header, end, lpKeyName);
+            const size_t at = FindKey(lines, header, end, Trim(lpKeyName));
             if (at == end)
                 return TRUE;
             lines.erase(lines.begin() + at);
@@ -335,12 +338,15 @@ BOOL WINAPI WritePrivateProfileStringW(LPCWSTR lpAppName, LPCWSTR lpKeyName, LPC
         return SaveProfile(host, lines) ? TRUE : FALSE;
     }
 
-    const std::u16string keyName(lpKeyName);
+    const std::u16string_view key = Trim(lpKeyName);
+    const size_t at = header == lines.size() ? end : FindKey(lines, header, end, key);
+    // A key already there keeps the spelling it has in the file; only its value changes.
+    const std::u16string keyName(at != end ? std::u16string_view(lines[at].name) : key);
     ProfileLine keyLine = ParseLine(host::ToAnsi(keyName + u"=" + lpString));
     if (header == lines.size()) {
-        lines.push_back(ParseLine(host::ToAnsi(u"[" + std::u16string(lpAppName) + u"]")));
+        lines.push_back(ParseLine(host::ToAnsi(u"[" + std::u16string(section) + u"]")));
         lines.push_back(std::move(keyLine));
-    } else if (const size_t at = FindKey(lines, header, end, keyName); at != end) {
+    } else if (at != end) {
         lines[at] = std::move(keyLine);
     } else {
         // A new key follows the section's last line that is not blank, so blank lines keep separating it

@@ -192,6 +192,46 @@ TEST_F(Profile, WritingMakesTheFileAndAddsKeysAndSectionsAtTheirEnds)
     EXPECT_EQ(std::u16string(buffer), u"Beta");
 }
 
+TEST_F(Profile, AWriteKeepsTheFilesSpellingOfNamesAndWritesValuesAsGiven)
+{
+    struct Case {
+        const char* name;
+        std::string before;           // the file; empty: none yet
+        const char16_t* section;
+        const char16_t* key;
+        const char16_t* value;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"a key keeps its spelling", "[Opts]\r\nPaperSize=A4\r\n", u"opts", u"PAPERSIZE", u"A3",
+         "[Opts]\r\nPaperSize=A3\r\n"},
+        {"blanks around a stored key go", "[Opts]\r\n  PaperSize = A4 \r\n", u"Opts", u"papersize", u"B5",
+         "[Opts]\r\nPaperSize=B5\r\n"},
+        {"blanks around the caller's names go", "", u"  Opts\t", u" Paper ", u"A4", "[Opts]\r\nPaper=A4\r\n"},
+        {"and still find what is there", "[Opts]\r\nPaper=A4\r\n", u" opts ", u"\tpaper ", u"A5",
+         "[Opts]\r\nPaper=A5\r\n"},
+        {"a new key in a section of another case", "[Opts]\r\na=1\r\n", u" OPTS", u" Tray ", u"2",
+         "[Opts]\r\na=1\r\nTray=2\r\n"},
+        {"a value's blanks are written", "", u"S", u"k", u"  two words  ", "[S]\r\nk=  two words  \r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const char16_t* ini = u"C:\\TEMP\\spelling.ini";
+        DeleteFileW(ini);
+        if (!c.before.empty())
+            PutFile(ini, c.before);
+        EXPECT_TRUE(WritePrivateProfileStringW(c.section, c.key, c.value, ini));
+        EXPECT_EQ(FileBytes(ini), c.after);
+    }
+
+    // The caller's blanks around names do not stop a read or a deletion either.
+    WCHAR buffer[16];
+    EXPECT_EQ(GetPrivateProfileStringW(u" General ", u" Name\t", nullptr, buffer, 16, kIni), 5u);
+    EXPECT_EQ(std::u16string(buffer), u"Alpha");
+    EXPECT_TRUE(WritePrivateProfileStringW(u"Second ", u" key", nullptr, kIni));
+    EXPECT_EQ(FileBytes(kIni).find("key=two"), std::string::npos);
+}
+
 TEST_F(Profile, ANewKeyGoesBeforeTheBlankLinesThatEndItsSection)
 {
     PutFile(kIni, "[A]\r\na=1\r\n\r\n[B]\r\nb=2\r\n");
