@@ -3,6 +3,7 @@
 // calls) and of the interface module (its document events), in order; and how long the graphics modules took.
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <vector>
 #include "win/windef.h"
@@ -22,5 +23,10 @@ void ClearDeviceContextCalls(HDC hdc);
 // through the engine back into the driver) is counted once, as part of the outer hook.
 std::chrono::nanoseconds GraphicsModuleTime();
 void ResetGraphicsModuleTime();
+
+// The fonts a device context keeps realised (one FONTOBJ each, with the driver's data in it); the least
+// recently used goes first, and the driver hears DrvDestroyFont for it. Enough for the fonts of a page (body,
+// headings, a turned caption, a symbol font) without keeping every size a document used.
+constexpr std::size_t kMaxFontRealizationsPerDc = 8;
 
 } // namespace host

@@ -6,11 +6,10 @@
 #include "engine/registry.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
-#include <mutex>
 #include <string>
-#include <tuple>
 
 namespace platform::engine {
 namespace {
@@ -21,22 +20,15 @@ AddressRegistry<FontObject>& Fonts()
     return *registry;
 }
 
-// One realisation identifier per distinct request, so a driver that keeps per-font data by iUniq finds it again
-// on the next call in the same font.
-ULONG UniqOf(const FontRequest& request)
+// Each font object is a realization of its own, with an identifier no other font object of the process has
+// had: a driver that keeps data by iUniq never finds another realization's. Zero would tell the driver not to
+// keep anything, so the count passes over it when it wraps.
+ULONG NextUniq()
 {
-    using Key = std::tuple<ULONG, double, double, LONG, bool, bool, bool, bool, bool, LONG, LONG>;
-    static auto* mutex = new std::mutex();
-    static auto* known = new std::map<Key, ULONG>();
-    const Key key = {FaceNumberOf(*request.face), request.emPixels, request.widthScale, request.escapement, request.bold,
-                     request.italic, request.underline, request.strikeOut, request.emHeight, request.logResPpi.cx,
-                     request.logResPpi.cy};
-    std::lock_guard lock(*mutex);
-    const auto it = known->find(key);
-    if (it != known->end())
-        return it->second;
-    const ULONG uniq = static_cast<ULONG>(known->size()) + 1;
-    known->emplace(key, uniq);
+    static std::atomic<ULONG> last{0};
+    ULONG uniq = ++last;
+    while (uniq == 0)
+        uniq = ++last;
     return uniq;
 }
 
@@ -171,7 +163,7 @@ FontObject::FontObject(const FontRequest& request) : m_request(request)
 {
     const FontMetrics metrics = MetricsOf(request);
     const FontFace& face = *request.face;
-    m_fo.iUniq = UniqOf(request);
+    m_fo.iUniq = NextUniq();
     m_fo.iFace = FaceNumberOf(face);
     m_fo.cxMax = static_cast<ULONG>(std::max(metrics.maxCharWidth, 0L));
     m_fo.flFontType = FO_TYPE_TRUETYPE | (request.bold ? FO_SIM_BOLD : 0) | (request.italic ? FO_SIM_ITALIC : 0) |

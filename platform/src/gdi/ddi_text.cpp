@@ -3,6 +3,7 @@
 #include "host/engine/polygon_fill.h"
 #include "host/engine/regions.h"
 #include "gdi/ddi_output.h"
+#include "gdi/font_realizations.h"
 
 #include <algorithm>
 
@@ -135,15 +136,20 @@ BOOL DrawText(const TextDrawing& text, const DrawAttributes& given, const DrawTa
     if (!upright && !text.opaque && a.bkMode == OPAQUE && !FillAreas({text.background}, a.bkColor, a, t))
         return FALSE;
 
-    engine::FontObject font(text.font);
+    FontRealization& realization = *text.realization;
+    engine::FontObject& font = realization.Font();
     const bool driverText = Hooked(t, HOOK_TEXTOUT, INDEX_DrvTextOut);
     ULONG glyphMode = FO_HGLYPHS;   // the engine draws from the outlines, which need no glyph definitions
     if (driverText) {
-        glyphMode = FO_GLYPHBITS;
-        if (const auto getGlyphMode = reinterpret_cast<PFN_DrvGetGlyphMode>((*t.driver)[INDEX_DrvGetGlyphMode])) {
-            Note(t, "DrvGetGlyphMode");
-            glyphMode = getGlyphMode(t.so->dhpdev, font.get());
+        // The driver says once per realization how it wants the glyphs, as it would when GDI realises the font.
+        if (!realization.glyphMode) {
+            realization.glyphMode = FO_GLYPHBITS;
+            if (const auto getGlyphMode = HookOf<PFN_DrvGetGlyphMode>(t, INDEX_DrvGetGlyphMode)) {
+                Note(t, "DrvGetGlyphMode");
+                realization.glyphMode = getGlyphMode(t.so->dhpdev, font.get());
+            }
         }
+        glyphMode = *realization.glyphMode;
     }
     engine::StringObject string(font, std::move(layout), glyphMode);
 
@@ -171,12 +177,6 @@ BOOL DrawText(const TextDrawing& text, const DrawAttributes& given, const DrawTa
             outcome = OutcomeOf(HookOf<PFN_DrvTextOut>(t, INDEX_DrvTextOut)(
                 t.so, string.get(), font.get(), clip->get(), prclExtra, prclOpaque, fore->get(), pboOpaque, &origin,
                 kTextMix));
-            // The driver's data for the font goes with the font: it was realised for this call.
-            const auto destroyFont = reinterpret_cast<PFN_DrvDestroyFont>((*t.driver)[INDEX_DrvDestroyFont]);
-            if (font.get()->pvConsumer != nullptr && destroyFont != nullptr) {
-                Note(t, "DrvDestroyFont");
-                destroyFont(font.get());
-            }
         }
         if (outcome != Outcome::Declined) {
             drawn = outcome == Outcome::Done;

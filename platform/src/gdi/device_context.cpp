@@ -40,6 +40,13 @@ void RemoveDc(HDC hdc)
     Dcs().Remove(hdc);
 }
 
+std::vector<std::shared_ptr<DeviceContext>> AllDcs()
+{
+    std::vector<std::shared_ptr<DeviceContext>> all;
+    Dcs().ForEach([&](const std::shared_ptr<DeviceContext>& dc) { all.push_back(dc); });
+    return all;
+}
+
 std::shared_ptr<DeviceContext> DcOrFail(HDC hdc)
 {
     auto dc = FindDc(hdc);

@@ -44,6 +44,8 @@ struct DcAttributes {
 
 enum class DcKind { Printer, Memory };
 
+class FontRealization;
+
 struct DeviceContext {
     explicit DeviceContext(DcKind dcKind);
     virtual ~DeviceContext() = default;
@@ -57,11 +59,15 @@ struct DeviceContext {
     HDC hdc = nullptr;
     DcAttributes attrs;
     std::vector<DcAttributes> saved;   // SaveDC's stack, oldest first
+    // The fonts realised for its text, most recently used first (font_realizations.h).
+    std::vector<std::shared_ptr<FontRealization>> realizations;
 };
 
 std::shared_ptr<DeviceContext> FindDc(HDC hdc);
 HDC AddDc(std::shared_ptr<DeviceContext> dc);
 void RemoveDc(HDC hdc);
+// Every device context there is, in the order they were made.
+std::vector<std::shared_ptr<DeviceContext>> AllDcs();
 
 // The device context, or null with ERROR_INVALID_HANDLE.
 std::shared_ptr<DeviceContext> DcOrFail(HDC hdc);

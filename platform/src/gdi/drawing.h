@@ -15,6 +15,7 @@ namespace platform {
 
 struct DeviceContext;
 struct PrinterDc;
+class FontRealization;
 
 // The DC attributes a drawing depends on, kept by the DC and copied into each drawing as they are when it is
 // made.
@@ -54,6 +55,7 @@ struct BlitDrawing {
 // turned text keeps them along its baseline; along an unturned baseline they are rectangles.
 struct TextDrawing {
     engine::FontRequest font;
+    std::shared_ptr<FontRealization> realization;   // the DC's realization of the font, kept with the drawing
     engine::StringLayout layout;                 // positions and background box in device coordinates
     std::array<POINTFIX, 4> background = {};     // the text's cells: filled in the background colour when opaque
     std::vector<std::array<POINTFIX, 4>> lines;  // underline and strike-out, in the text colour

@@ -4,6 +4,7 @@
 #include "common/world_state.h"
 #include "gdi/bitmaps.h"
 #include "gdi/device_context.h"
+#include "gdi/font_realizations.h"
 
 #include <cstring>
 
@@ -119,11 +120,19 @@ std::shared_ptr<GdiObject> FindGdiObject(HGDIOBJ handle)
     return TheObjects().Find(handle);
 }
 
+// Takes the object out of the table; a font's realizations go with it.
+static void RemoveObject(HGDIOBJ handle, const GdiObject& object)
+{
+    TheObjects().Remove(handle);
+    if (object.kind == GdiObjectKind::Font)
+        ForgetRealizationsOf(&object);
+}
+
 void FinishPendingDeletion(HGDIOBJ handle)
 {
     const auto object = FindGdiObject(handle);
     if (object != nullptr && object->deletePending && !IsSelectedAnywhere(object.get()))
-        TheObjects().Remove(handle);
+        RemoveObject(handle, *object);
 }
 
 } // namespace platform
@@ -143,7 +152,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ ho)
         object->deletePending = true;
         return FALSE;
     }
-    platform::TheObjects().Remove(ho);
+    platform::RemoveObject(ho, *object);
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 // enabling and disabling of their PDEVs.
 #include "gdi/printer_dc.h"
 #include "common/world_state.h"
+#include "gdi/font_realizations.h"
 #include "host/gdi.h"
 
 #include <algorithm>
@@ -177,6 +178,8 @@ bool EnableSurface(PrinterDc& dc)
 
 void DisablePdev(PrinterDc& dc)
 {
+    // The driver's data for the fonts realised on the PDEV goes before the PDEV does.
+    ReleaseRealizations(dc);
     if (dc.dhpdev == nullptr)
         return;
     if (dc.surface != nullptr) {

@@ -1,6 +1,7 @@
 // text_out.cpp - TextOutW and ExtTextOutW, and the text attributes of device contexts (SetTextAlign,
 // SetTextCharacterExtra): a string laid out in the DC's font as glyphs at device positions, then drawn.
 #include "gdi/fonts.h"
+#include "gdi/font_realizations.h"
 
 #include <algorithm>
 #include <cmath>
@@ -93,6 +94,7 @@ BOOL ExtTextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPC
 
     TextDrawing text;
     text.font = RealizeFont(*dc);
+    text.realization = RealizationFor(dc, text.font);
     const engine::FontMetrics metrics = engine::MetricsOf(text.font);
     std::vector<LONG> advances = CharacterAdvances(text.font, lpString, c, attrs.charExtra);
     if (lpDx != nullptr)

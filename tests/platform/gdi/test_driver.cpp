@@ -409,6 +409,19 @@ ULONG APIENTRY TestGetGlyphMode(DHPDEV, FONTOBJ* pfo)
     return g_options.glyphMode;
 }
 
+// What the driver keeps for a font between its text calls.
+struct FontData {
+    ULONG calls = 0;
+};
+
+VOID APIENTRY TestDestroyFont(FONTOBJ* pfo)
+{
+    auto* data = static_cast<FontData*>(pfo->pvConsumer);
+    Report(u"DrvDestroyFont " + Number(pfo->iUniq) + u" calls " + Number(data != nullptr ? data->calls : 0));
+    delete data;
+    pfo->pvConsumer = nullptr;
+}
+
 BOOL APIENTRY TestTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* prclExtra, RECTL* prclOpaque,
                           BRUSHOBJ* pboFore, BRUSHOBJ* pboOpaque, POINTL* pptlOrg, MIX mix)
 {
@@ -437,6 +450,14 @@ BOOL APIENTRY TestTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pc
     if (g_options.reportGlyphs)
         for (ULONG i = 0; i < pstro->cGlyphs; ++i)
             ReportGlyph(pfo, pstro->pgp[i].hg);
+    if (g_options.keepFontData) {
+        const bool made = pfo->pvConsumer == nullptr;
+        if (made)
+            pfo->pvConsumer = new FontData();
+        auto* data = static_cast<FontData*>(pfo->pvConsumer);
+        ++data->calls;
+        Report(u"fontdata " + Number(pfo->iUniq) + u" calls " + Number(data->calls) + (made ? u" new" : u""));
+    }
     if (g_options.declineText)
         return FALSE;
     return !OnBitmap(pso) ||
@@ -473,6 +494,7 @@ DRVFN g_hooks[] = {
     HOOK(INDEX_DrvStretchBlt, TestStretchBlt),
     HOOK(INDEX_DrvTextOut, TestTextOut),
     HOOK(INDEX_DrvGetGlyphMode, TestGetGlyphMode),
+    HOOK(INDEX_DrvDestroyFont, TestDestroyFont),
     HOOK(500, TestSendPage),   // an index GDI does not know: ignored
     HOOK(INDEX_DrvEscape, TestEscape),   // last, so it can be left out
 };

@@ -31,6 +31,10 @@ struct TestDriverOptions {
     bool declineText = false;
     bool reportGlyphs = false;
     ULONG glyphMode = FO_GLYPHBITS;
+    // With keepFontData, DrvTextOut keeps a count of its calls in each font's pvConsumer and reports
+    // "fontdata <iUniq> calls <n>" ("new" when it had to make the data); DrvDestroyFont reports
+    // "DrvDestroyFont <iUniq> calls <n>" and frees the data.
+    bool keepFontData = false;
 };
 
 struct TestUiOptions {

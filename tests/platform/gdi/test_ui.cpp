@@ -37,7 +37,11 @@ std::u16string Details(int iEsc, ULONG cbIn, PVOID pvIn)
     case DOCUMENTEVENT_STARTDOCPOST:
         return cbIn == sizeof(LONG) ? u" job " + Number(*static_cast<const LONG*>(pvIn)) : u" ?";
     case DOCUMENTEVENT_RESETDCPRE:
-        return cbIn == sizeof(PDEVMODEW) ? u" copies " + Number((*static_cast<PDEVMODEW*>(pvIn))->dmCopies) : u" ?";
+        if (cbIn != sizeof(PDEVMODEW))
+            return u" ?";
+        if (const PDEVMODEW dm = *static_cast<PDEVMODEW*>(pvIn); dm != nullptr)
+            return u" copies " + Number(dm->dmCopies);
+        return u" (no devmode)";
     case DOCUMENTEVENT_ESCAPE: {
         if (cbIn != sizeof(DOCEVENT_ESCAPE))
             return u" ?";

@@ -17,7 +17,7 @@ constexpr size_t kMaxGlyphBitsBytes = size_t{8} << 20;
 
 class FontObject {
 public:
-    // A font object of the request; its iUniq is the same for every object of an equal request.
+    // A font object of the request: a realization of its own, with an iUniq no other font object has had.
     explicit FontObject(const FontRequest& request);
     ~FontObject();
     FontObject(const FontObject&) = delete;
