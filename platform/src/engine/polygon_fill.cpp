@@ -123,6 +123,46 @@ struct Crossing {
     int winding;
 };
 
+// An edge crossing the rows' centre lines, followed from row to row without a division: at the row whose centre
+// line is Y, x = x0 + (Y - y0) * (x1 - x0) / dy, and the first pixel centre at or right of it is
+// ceil(n / d) with n = x0 * dy + (Y - y0) * (x1 - x0) and d = 16 * dy. The quotient and remainder of n / d are
+// kept exactly and stepped by those of the change of n from one row to the next, 16 * (x1 - x0).
+struct ActiveEdge {
+    int64_t quotient, remainder;   // floor(n / d) and n - quotient * d, for the current row
+    int64_t stepQuotient, stepRemainder;
+    int64_t divisor;
+    int64_t y1;                    // the edge ends before the row whose centre line reaches this
+    int winding;
+
+    int64_t Pixel() const { return quotient + (remainder != 0 ? 1 : 0); }
+
+    void Step()
+    {
+        quotient += stepQuotient;
+        remainder += stepRemainder;
+        if (remainder >= divisor) {
+            ++quotient;
+            remainder -= divisor;
+        }
+    }
+};
+
+ActiveEdge StartEdge(const Edge& e, int64_t Y)
+{
+    ActiveEdge a;
+    const int64_t dy = e.y1 - e.y0;
+    a.divisor = 16 * dy;
+    const int64_t numerator = e.x0 * dy + (Y - e.y0) * (e.x1 - e.x0);
+    a.quotient = FloorDiv(numerator, a.divisor);
+    a.remainder = numerator - a.quotient * a.divisor;
+    const int64_t step = 16 * (e.x1 - e.x0);
+    a.stepQuotient = FloorDiv(step, a.divisor);
+    a.stepRemainder = step - a.stepQuotient * a.divisor;
+    a.y1 = e.y1;
+    a.winding = e.winding;
+    return a;
+}
+
 } // namespace
 
 void FillFigures(const std::vector<Figure>& figures, FillRule rule, const std::vector<RECTL>& allVisible,
@@ -135,18 +175,32 @@ void FillFigures(const std::vector<Figure>& figures, FillRule rule, const std::v
     const RECTL area = RegionBounds(visible);
     if (IsEmptyRect(area))
         return;
-    const std::vector<Edge> edges = BuildEdges(figures, area);
+    // Edges by the first row whose centre line they reach (the top end counts, the bottom end belongs to the
+    // next edge), so that each row looks only at the edges it crosses.
+    std::vector<Edge> edges = BuildEdges(figures, area);
+    const auto firstRow = [](const Edge& e) { return CeilDiv(e.y0, 16); };
+    std::sort(edges.begin(), edges.end(), [&](const Edge& a, const Edge& b) { return firstRow(a) < firstRow(b); });
+    std::vector<ActiveEdge> active;
     std::vector<Crossing> crossings;
-    for (LONG y = area.top; y < area.bottom; ++y) {
-        const int64_t Y = static_cast<int64_t>(y) * 16;
+    size_t next = 0;
+    for (int64_t y = area.top; y < area.bottom; ++y) {
+        const int64_t Y = y * 16;
+        // Edges that end before this row go; those that start by it come in.
+        active.erase(std::remove_if(active.begin(), active.end(), [&](const ActiveEdge& a) { return Y >= a.y1; }),
+                     active.end());
+        for (; next < edges.size() && firstRow(edges[next]) <= y; ++next)
+            if (Y < edges[next].y1)
+                active.push_back(StartEdge(edges[next], Y));
+        if (active.empty()) {
+            if (next == edges.size())
+                break;
+            y = std::max(y, firstRow(edges[next]) - 1);   // no edge until then: nothing to fill
+            continue;
+        }
         crossings.clear();
-        for (const Edge& e : edges) {
-            if (Y < e.y0 || Y >= e.y1)   // the top end counts, the bottom end belongs to the next edge
-                continue;
-            // x = x0 + (Y - y0) * (x1 - x0) / (y1 - y0); the first centre at or right of it is ceil(x / 16).
-            const int64_t dy = e.y1 - e.y0;
-            const int64_t numerator = e.x0 * dy + (Y - e.y0) * (e.x1 - e.x0);
-            crossings.push_back({CeilDiv(numerator, 16 * dy), e.winding});
+        for (ActiveEdge& a : active) {
+            crossings.push_back({a.Pixel(), a.winding});
+            a.Step();
         }
         if (crossings.size() < 2)
             continue;
@@ -164,7 +218,7 @@ void FillFigures(const std::vector<Figure>& figures, FillRule rule, const std::v
                 const int64_t left = std::max<int64_t>(crossings[i].pixel, r.left);
                 const int64_t right = std::min<int64_t>(crossings[i + 1].pixel, r.right);
                 if (left < right)
-                    span(y, static_cast<LONG>(left), static_cast<LONG>(right));
+                    span(static_cast<LONG>(y), static_cast<LONG>(left), static_cast<LONG>(right));
             }
         }
     }
