@@ -68,6 +68,14 @@ BOOL Failed(int line, const char* pszStep)
     return FALSE;
 }
 
+// A glyph left out on purpose: its size or place is beyond what any page can show. The step is traced, and the
+// text call goes on as drawn.
+BOOL Refused(int line, const char* pszStep)
+{
+    TraceFailed(__FILE__, line, pszStep);
+    return TRUE;
+}
+
 // Rows of set bits where the glyph has ink, (cx + 7) / 8 bytes each, top row first, at their own size.
 BOOL WriteGlyphRows(PDEV* pdev, const BYTE* rows, LONG cx, LONG cy, LONG x, LONG y)
 {
@@ -109,10 +117,10 @@ BOOL OutputGlyphBits(PDEV* pdev, FONTOBJ* pfo, HGLYPH hg, POINTL origin)
     // rather than read.
     const ULONGLONG cbRows = (static_cast<ULONGLONG>(size.cx) + 7) / 8 * static_cast<ULONGLONG>(size.cy);
     if (cbRows > kMaxGlyphImageBytes)
-        return Failed(__LINE__, "glyph size");
+        return Refused(__LINE__, "glyph size");
     POINTL corner;
     if (!ImageCorner(origin, pgb->ptlOrigin.x, pgb->ptlOrigin.y, &corner))
-        return Failed(__LINE__, "glyph position");
+        return Refused(__LINE__, "glyph position");
     return WriteGlyphRows(pdev, pgb->aj, size.cx, size.cy, corner.x, corner.y);
 }
 
@@ -133,7 +141,7 @@ BOOL OutputGlyphOutline(PDEV* pdev, FONTOBJ* pfo, HGLYPH hg, POINTL origin, ULON
     if (cx <= 0 || cy <= 0)
         return TRUE;
     if (static_cast<ULONGLONG>(stride * cy) > kMaxGlyphImageBytes)
-        return Failed(__LINE__, "glyph size");
+        return Refused(__LINE__, "glyph size");
 
     OneBitCanvas canvas(static_cast<LONG>(cx), static_cast<LONG>(cy));
     if (!canvas.ok())
@@ -163,7 +171,7 @@ BOOL OutputGlyphOutline(PDEV* pdev, FONTOBJ* pfo, HGLYPH hg, POINTL origin, ULON
     POINTL at;
     if (!ImageCorner(origin, ScalePathCoordinate(bounds.xLeft, 0, static_cast<LONG>(scale)),
                      ScalePathCoordinate(bounds.yTop, 0, static_cast<LONG>(scale)), &at))
-        return Failed(__LINE__, "glyph position");
+        return Refused(__LINE__, "glyph position");
     return WriteGlyphRows(pdev, rows.get(), static_cast<LONG>(cx), static_cast<LONG>(cy), at.x, at.y);
 }
 

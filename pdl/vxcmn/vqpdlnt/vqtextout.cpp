@@ -43,6 +43,7 @@ struct TEXT_CALL {
     DEVICE_FONT_CHOICE font;
     bool additions;           // page additions: characters are drawn with a dither brush
     bool clipUnbounded;       // tab capture: the clip is set once for the call's glyph images
+    bool lost;                // a glyph image could not be written: the call fails
 };
 
 // The characters of the string as far as it holds them: its own glyph count, ended early by a terminator.
@@ -174,7 +175,8 @@ void OutputGlyphImage(TEXT_CALL& call, HGLYPH hg, const POINTL& at)
         PdlOutputClip(call.pdev, kClipUnbounded, nullptr);
         call.clipUnbounded = true;
     }
-    PdlOutputGlyphImage(call.pdev, call.pfo, hg, at, call.scale);
+    if (!PdlOutputGlyphImage(call.pdev, call.pfo, hg, at, call.scale))
+        call.lost = true;
 }
 
 void OutputGlyphs(TEXT_CALL& call, const GLYPHPOS* pgp, ULONG count, ULONG first)
@@ -271,5 +273,12 @@ BOOL PdlTextOut(SURFOBJ* pso, STROBJ* pstro, FONTOBJ* pfo, CLIPOBJ* pco, RECTL* 
     OutputCharacters(call, pstro);
     OutputExtraBoxes(pdev, prclExtra, pboFore);
     PdlBeginDrawing(pdev, kObjectNone);
+    // The other characters are drawn, but a glyph the page lacks must not pass as printed: GDI fails the
+    // application's call.
+    if (call.lost) {
+        if (GetLastError() == ERROR_SUCCESS)
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
     return TRUE;
 }

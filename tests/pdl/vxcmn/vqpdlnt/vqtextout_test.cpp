@@ -2,6 +2,7 @@
 // characters in a resident font ("txo") of one and two bytes, the glyph images of everything a resident font
 // cannot show, and underline boxes, and the checks of the call.
 #include "text_fixture.h"
+#include "host/faults.h"
 #include "host/inspect.h"
 #include "pdl/vxcmn/vqpdlnt/job_control.h"
 #include "pdl/vxcmn/vqpdlnt/page_setup.h"
@@ -198,6 +199,32 @@ TEST_F(Text, AGlyphWhoseSizeOrPlaceIsBeyondReachIsLeftOutAndItsNeighboursDrawn)
         const std::string bytes = Drawn(run);
         EXPECT_EQ(ImagesIn(bytes).size(), 1u) << "the other glyph only: " << bytes.substr(0, 300);
         EXPECT_NE(host::DebugTrace().find(u"glyph_image.cpp ("), std::u16string::npos) << "the glyph's failed step";
+    }
+}
+
+TEST_F(Text, AGlyphImageThatCannotBeWrittenFailsTheCallWhileItsNeighboursAreDrawn)
+{
+    ASSERT_NE(Open(), nullptr);
+    // Every allocation of the call in turn fails, both scales: a call answers TRUE only with both glyphs drawn.
+    for (ULONG scale : {10000u, 5000u}) {
+        m_pdev->ulScale = scale;
+        bool whole = false;
+        for (unsigned nth = 1; nth < 200 && !whole; ++nth) {
+            SCOPED_TRACE(testing::Message() << "scale " << scale << ", allocation " << nth);
+            TextRun run(FontAt(u"Arial", 100), u"AB", {100, 300}, 200);
+            Take();
+            host::InjectFault(host::Fault::GlobalAlloc, nth);
+            SetLastError(0);
+            const BOOL drawn = Draw(run);
+            const DWORD error = GetLastError();
+            host::ClearFaults();
+            const size_t images = ImagesIn(Take()).size();
+            whole = images == 2;
+            EXPECT_EQ(drawn != FALSE, whole) << images << " of 2 glyphs";
+            if (!drawn)
+                EXPECT_NE(error, 0u) << "the failure has its reason";
+        }
+        EXPECT_TRUE(whole) << "the sweep reached a call the fault missed";
     }
 }
 
