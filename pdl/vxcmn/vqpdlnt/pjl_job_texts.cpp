@@ -23,7 +23,7 @@ void CleanPjlText(char* pText)
     if (pText == nullptr)
         return;
     for (unsigned char* p = reinterpret_cast<unsigned char*>(pText); *p != 0; ++p)
-        if (*p < 0x20 || *p == '"')
+        if (*p < 0x20 || *p == 0x7F || *p == '"')
             *p = ' ';
 }
 

@@ -7,8 +7,9 @@
 
 #include <cstddef>
 
-// Replaces every '"' and every byte below 0x20 with a blank: a document title or user name must not close
-// the quoted value or start a PJL command of its own. Trail bytes of code page 932 are never in that range.
+// Replaces every '"', every byte below 0x20 and DEL (0x7F) with a blank: a document title or user name must not
+// close the quoted value, start a PJL command of its own or put a control byte into the header. Trail bytes of
+// code page 932 are never among them; bytes from 0x80 are its text and stay.
 void CleanPjlText(char* pText);
 
 // Copies at most cbMax bytes of the ANSI text in a field of cbField bytes (its terminator may be missing)

@@ -61,9 +61,10 @@ TEST(PjlJobTexts, TheJobIdIsUpperCasedWithoutTouchingDoubleByteCharacters)
 
 TEST(PjlJobTexts, CleaningBlanksQuotesAndControlBytesOnly)
 {
-    char text[] = "a\"b\tc\x01\x1f\x7f\x83\x63~";
+    // DEL is a control byte too; bytes from 0x80 are code page 932 text and stay.
+    char text[] = "a\"b\tc\x01\x1f\x7f\x83\x63~\x7f\x80\xff";
     CleanPjlText(text);
-    EXPECT_STREQ(text, "a b c  \x7f\x83\x63~");
+    EXPECT_STREQ(text, "a b c   \x83\x63~ \x80\xff");
 }
 
 TEST(PjlJobTexts, AnsiCutsNeverEndOnHalfACharacter)
