@@ -266,7 +266,13 @@ BOOL EngineEndDoc(SURFOBJ* pso, FLONG /*fl: an aborted document ends the same wa
         SendStreamCommand(pdev, kCmdClose);
     }
     pdev->dwFlags &= ~(PDEVF_STREAM_OPEN | PDEVF_DOC_STARTED | PDEVF_JOB_CARRIED);
-    return !OutputFailed(pdev);
+    if (!OutputFailed(pdev))
+        return TRUE;
+    // The job lost bytes on their way out: the caller learns why, even where the stream's clean-up after the
+    // failed write left no reason behind.
+    if (GetLastError() == ERROR_SUCCESS)
+        SetLastError(ERROR_WRITE_FAULT);
+    return FALSE;
 }
 
 BOOL EngineStartBanding(SURFOBJ* pso, POINTL* pptl)

@@ -191,11 +191,24 @@ int WINAPI EndDoc(HDC hdc)
     platform::RecordCall(*dc, "DrvEndDoc");
     if (const auto endDoc = platform::Hook<PFN_DrvEndDoc>(*dc, INDEX_DrvEndDoc))
         ended = endDoc(&dc->surface->so, 0) != FALSE;
-    ended = EndDocPrinter(dc->hPrinter) && ended;
+    DWORD error = ERROR_SUCCESS;
+    if (ended) {
+        ended = EndDocPrinter(dc->hPrinter) != FALSE;
+    } else {
+        // A driver that could not end the document has not written all of it: the spooler job is deleted
+        // rather than printed cut, and the driver's reason is the caller's.
+        error = GetLastError();
+        AbortPrinter(dc->hPrinter);
+    }
+    if (!ended && error == ERROR_SUCCESS)
+        error = GetLastError();
     dc->state = DocState::None;
     dc->jobId = 0;
     platform::SendDocumentEvent(*dc, hdc, DOCUMENTEVENT_ENDDOCPOST, 0, nullptr, 0, nullptr);
-    return ended ? 1 : SP_ERROR;
+    if (ended)
+        return 1;
+    SetLastError(error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT);
+    return SP_ERROR;
 }
 
 int WINAPI AbortDoc(HDC hdc)

@@ -1,6 +1,7 @@
 // printer_dc_test.cpp - the graphics module driven through a printer device context on "QN-804C": created,
 // given documents and pages, reset and deleted, with its hooks called in GDI's order.
 #include "job_fixture.h"
+#include "host/faults.h"
 #include "support/job_text.h"
 
 #include <algorithm>
@@ -175,6 +176,45 @@ TEST_F(PrinterDc, ABookletJobIsSpooledAndPairsItsPages)
     EXPECT_EQ(CountOf(job, "@PJL\n"), 1u) << job;
     // Four booklet pages for three: page 1 alone, then page 2 with page 3, whose tail ends the side.
     EXPECT_EQ(CountOf(job, "prn;\n"), 2u) << job;
+}
+
+TEST_F(PrinterDc, AJobThatLostAWriteFailsItsEndDocAndLeavesNothingToPrint)
+{
+    for (BYTE layoutSelect : {BYTE{0}, BYTE{4}}) {   // direct, and booklet (spooled, then replayed)
+        DRIVER_DEVMODE dm = DriverDevmode();
+        dm.dmPrivate.layoutSelectCode = layoutSelect;
+        bool whole = false;
+        // The kth write to the spooler fails, for every k the job reaches; then one that is never reached.
+        for (unsigned k = 1; k < 100 && !whole; ++k) {
+            SCOPED_TRACE(testing::Message() << "layout " << int{layoutSelect} << ", write " << k);
+            HDC hdc = OpenDc(&dm.dmPublic);
+            ASSERT_NE(hdc, nullptr);
+            host::InjectFault(host::Fault::WritePrinter, k);
+            DOCINFOW di = {sizeof di, u"Report", nullptr, nullptr, 0};
+            ASSERT_GT(StartDocW(hdc, &di), 0);
+            bool pagesOk = true;
+            for (int page = 0; page < 3; ++page)
+                pagesOk = StartPage(hdc) > 0 && EndPage(hdc) > 0 && pagesOk;
+            Escape(hdc, ESC_END_OF_JOB);
+            SetLastError(0);
+            const bool ended = EndDoc(hdc) > 0;
+            const DWORD error = GetLastError();
+            host::ClearFaults();
+            DeleteDC(hdc);
+            m_hdc = nullptr;
+            whole = ended;
+            if (ended) {
+                EXPECT_TRUE(pagesOk);
+                EXPECT_EQ(CountOf(JobBytes(), "\x1b%-12345X"), 2u) << "the job is whole";
+            } else {
+                EXPECT_NE(error, 0u) << "the failure has its reason";
+                EXPECT_TRUE(host::JobFiles(kPrinterName).empty()) << "no cut job stays queued";
+            }
+            for (const auto& file : host::JobFiles(kPrinterName))
+                std::filesystem::remove(file);
+        }
+        EXPECT_TRUE(whole) << "the sweep reached a job the fault missed";
+    }
 }
 
 } // namespace

@@ -148,3 +148,29 @@ TEST_F(PrinterDcDocuments, ADriverThatWillNotStartTheDocumentLeavesNoJob)
     DeleteDC(hdc);
     EXPECT_TRUE(host::JobFiles(kPrinter).empty());
 }
+
+TEST_F(PrinterDcDocuments, ADocumentTheDriverCouldNotEndIsAbortedWithItsReason)
+{
+    TestDriverOptions options;
+    options.failEndDoc = true;
+    SetDriver(options);
+    HDC hdc = CreateDCW(nullptr, kPrinter, nullptr, nullptr);
+    DOCINFOW di = {sizeof di, u"Cut", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocW(hdc, &di), 0);
+    ASSERT_GT(StartPage(hdc), 0);
+    ASSERT_GT(EndPage(hdc), 0);
+    ASSERT_EQ(host::JobFiles(kPrinter).size(), 1u);
+    host::ClearDeviceContextCalls(hdc);
+    SetLastError(0);
+    EXPECT_EQ(EndDoc(hdc), SP_ERROR);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DISK_FULL)) << "the driver's reason reaches the caller";
+    EXPECT_TRUE(host::JobFiles(kPrinter).empty()) << "nothing half-written is left to print";
+    const std::vector<std::string> expected = {"DOCUMENTEVENT_ENDDOC", "DrvEndDoc", "DOCUMENTEVENT_ENDDOCPOST"};
+    EXPECT_EQ(host::DeviceContextCalls(hdc), expected);
+
+    // The document is over: the device context starts the next one.
+    EXPECT_EQ(EndDoc(hdc), SP_ERROR);
+    ASSERT_GT(StartDocW(hdc, &di), 0);
+    EXPECT_EQ(AbortDoc(hdc), 1);
+    DeleteDC(hdc);
+}

@@ -221,6 +221,10 @@ BOOL APIENTRY TestStartDoc(SURFOBJ* pso, LPWSTR pwszDocName, DWORD dwJobId)
 BOOL APIENTRY TestEndDoc(SURFOBJ*, FLONG fl)
 {
     Report(u"DrvEndDoc " + Number(fl));
+    if (g_options.failEndDoc) {
+        SetLastError(ERROR_DISK_FULL);
+        return FALSE;
+    }
     return TRUE;
 }
 

@@ -16,6 +16,7 @@ struct TestDriverOptions {
     bool failEnableDriver = false;
     bool failEnablePDEV = false;
     bool failStartDoc = false;
+    bool failEndDoc = false;       // DrvEndDoc answers FALSE with ERROR_DISK_FULL, as after a lost write
     // Drawing: the calls asked for on the surface (EngAssociateSurface), the capabilities in DEVINFO, whether
     // the path hooks decline (answer FALSE) instead of drawing, a device surface (no bits) instead of a bitmap.
     FLONG hooks = HOOK_BITBLT | HOOK_COPYBITS;
