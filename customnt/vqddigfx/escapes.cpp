@@ -13,6 +13,7 @@
 #include "settings/base/font_sub_node.h"
 #include "settings/base/private_escape_codes.h"
 #include "settings/devmode/devmode_identity.h"
+#include "settings/devmode/devmode_validate.h"
 #include "settings/devmode/layout_table.h"
 
 #include <cstring>
@@ -117,7 +118,9 @@ ULONG ClearBand(const ENGINE_CALL& call)
     return 1;
 }
 
-// The job's devmode replaced by the driver's own devmode only; the font-substitution list stays the PDEV's.
+// The job's devmode replaced by the driver's own devmode only, validated as DrvEnablePDEV validates the one it
+// gets: the page code relies on its geometry and zoom being in line. The font-substitution list stays the
+// PDEV's.
 ULONG SetDevmode(const ENGINE_CALL& call)
 {
     if (call.pvIn == nullptr || call.cjIn != kEscDevmodeBytes)
@@ -125,6 +128,13 @@ ULONG SetDevmode(const ENGINE_CALL& call)
     DRIVER_DEVMODE dm;
     std::memcpy(&dm, call.pvIn, sizeof dm);
     if (!IsOwnDevmode(&dm.dmPublic))
+        return 0;
+    RES_MODULE_CELL* pCell = OpenResModule();
+    if (pCell == nullptr)
+        return 0;
+    const BOOL valid = ValidateDevmode(pCell, &dm, call.pdev->hPrinter);
+    CloseResModule(pCell);
+    if (!valid)
         return 0;
     dm.dmPrivate.fontSubstitutionList = call.pdev->devmode.dmPrivate.fontSubstitutionList;
     std::memcpy(&call.pdev->devmode, &dm, sizeof dm);

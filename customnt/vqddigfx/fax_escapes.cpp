@@ -44,11 +44,55 @@ void ApplyPaperValues(DEVMODEW& dm, const FAX_PAPER_VALUES& values, bool withRes
         dm.dmYResolution = static_cast<SHORT>(values.dmYResolution);
 }
 
-// Every field of the snapshot goes back where it was taken from, but the record's first word.
+// The snapshot's geometry bounds: no page of the printer comes near 2^20 pixels or 0.01 mm, so anything past
+// them was not taken from a job; within them the page code's sums and products stay inside 32 bits.
+constexpr LONG kMaxGeometry = 1 << 20;
+constexpr DWORD kMaxSnapshotScale = 10000;   // full size: N-up cells only shrink
+constexpr SHORT kMaxSnapshotZoom = 1000;     // percent
+
+bool IsSaneCoordinate(LONG value)
+{
+    return value >= -kMaxGeometry && value <= kMaxGeometry;
+}
+
+bool IsSaneRect(const RECTL& rect)
+{
+    return IsSaneCoordinate(rect.left) && IsSaneCoordinate(rect.top) && IsSaneCoordinate(rect.right) &&
+           IsSaneCoordinate(rect.bottom) && rect.left <= rect.right && rect.top <= rect.bottom;
+}
+
+bool IsSaneSize(LONG value)
+{
+    return value >= 0 && value <= kMaxGeometry;
+}
+
+bool IsSaneGeometry(const FAX_JOB_STATE& state)
+{
+    const RECTL rects[] = {state.PaperAreaRect, state.customPaperRectPixels, state.ImageAreaRect,
+                           state.layoutAreaRect, state.outputPrintableRect};
+    for (const RECTL& rect : rects)
+        if (!IsSaneRect(rect))
+            return false;
+    const LONG sizes[] = {state.paperWidthPixels, state.paperLengthPixels, state.outputWidthPixels,
+                          state.outputLengthPixels};
+    for (LONG size : sizes)
+        if (!IsSaneSize(size))
+            return false;
+    const SHORT zoom = state.Zoom;
+    return IsSaneCoordinate(state.xOffset) && IsSaneCoordinate(state.yOffset) &&
+           state.ulScale <= kMaxSnapshotScale && zoom >= 0 && zoom <= kMaxSnapshotZoom;
+}
+
+// Every field of the snapshot goes back where it was taken from, but the record's first word. A snapshot whose
+// geometry no job could have is refused whole: the page code would overflow on it.
 ULONG ApplyFaxJobState(const ESCAPE_CALL& call)
 {
     FAX_JOB_STATE state;
     std::memcpy(&state, call.pIn, sizeof state);
+    if (!IsSaneGeometry(state)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
     PDEV* pdev = call.pdev;
     pdev->dwFlags = (state.dwFlags & ~kOwnFlags) | (pdev->dwFlags & kOwnFlags);
     pdev->cPagesBegun = state.cPagesBegun;

@@ -224,6 +224,8 @@ TEST_F(Escapes, TheDevmodeIsHandedOutAndReplacedWholeByTheDriversOwnOnly)
     const auto list = ReadAt<uintptr_t>(JobSettings(), 6460 + 1412);
 
     DRIVER_DEVMODE changed = original;
+    changed.dmPrivate.ZoomCheck = 1;
+    changed.dmPrivate.env.lastFitPaperSize = static_cast<WORD>(changed.dmPublic.dmPaperSize);
     changed.dmPrivate.Zoom = 150;
     changed.dmPrivate.env.lpOutputMethod = 3;
     changed.dmPrivate.fontSubstitutionList = reinterpret_cast<FONT_SUB_NODE*>(0x1234);   // never taken
@@ -244,8 +246,36 @@ TEST_F(Escapes, TheDevmodeIsHandedOutAndReplacedWholeByTheDriversOwnOnly)
     DRIVER_DEVMODE expected = changed;
     expected.dmPrivate.fontSubstitutionList = nullptr;
     const DRIVER_DEVMODE now = JobDevmode();
-    EXPECT_EQ(std::memcmp(&now, &expected, sizeof now), 0);
+    EXPECT_EQ(std::memcmp(&now, &expected, sizeof now), 0) << "a devmode in line is taken as it is";
     EXPECT_EQ(ReadAt<uintptr_t>(JobSettings(), 6460 + 1412), list) << "the PDEV keeps its list";
+}
+
+TEST_F(Escapes, ADevmodeByEscapeIsValidatedAsAJobsDevmodeIs)
+{
+    const DRIVER_DEVMODE original = JobDevmode();
+    DRIVER_DEVMODE wild = original;
+    wild.dmPrivate.ZoomCheck = 1;
+    wild.dmPrivate.Zoom = 32000;   // every glyph an outline bitmap of megabytes
+    wild.dmPrivate.printableRect = {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    wild.dmPrivate.outputPrintableRectPixels = {INT32_MAX, 0, INT32_MIN, 0};
+    wild.dmPrivate.paperWidthPixels = INT32_MIN;
+    ASSERT_EQ(SetJobDevmode(wild), 1);
+    const DRIVER_DEVMODE now = JobDevmode();
+    EXPECT_GT(Copy(now.dmPrivate.Zoom), 0);
+    EXPECT_LE(Copy(now.dmPrivate.Zoom), 1000) << "the zoom is held to its range";
+    EXPECT_EQ(std::memcmp(&now.dmPrivate.printableRect, &original.dmPrivate.printableRect, sizeof(RECTL)), 0)
+        << "the geometry follows from the paper again";
+    EXPECT_EQ(Copy(now.dmPrivate.paperWidthPixels), Copy(original.dmPrivate.paperWidthPixels));
+    EXPECT_EQ(std::memcmp(&now.dmPrivate.outputPrintableRectPixels, &original.dmPrivate.outputPrintableRectPixels,
+                          sizeof(RECTL)), 0);
+
+    // A page of text prints with it as with any devmode.
+    DOCINFOW di = {sizeof di, u"Zoom", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocW(m_hdc, &di), 0);
+    ASSERT_GT(StartPage(m_hdc), 0);
+    EXPECT_TRUE(TextOutW(m_hdc, 100, 100, u"ABCDE", 5));
+    EXPECT_GT(EndPage(m_hdc), 0);
+    EXPECT_GT(EndDoc(m_hdc), 0);
 }
 
 TEST_F(Escapes, PageAdditionsSwitchToneMappingAndKeepTheirDrawingMode)

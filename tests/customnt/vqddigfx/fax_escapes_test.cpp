@@ -46,12 +46,35 @@ std::vector<Placement> FaxStatePlacements()
     return rows;
 }
 
+// A snapshot of a different byte at each offset, with the geometry a job could have: rectangles, sizes,
+// offsets, scale and zoom within their bounds.
+std::vector<BYTE> PatternedState()
+{
+    std::vector<BYTE> bytes(sizeof(FAX_JOB_STATE));
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<BYTE>(i * 7 + 3);
+    FAX_JOB_STATE state;
+    std::memcpy(&state, bytes.data(), sizeof state);
+    RECTL* rects[] = {&state.PaperAreaRect, &state.customPaperRectPixels, &state.ImageAreaRect,
+                      &state.layoutAreaRect, &state.outputPrintableRect};
+    for (LONG i = 0; i < 5; ++i)
+        *rects[i] = {i * 10 + 1, i * 10 + 2, i * 10 + 4000, i * 10 + 6000};
+    state.paperWidthPixels = 4961;
+    state.paperLengthPixels = 7016;
+    state.outputWidthPixels = 4768;
+    state.outputLengthPixels = 6822;
+    state.xOffset = -123;
+    state.yOffset = 456;
+    state.ulScale = 7071;
+    state.Zoom = 141;
+    std::memcpy(bytes.data(), &state, sizeof state);
+    return bytes;
+}
+
 TEST_F(FaxEscapes, TheJobStateGoesBackWhereItWasTaken)
 {
     const std::vector<BYTE> before = JobSettings();
-    std::vector<BYTE> state(1972);
-    for (size_t i = 0; i < state.size(); ++i)
-        state[i] = static_cast<BYTE>(i * 7 + 3);
+    std::vector<BYTE> state = PatternedState();
     ASSERT_EQ(Escape(ESC_SET_FAX_JOB, state), 1);
     const std::vector<BYTE> after = JobSettings();
     for (const Placement& p : FaxStatePlacements()) {
@@ -79,6 +102,49 @@ TEST_F(FaxJobStateFlags, AFailedOutputStaysFailed)
     ASSERT_EQ(PrivateEscapeDispatch(&m_surface, ESC_SET_FAX_JOB, sizeof state, &state, 0, nullptr), 1u);
     EXPECT_EQ(Copy(m_pdev->dwFlags), PDEVF_OUTPUT_FAILED | PDEVF_DOC_STARTED)
         << "no stream is opened by a snapshot either";
+}
+
+TEST_F(FaxEscapes, ASnapshotWithGeometryNoJobCouldHaveIsRefusedWhole)
+{
+    constexpr LONG kBound = 1 << 20;
+    struct Case {
+        const char* what;
+        void (*spoil)(FAX_JOB_STATE& state);
+    };
+    const Case cases[] = {
+        {"a rectangle past the bound", [](FAX_JOB_STATE& s) { s.layoutAreaRect.right = kBound + 1; }},
+        {"a rectangle below it", [](FAX_JOB_STATE& s) { s.PaperAreaRect.left = -kBound - 1; }},
+        {"a rectangle turned over", [](FAX_JOB_STATE& s) { s.ImageAreaRect.top = s.ImageAreaRect.bottom + 1; }},
+        {"the extreme coordinates", [](FAX_JOB_STATE& s) { s.outputPrintableRect = {INT32_MIN, 0, INT32_MAX, 1}; }},
+        {"a custom paper turned over", [](FAX_JOB_STATE& s) { s.customPaperRectPixels.left = 7000; }},
+        {"a negative paper width", [](FAX_JOB_STATE& s) { s.paperWidthPixels = -1; }},
+        {"an output length past the bound", [](FAX_JOB_STATE& s) { s.outputLengthPixels = kBound + 1; }},
+        {"a scale above full size", [](FAX_JOB_STATE& s) { s.ulScale = 10001; }},
+        {"a zoom of 32000 percent", [](FAX_JOB_STATE& s) { s.Zoom = 32000; }},
+        {"a negative zoom", [](FAX_JOB_STATE& s) { s.Zoom = -1; }},
+        {"an offset past the bound", [](FAX_JOB_STATE& s) { s.yOffset = INT32_MIN; }},
+    };
+    const std::vector<BYTE> before = JobSettings();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<BYTE> bytes = PatternedState();
+        FAX_JOB_STATE state;
+        std::memcpy(&state, bytes.data(), sizeof state);
+        c.spoil(state);
+        std::memcpy(bytes.data(), &state, sizeof state);
+        EXPECT_EQ(Escape(ESC_SET_FAX_JOB, bytes), 0);
+        EXPECT_EQ(JobSettings(), before) << "nothing of a refused snapshot is taken";
+    }
+    // The bounds themselves are a job's geometry still.
+    std::vector<BYTE> bytes = PatternedState();
+    FAX_JOB_STATE state;
+    std::memcpy(&state, bytes.data(), sizeof state);
+    state.layoutAreaRect = {-kBound, -kBound, kBound, kBound};
+    state.outputWidthPixels = kBound;
+    state.ulScale = 10000;
+    state.Zoom = 1000;
+    std::memcpy(bytes.data(), &state, sizeof state);
+    EXPECT_EQ(Escape(ESC_SET_FAX_JOB, bytes), 1);
 }
 
 TEST_F(FaxEscapes, TheFaxValuesAreKeptInCodeOrder)
@@ -172,6 +238,7 @@ TEST_F(FaxEscapes, TheStatusReportsTheJobsFaxSettingsAndPhoneBook)
 {
     DRIVER_DEVMODE dm = JobDevmode();
     dm.dmPrivate.env.lpOutput = 1;
+    dm.dmPrivate.env.phoneBookCount = 3;   // a fax has numbers to send to, or validation makes it print
     dm.dmPrivate.env.CoverSheet = 1;
     dm.dmPrivate.env.bTimeH = 9;
     dm.dmPrivate.env.bTimeM = 30;
