@@ -46,10 +46,12 @@ LONG DocumentPropertySheetsImpl(PPROPSHEETUI_INFO pPSUIInfo, PDOCUMENTPROPERTYHE
         return -1;
     if ((pHeader->fMode & (DM_UPDATE | DM_COPY)) != 0) {
         const DEVMODEW* pdmIn = pHeader->pdmIn;
-        if (pdmIn != nullptr && !IsCompatibleDevmodePair(pdmIn, &pBuilt->dmPublic)) {
-            // Another driver's devmode goes back as it came, as far as the output holds.
-            const DWORD cbIn = static_cast<DWORD>(pdmIn->dmSize) + pdmIn->dmDriverExtra;
-            std::memmove(pHeader->pdmOut, pdmIn, cbIn < kDriverDevmodeSize ? cbIn : kDriverDevmodeSize);
+        const DWORD cbIn = pdmIn != nullptr ? static_cast<DWORD>(pdmIn->dmSize) + pdmIn->dmDriverExtra : 0;
+        if (pdmIn != nullptr && !IsCompatibleDevmodePair(pdmIn, &pBuilt->dmPublic) && cbIn <= kDriverDevmodeSize) {
+            // Another driver's devmode goes back as it came when the output holds it whole. Cut, its header
+            // would claim bytes the caller's buffer does not have: such a one gets the driver's own devmode,
+            // merged from its public fields, as any devmode the driver cannot keep.
+            std::memmove(pHeader->pdmOut, pdmIn, cbIn);
         } else {
             std::memcpy(pHeader->pdmOut, pBuilt, kDriverDevmodeSize);
         }

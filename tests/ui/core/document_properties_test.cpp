@@ -26,14 +26,14 @@ protected:
     }
 
     // Another driver's devmode: the public part with a private part of its own size.
-    static std::vector<BYTE> ForeignDevmode(SHORT copies)
+    static std::vector<BYTE> ForeignDevmode(SHORT copies, WORD extra = 40)
     {
-        std::vector<BYTE> dm(220 + 40, 0x3C);
+        std::vector<BYTE> dm(220 + extra, 0x3C);
         DEVMODEW pub = {};
         pub.dmSpecVersion = 0x0401;
         pub.dmSize = 220;
         pub.dmDriverVersion = 0x0600;
-        pub.dmDriverExtra = 40;
+        pub.dmDriverExtra = extra;
         pub.dmFields = DM_COPIES | DM_ORIENTATION;
         pub.dmCopies = copies;
         pub.dmOrientation = 2;
@@ -139,18 +139,26 @@ TEST_F(DocumentProperties, TheSheetQueryWritesNothingWithoutUpdateOrCopy)
     EXPECT_EQ(out[0], 0xCC);
 }
 
-TEST_F(DocumentProperties, HandsAForeignDevmodeBackUnchangedExceptToASpreadsheetProgram)
+TEST_F(DocumentProperties, HandsAForeignDevmodeBackUnchangedExceptToASpreadsheetProgramOrWhenItDoesNotFit)
 {
+    constexpr const char16_t* kApp = u"C:\\Program Files\\App\\APP.EXE";
     struct Case {
         const char16_t* process;
+        WORD extra;    // the foreign devmode's private bytes
         bool merged;
     };
-    for (const Case c : {Case{u"C:\\Program Files\\App\\APP.EXE", false},
-                         Case{u"C:\\Program Files\\Office\\EXCEL.EXE", true},
-                         Case{u"C:\\Program Files\\Office\\excel.exe", true}}) {
-        SCOPED_TRACE(testing::Message() << (c.merged ? "merged" : "unchanged"));
+    const Case cases[] = {
+        {kApp, 40, false},
+        {kApp, 2615 - 220, false},       // exactly the output's size
+        {kApp, 2615 - 220 + 1, true},    // cut, its header would claim more than the output has
+        {kApp, 8000, true},
+        {u"C:\\Program Files\\Office\\EXCEL.EXE", 40, true},
+        {u"C:\\Program Files\\Office\\excel.exe", 40, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.merged ? "merged" : "unchanged") << ", " << c.extra << " extra");
         host::SetProcessFileName(c.process);
-        std::vector<BYTE> in = ForeignDevmode(4);
+        std::vector<BYTE> in = ForeignDevmode(4, c.extra);
         const std::vector<BYTE> callersIn = in;
         std::vector<BYTE> out(2615, 0);
         DOCUMENTPROPERTYHEADER header = Header(Dm(in), Dm(out), DM_COPY | DM_MODIFY);
@@ -162,9 +170,12 @@ TEST_F(DocumentProperties, HandsAForeignDevmodeBackUnchangedExceptToASpreadsheet
             EXPECT_EQ(Dm(out)->dmCopies, 4);
             EXPECT_EQ(Dm(out)->dmOrientation, 2);
         } else {
-            EXPECT_EQ(std::vector<BYTE>(out.begin(), out.begin() + 260), callersIn);
-            EXPECT_EQ(out[260], 0) << "no more than the foreign devmode's own size";
+            const size_t cb = callersIn.size();
+            EXPECT_EQ(std::vector<BYTE>(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(cb)), callersIn);
+            if (cb < out.size())
+                EXPECT_EQ(out[cb], 0) << "no more than the foreign devmode's own size";
         }
+        EXPECT_LE(Dm(out)->dmSize + Dm(out)->dmDriverExtra, out.size()) << "the header claims no more than it got";
     }
 }
 
