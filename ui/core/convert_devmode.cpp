@@ -56,7 +56,8 @@ bool HasHeader(const DEVMODEW* pdm)
 
 BOOL ConvertToCallersLayout(PDEVMODEW pdmIn, PDEVMODEW pdmOut, PLONG pcbNeeded)
 {
-    if (!HasHeader(pdmIn) || !HasHeader(pdmOut))
+    // The output's header says the layout the caller wants; it is read only where the output's size holds it.
+    if (!HasHeader(pdmIn) || *pcbNeeded < static_cast<LONG>(kMinDevmodeHeaderSize) || !HasHeader(pdmOut))
         return FailWith(ERROR_INVALID_PARAMETER);
     const LONG cbOut = static_cast<LONG>(pdmOut->dmSize) + pdmOut->dmDriverExtra;
     if (*pcbNeeded < cbOut || ConvertDevmodeCopy(pdmIn, pdmOut) <= 0)

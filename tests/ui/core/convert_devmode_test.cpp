@@ -3,6 +3,7 @@
 #include "settings/devmode/devmode_identity.h"
 #include "ui/core/interface_module_fixture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -62,6 +63,20 @@ TEST_F(ConvertDevMode, AnswersTheSizeNeededWhenTheBufferIsShort)
                                        &cb, c.mode));
         EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
         EXPECT_EQ(cb, c.needed);
+        EXPECT_EQ(out[0], 0xCC) << "nothing written";
+    }
+}
+
+TEST_F(ConvertDevMode, AConversionIntoAnOutputTooSmallForItsHeaderReadsNothingOfIt)
+{
+    std::vector<BYTE> in = DriverDefault();
+    for (LONG given : {0L, 1L, 75L}) {   // the header that names the output's layout ends at 76
+        SCOPED_TRACE(testing::Message() << given << " bytes");
+        std::vector<BYTE> out(std::max<size_t>(static_cast<size_t>(given), 1), 0xCC);   // exactly that size
+        LONG cb = given;
+        SetLastError(0);
+        EXPECT_FALSE(DrvConvertDevMode(const_cast<LPWSTR>(kPrinterName), Dm(in), Dm(out), &cb, CDM_CONVERT));
+        EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER));
         EXPECT_EQ(out[0], 0xCC) << "nothing written";
     }
 }
