@@ -13,6 +13,9 @@ enum class Fault {
 
 // The nth call from now (1 = the next one) of that kind fails, and so do the count - 1 calls after it.
 void InjectFault(Fault fault, unsigned nth, unsigned count = 1);
+// The nth of InjectFault less the calls of that kind made since: the first failure is still to come while it is
+// not 0 (InjectFault with a large nth counts the calls an action makes). 0 once it came, or with none injected.
+unsigned FaultCountdown(Fault fault);
 void ClearFaults();
 
 } // namespace host

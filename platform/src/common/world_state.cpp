@@ -192,6 +192,13 @@ void InjectFault(Fault fault, unsigned nth, unsigned count)
     world.faults[static_cast<int>(fault)] = {nth, count};
 }
 
+unsigned FaultCountdown(Fault fault)
+{
+    platform::World& world = platform::TheWorld();
+    std::lock_guard lock(world.faultMutex);
+    return world.faults[static_cast<int>(fault)].countdown;
+}
+
 void ClearFaults()
 {
     platform::World& world = platform::TheWorld();

@@ -138,11 +138,16 @@ TEST_F(GlobalMemory, InjectedFaultsFailTheNthAllocationsAndLeakNothing)
     host::InjectFault(host::Fault::GlobalAlloc, 2, 2);
     HGLOBAL results[4];
     DWORD errors[4];
+    unsigned countdown[4];
     for (int i = 0; i < 4; ++i) {
         SetLastError(0);
         results[i] = GlobalAlloc(GHND, 32);
         errors[i] = GetLastError();
+        countdown[i] = host::FaultCountdown(host::Fault::GlobalAlloc);
     }
+    EXPECT_EQ(countdown[0], 1u) << "the failure is the next call's";
+    EXPECT_EQ(countdown[1], 0u) << "it came";
+    EXPECT_EQ(host::FaultCountdown(host::Fault::WritePrinter), 0u) << "none injected";
     EXPECT_NE(results[0], nullptr);
     EXPECT_EQ(results[1], nullptr);
     EXPECT_EQ(results[2], nullptr);
