@@ -45,7 +45,7 @@ bool ReadEntryPages(PDEV* pdev, int index, EntryPages* pOut)
     const SHORT type = pOut->entry.Type;
     if (type < static_cast<SHORT>(PrintType::InsertAfter) || type > static_cast<SHORT>(PrintType::InsertBefore))
         return false;
-    WCHAR text[std::size(pOut->entry.Page) + 1] = {};   // the field need not be terminated
+    WCHAR text[sizeof pOut->entry.Page / sizeof(WCHAR) + 1] = {};   // the field need not be terminated
     std::memcpy(text, pOut->entry.Page, sizeof pOut->entry.Page);
     const SHORT count = ParsePageRanges(text, pOut->pages, kMaxListedPages);
     if (count < 0)
