@@ -11,7 +11,9 @@ endfunction()
 # "...\NAME.DLL" in the mapped driver directory finds it; nothing may stay undefined at link time.
 function(qn_windows_dll target)
     set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".DLL" OUTPUT_NAME ${target})
-    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+    if(NOT QN_FUZZ)   # the fuzz build's runtimes are the harness program's
+        target_link_options(${target} PRIVATE -Wl,--no-undefined)
+    endif()
 endfunction()
 
 # A driver module: every source below the given folders goes into a static core that the tests link
