@@ -19,6 +19,10 @@ void FreeLockedBlock(void* pBlock)
     const HGLOBAL hMem = GlobalHandle(pBlock);
     if (hMem == nullptr)
         return;
+    // Freeing is cleanup after a failure as often as not: the failure's last error must reach the caller, and
+    // the last unlock of a block clears it.
+    const DWORD error = GetLastError();
     GlobalUnlock(hMem);
     GlobalFree(hMem);
+    SetLastError(error);
 }
