@@ -16,6 +16,7 @@
 #include "ui/core/placeholder_page.h"
 #include "ui/core/sheet_state.h"
 #include "ui/core/sheet_writeback.h"
+#include "ui/core/stored_files.h"
 #include "ui/core/trace.h"
 #include "ui/core/user_check.h"
 #include "ui/core/user_mode_driver_value.h"
@@ -213,7 +214,8 @@ LONG AnswerDeviceResult(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam)
 void PrepareWorkingState(UI_CONTEXT* pContext)
 {
     UI_STATE* pState = pContext->pState;
-    // Here the printer's stale per-user keys are purged, once the page utilities provide it.
+    // The opening is told to the clean-up as the pages' applies are; only an apply purges the user's keys.
+    PurgeUserPrinterKeys(pState, kSheetEventOpen);
     // The devmode's output paper and zoom-fit flag are the working values the pages start from.
     if (pState->lpOutputPaper != nullptr) {
         pState->lpOutputPaper->wCurrent = pContext->pDevmode->dmPrivate.lpOutputPaper;

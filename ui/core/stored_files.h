@@ -6,6 +6,7 @@
 #include "settings/store/list_group_records.h"
 #include "win/windows.h"
 
+constexpr DWORD kSheetEventOpen = 1;
 constexpr DWORD kSheetEventApply = 2;
 
 // On the apply event with a printer name in the working state: the printer's stale per-user keys are deleted
