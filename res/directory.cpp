@@ -17,6 +17,7 @@ static const StringTablePart* const kStringParts[] = {
     &kPaperStrings,
     &kListStrings,
     &kMessageStrings,
+    &kNoticeStrings,
 };
 
 // Every table of dialog templates.

@@ -17,6 +17,7 @@ extern const StringTablePart kOptionStrings;
 extern const StringTablePart kPaperStrings;
 extern const StringTablePart kListStrings;
 extern const StringTablePart kMessageStrings;
+extern const StringTablePart kNoticeStrings;
 
 // The dialog templates, kept in parts like the texts.
 struct DialogTablePart {

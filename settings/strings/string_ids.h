@@ -31,3 +31,17 @@ constexpr UINT kIdsChapterCaption = 20210;
 // ends with one of them is not hosted by an application.
 constexpr UINT kIdsSpoolerTitleEnd4 = 31632;         // four characters
 constexpr UINT kIdsSpoolerTitleEnd5 = 31633;         // five characters
+
+// Applying a sheet: a fax without destinations is printed instead, and a fax cover sheet's image is gone.
+constexpr UINT kIdsFaxBecomesPrintHosted = 22300;    // the sheet of an application
+constexpr UINT kIdsFaxBecomesPrint = 22301;          // the printing preferences
+constexpr UINT kIdsFaxNoticeCaption = 22302;
+constexpr UINT kIdsCoverImageMissing = 22303;        // after "\n'%s'\n" with the image file's name
+constexpr UINT kIdsCoverImageDropped = 22304;
+constexpr UINT kIdsCoverImageCheck = 22305;
+constexpr UINT kIdsCoverImageCaption = 22306;
+constexpr UINT kIdsFaxSettingsChanged = 22307;       // then one line per setting that printing changed
+constexpr UINT kIdsFaxNewOutputPaper = 31621;        // %s: the new option's name
+constexpr UINT kIdsFaxNewPaperTray = 31622;          // %s
+constexpr UINT kIdsFaxNewPaperType = 31623;          // %s
+constexpr UINT kIdsFaxNewOutputTray = 31625;         // %s

@@ -3,16 +3,21 @@
 // apply them themselves.
 #include "ui/core/commit_settings.h"
 
+#include "settings/base/global_memory.h"
 #include "settings/params/ui_state_layout.h"
 #include "settings/params/uiparam_table.h"
+#include "settings/strings/res_strings.h"
+#include "settings/strings/string_ids.h"
 #include "ui/core/control_ids.h"
 #include "ui/core/control_rules.h"
 #include "ui/core/item_queries.h"
 #include "ui/core/item_table.h"
 #include "ui/core/rule_callbacks.h"
+#include "ui/core/stored_files.h"
 #include "ui/core/zoom_flags.h"
 
 #include <cstring>
+#include <initializer_list>
 
 // Items the commit leaves alone: the output paper, applied on its own rule first; the device options; the
 // fields of the insert-sheet, insert-sheet defaults and tab-text dialogs.
@@ -33,6 +38,8 @@ constexpr WORD kCustomSizeMark = 0x1000;    // a paper id with this bit is a use
 constexpr WORD kManualTray = 4;
 constexpr WORD kOutputFax = 1;
 constexpr WORD kOutputPrint = 2;
+constexpr SIZE_T kFaxNoticeBytes = 512;
+constexpr SIZE_T kCoverImageNoticeBytes = 2048;
 
 static ITEM_LIST ReadHead(const ITEM_LIST* pList)
 {
@@ -94,6 +101,15 @@ static WORD RecordCurrent(const VALUE_RECORD* pRecord)
     return record.wCurrent;
 }
 
+static void SetRecord(VALUE_RECORD* pRecord, WORD wValue)
+{
+    VALUE_RECORD record;
+    std::memcpy(&record, pRecord, sizeof record);
+    record.wCurrent = wValue;
+    record.wCommitted = wValue;
+    std::memcpy(pRecord, &record, sizeof record);
+}
+
 static void CommitPaperAndZoom(UI_STATE* pState)
 {
     CommitList(pState->lpOrientation);
@@ -133,19 +149,48 @@ static void CommitEverythingElse(UI_STATE* pState)
     }
 }
 
-// A fax transmission without destinations cannot be sent: it becomes print.
+// A fax transmission without destinations cannot be sent: it becomes print, and the user is told once.
 static void ChangeFaxWithoutDestinationsToPrint(UI_STATE* pState)
 {
     ITEM_LIST output = ReadHead(pState->lpOutput);
     if (pState->lpOutput == nullptr || output.wCurrent != kOutputFax || pState->PhoneBookCount != 0)
         return;
+    LockedBlock message(kFaxNoticeBytes);
     output.wCurrent = kOutputPrint;
     output.wCommitted = kOutputPrint;
     WriteHead(pState->lpOutput, output);
     // TODO: once the prohibition tables hold rules, print may forbid the tray, paper type or output paper the
-    // fax had; the first available option is then selected. Without rules nothing changes.
+    // fax had; the first available option is then selected and named in the notice. Without rules nothing
+    // changes, and the short notice is the whole story.
     UpdateControlRules(nullptr, pState);
+    if (message) {
+        const UINT idsText = pState->HostFlag == 1 ? kIdsFaxBecomesPrintHosted : kIdsFaxBecomesPrint;
+        lstrcpynW(message.as<WCHAR>(), GetResString(idsText), kFaxNoticeBytes / sizeof(WCHAR));
+        MessageBoxW(GetActiveWindow(), message.as<WCHAR>(), GetResString(kIdsFaxNoticeCaption),
+                    MB_ICONINFORMATION | MB_OK);
+    }
     UpdateControlRules(nullptr, pState);
+}
+
+// A fax cover sheet whose image file is gone is sent without the image.
+static void DropMissingCoverImage(UI_STATE* pState)
+{
+    if (ReadHead(pState->lpOutput).wCurrent != kOutputFax || RecordCurrent(&pState->CoverSheet) != 1 ||
+        RecordCurrent(&pState->FaxCover_Image) != 1 || CheckStoredFileExists(pState))
+        return;
+    LockedBlock name((MAX_PATH + 1) * sizeof(WCHAR));
+    LockedBlock text(kCoverImageNoticeBytes);
+    if (name && text && GetStoredFileName(pState, name.get(), MAX_PATH * sizeof(WCHAR)) != 0) {
+        WCHAR* out = text.as<WCHAR>();
+        const int room = static_cast<int>(kCoverImageNoticeBytes / sizeof(WCHAR));
+        wsprintfW(out, u"\n'%s'\n", name.as<WCHAR>());
+        for (UINT ids : { kIdsCoverImageMissing, kIdsCoverImageDropped, kIdsCoverImageCheck }) {
+            const int used = lstrlenW(out);
+            lstrcpynW(out + used, GetResString(ids), room - used);
+        }
+        MessageBoxW(GetActiveWindow(), out, GetResString(kIdsCoverImageCaption), MB_ICONINFORMATION | MB_OK);
+    }
+    SetRecord(&pState->FaxCover_Image, 0);
 }
 
 // What the devmode write-back reads besides the applied values.
@@ -177,5 +222,6 @@ void CommitSettings(UI_STATE* pState)
     CommitPaperAndZoom(pState);
     CommitEverythingElse(pState);
     ChangeFaxWithoutDestinationsToPrint(pState);
+    DropMissingCoverImage(pState);
     DeriveWriteBackValues(pState);
 }

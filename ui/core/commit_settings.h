@@ -4,5 +4,7 @@
 
 #include "settings/params/ui_state.h"
 
-// Applies all working values; a fax transmission without destinations becomes print.
+// Applies all working values. A fax transmission without destinations becomes print, with a notice; a fax
+// cover sheet whose image file is gone loses its image, with a notice when the cover-sheet group is there. The
+// commit never stops half way: a notice that cannot be had is only not shown.
 void CommitSettings(UI_STATE* pState);

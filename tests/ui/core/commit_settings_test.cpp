@@ -2,6 +2,10 @@
 // the manual-feed paper type, and the fax notices.
 #include "ui/core/commit_settings.h"
 
+#include "host/faults.h"
+#include "host/text.h"
+#include "host/ui.h"
+#include "settings/strings/string_ids.h"
 #include "ui/core/item_state_fixture.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +49,14 @@ protected:
     {
         SetHead(m_state->lpOutput, 1, 1);
         m_state->PhoneBookCount = destinations;
+    }
+
+    int BoxesShown()
+    {
+        int boxes = 0;
+        for (const std::string& line : host::ShownRecord())
+            boxes += line.rfind("box ", 0) == 0;
+        return boxes;
     }
 };
 
@@ -124,18 +136,65 @@ TEST_F(CommitSettingsTest, TheManualFeedPaperTypeComesFromTheDocumentOrTheCovers
     EXPECT_EQ(disk, 2);
 }
 
-TEST_F(CommitSettingsTest, AFaxWithoutDestinationsBecomesPrint)
+TEST_F(CommitSettingsTest, AFaxWithoutDestinationsBecomesPrintWithOneNotice)
 {
-    Fax(0);
-    Set({ {120, 4}, {122, 21} });
-    CommitSettings(m_state);
-    EXPECT_EQ(Head(m_state->lpOutput).wCurrent, 2);
-    EXPECT_EQ(Head(m_state->lpOutput).wCommitted, 2);
-    const SHORT manualType = m_state->sheetByte2425;
-    EXPECT_EQ(manualType, 21) << "the steps after it ran";
+    for (DWORD hostFlag : { 0u, 1u }) {
+        SCOPED_TRACE(testing::Message() << "host flag " << hostFlag);
+        m_state->HostFlag = hostFlag;
+        Fax(0);
+        host::ClearShownRecord();
+        host::SetUserScript("box \"" + host::ToUtf8(GetResString(kIdsFaxNoticeCaption)) + "\"\n  answer ok\n");
+        CommitSettings(m_state);
+        EXPECT_TRUE(host::UserScriptFailures().empty());
+        ASSERT_EQ(BoxesShown(), 1);
+        const std::string shown = host::ShownRecord().front();
+        const UINT ids = hostFlag == 1 ? kIdsFaxBecomesPrintHosted : kIdsFaxBecomesPrint;
+        EXPECT_NE(shown.find(host::ToUtf8(GetResString(ids))), std::string::npos) << shown;
+        EXPECT_EQ(Head(m_state->lpOutput).wCurrent, 2);
+        EXPECT_EQ(Head(m_state->lpOutput).wCommitted, 2);
 
+        // Print now: the next apply says nothing.
+        host::ClearShownRecord();
+        host::ClearUserScript();
+        CommitSettings(m_state);
+        EXPECT_EQ(BoxesShown(), 0);
+    }
     // With destinations the fax stays a fax.
     Fax(2);
     CommitSettings(m_state);
     EXPECT_EQ(Head(m_state->lpOutput).wCommitted, 1);
+}
+
+TEST_F(CommitSettingsTest, WithoutTheNoticesBufferTheFaxStillBecomesPrintAndTheCommitGoesOn)
+{
+    Fax(0);
+    Set({ {120, 4}, {122, 21} });
+    host::ClearShownRecord();
+    host::ClearUserScript();
+    host::InjectFault(host::Fault::GlobalAlloc, 1);
+    CommitSettings(m_state);
+    host::ClearFaults();
+    EXPECT_EQ(BoxesShown(), 0);
+    EXPECT_EQ(Head(m_state->lpOutput).wCommitted, 2);
+    const SHORT manualType = m_state->sheetByte2425;
+    EXPECT_EQ(manualType, 21) << "the steps after the notice ran";
+}
+
+TEST_F(CommitSettingsTest, AMissingCoverImageIsDroppedWithoutAGroupToNameIt)
+{
+    Fax(1);
+    SetRecord(&m_state->CoverSheet, 1);
+    SetRecord(&m_state->FaxCover_Image, 1);
+    host::ClearShownRecord();
+    host::ClearUserScript();
+    CommitSettings(m_state);
+    EXPECT_EQ(BoxesShown(), 0) << "the cover-sheet group is off in this build: nothing names the file";
+    EXPECT_EQ(Record(&m_state->FaxCover_Image).wCurrent, 0);
+    EXPECT_EQ(Record(&m_state->FaxCover_Image).wCommitted, 0);
+
+    // Print jobs keep the switch.
+    SetHead(m_state->lpOutput, 2, 2);
+    SetRecord(&m_state->FaxCover_Image, 1);
+    CommitSettings(m_state);
+    EXPECT_EQ(Record(&m_state->FaxCover_Image).wCommitted, 1);
 }
