@@ -137,16 +137,22 @@ private:
 
     void AddCircle(Vec c)
     {
-        // Enough corners that no chord strays a tenth of a pixel from the circle.
-        const double r = m_half;
-        int corners = 8;
-        if (r > 0.1)
-            corners = std::clamp(static_cast<int>(std::ceil(kPi / std::acos(1 - 0.1 / r))), 8, 256);
-        std::vector<Vec> points;
-        for (int i = 0; i < corners; ++i) {
-            const double angle = 2 * kPi * i / corners;
-            points.push_back({c.x + r * std::cos(angle), c.y + r * std::sin(angle)});
+        // One pen makes every round join and cap of the outline: its corners are worked out once.
+        if (m_circle.empty()) {
+            // Enough corners that no chord strays a tenth of a pixel from the circle.
+            const double r = m_half;
+            int corners = 8;
+            if (r > 0.1)
+                corners = std::clamp(static_cast<int>(std::ceil(kPi / std::acos(1 - 0.1 / r))), 8, 256);
+            for (int i = 0; i < corners; ++i) {
+                const double angle = 2 * kPi * i / corners;
+                m_circle.push_back({r * std::cos(angle), r * std::sin(angle)});
+            }
         }
+        std::vector<Vec> points;
+        points.reserve(m_circle.size());
+        for (const Vec& corner : m_circle)
+            points.push_back({c.x + corner.x, c.y + corner.y});
         AddPiece(points);
     }
 
@@ -168,6 +174,7 @@ private:
 
     const WideStyle& m_style;
     const double m_half;
+    std::vector<Vec> m_circle;   // the pen's corners around its centre, made at the first round join or cap
     std::vector<Figure> m_pieces;
 };
 
