@@ -77,6 +77,7 @@ struct UI_STATE {
     DWORD              SettingsApplied;
     DWORD              UserTestResult;         // what the logged-on user test found when the sheet was created
     CONSTRAINT_INDEX*  pConstraintIndex;       // the prohibition tables sorted by first condition; owned
+    WORD               ResolveMode;            // the running resolve: 0 none, 2 a recall, 3 the sheet's creation
     WCHAR              DriverDirectory[MAX_PATH];   // with a trailing backslash
     WCHAR              PhoneBookLibraryPath[MAX_PATH];
     WORD               PhoneBookCount;
@@ -356,6 +357,24 @@ struct UI_STATE {
 };
 
 #pragma pack(pop)
+
+// The state word of an option.
+constexpr WORD kOptionAvailable = 1;
+constexpr WORD kOptionProhibited = 4;
+
+// The options that follow a list's head: named options of a list item, values of a radio group's list.
+inline ITEM_LIST_ENTRY* NamedEntries(ITEM_LIST* pList)
+{
+    return reinterpret_cast<ITEM_LIST_ENTRY*>(reinterpret_cast<BYTE*>(pList) + sizeof(ITEM_LIST));
+}
+inline const ITEM_LIST_ENTRY* NamedEntries(const ITEM_LIST* pList)
+{
+    return reinterpret_cast<const ITEM_LIST_ENTRY*>(reinterpret_cast<const BYTE*>(pList) + sizeof(ITEM_LIST));
+}
+inline VALUE_LIST_ENTRY* ValueEntries(ITEM_LIST* pList)
+{
+    return reinterpret_cast<VALUE_LIST_ENTRY*>(reinterpret_cast<BYTE*>(pList) + sizeof(ITEM_LIST));
+}
 
 static_assert(sizeof(ITEM_LIST) == 12);
 static_assert(offsetof(ITEM_LIST, wPosition) == 2);

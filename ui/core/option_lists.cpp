@@ -5,13 +5,6 @@
 
 namespace {
 
-constexpr WORD kOptionListed = 1;
-
-const ITEM_LIST_ENTRY* Options(const ITEM_LIST* pList)
-{
-    return reinterpret_cast<const ITEM_LIST_ENTRY*>(pList + 1);
-}
-
 bool NameEquals(const ITEM_LIST_ENTRY& option, const WCHAR* text)
 {
     for (std::size_t i = 0; i < std::size(option.szName); ++i) {
@@ -40,7 +33,7 @@ WORD GetComboOptionIndex(HWND hCombo, const ITEM_LIST* pList)
     WCHAR text[kLongest + 1] = {};
     if (SendMessageW(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text)) == CB_ERR)
         return kNoOption;
-    const ITEM_LIST_ENTRY* options = Options(pList);
+    const ITEM_LIST_ENTRY* options = NamedEntries(pList);
     for (WORD i = 0; i < pList->wCount; ++i)
         if (NameEquals(options[i], text))
             return i;
@@ -51,17 +44,17 @@ void SelectOptionByComboText(HWND hDlg, int controlId, ITEM_LIST* pList, UI_STAT
 {
     const WORD index = GetComboOptionIndex(GetDlgItem(hDlg, controlId), pList);
     if (index != kNoOption)
-        pList->wCurrent = Options(pList)[index].wValue;
+        pList->wCurrent = NamedEntries(pList)[index].wValue;
 }
 
 int GetVisibleOptionIndex(const ITEM_LIST* pList, WORD value)
 {
     if (pList == nullptr)
         return -1;
-    const ITEM_LIST_ENTRY* options = Options(pList);
+    const ITEM_LIST_ENTRY* options = NamedEntries(pList);
     int position = 0;
     for (WORD i = 0; i < pList->wCount; ++i) {
-        if (options[i].wState != kOptionListed)
+        if (options[i].wState != kOptionAvailable)
             continue;
         if (options[i].wValue == value)
             return position;
@@ -74,7 +67,7 @@ int GetOptionIndex(const ITEM_LIST* pList, WORD value)
 {
     if (pList == nullptr)
         return -1;
-    const ITEM_LIST_ENTRY* options = Options(pList);
+    const ITEM_LIST_ENTRY* options = NamedEntries(pList);
     for (WORD i = 0; i < pList->wCount; ++i)
         if (options[i].wValue == value)
             return i;

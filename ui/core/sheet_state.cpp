@@ -50,16 +50,6 @@ void SetListHead(const RES_MODULE_CELL* pCell, WORD wFeature, ITEM_LIST* pList, 
     pList->wPosition = 0;
 }
 
-ITEM_LIST_ENTRY* NamedEntries(ITEM_LIST* pList)
-{
-    return reinterpret_cast<ITEM_LIST_ENTRY*>(reinterpret_cast<BYTE*>(pList) + sizeof(ITEM_LIST));
-}
-
-VALUE_LIST_ENTRY* ValueEntries(ITEM_LIST* pList)
-{
-    return reinterpret_cast<VALUE_LIST_ENTRY*>(reinterpret_cast<BYTE*>(pList) + sizeof(ITEM_LIST));
-}
-
 // The feature a parameter's row names.
 WORD ParamFeature(WORD wParamId)
 {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -162,12 +163,23 @@ TEST_F(SheetConstraintIndex, ASheetKeepsItsIndexUntilFreed)
     BuildConstraintIndex(m_state);
     const CONSTRAINT_INDEX* built = m_state->pConstraintIndex;
     ASSERT_NE(built, nullptr);
+    // Every row of every table is found through its first condition, in exactly one group.
     for (int k = 0; k < kProhibitionTables; ++k) {
-        WORD count = 1;
+        WORD count = 0;
         const WORD* order = nullptr;
-        // The tables hold no rules yet: every table is empty, and lookups find nothing.
-        EXPECT_EQ(GetConstraintGroups(m_state, k, &count, &order), nullptr);
-        EXPECT_EQ(count, 0);
+        const CONSTRAINT_GROUP* groups = GetConstraintGroups(m_state, k, &count, &order);
+        ASSERT_NE(groups, nullptr) << k;
+        const WORD rows = CountProhibitionRows(k);
+        std::vector<int> seen(rows, 0);
+        for (WORD r = 0; r < rows; ++r) {
+            WORD yieldControl = 0, yieldValue = 0;
+            const PROHIBITION_CONDITION* row = GetProhibitionRow(k, r, &yieldControl, &yieldValue);
+            WORD first = 0, last = 0;
+            ASSERT_EQ(FindConstraint(row[0].wControl, row[0].sValue, groups, count, &first, &last), 1u) << k << ":" << r;
+            for (WORD pos = first; pos <= last; ++pos)
+                seen[order[pos]] += order[pos] == r ? 1 : 0;
+        }
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), rows) << k;
     }
     FreeConstraintIndex(m_state);
     const CONSTRAINT_INDEX* freed = m_state->pConstraintIndex;
