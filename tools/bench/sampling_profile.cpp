@@ -118,7 +118,12 @@ void StopSamplingProfile(std::FILE* out, int topEntries)
         ++byModule[place.module][place.offset];
     }
     std::map<std::string, size_t> byFunction;
+    std::vector<std::pair<size_t, std::string>> moduleTotals;
     for (const auto& [module, offsets] : byModule) {
+        size_t total = 0;
+        for (const auto& entry : offsets)
+            total += entry.second;
+        moduleTotals.emplace_back(total, ShortModule(module));
         std::vector<uintptr_t> keys;
         for (const auto& entry : offsets)
             keys.push_back(entry.first);
@@ -139,7 +144,12 @@ void StopSamplingProfile(std::FILE* out, int topEntries)
     for (const auto& [name, samples] : byFunction)
         ranked.emplace_back(samples, name);
     std::sort(ranked.rbegin(), ranked.rend());
-    std::fprintf(out, "profile: %zu samples, own time per function\n", count);
+    std::sort(moduleTotals.rbegin(), moduleTotals.rend());
+    std::fprintf(out, "profile: %zu samples, own time per module\n", count);
+    for (const auto& [samples, module] : moduleTotals)
+        std::fprintf(out, "  %5.1f%%  %s\n", 100.0 * static_cast<double>(samples) / static_cast<double>(count),
+                     module.c_str());
+    std::fprintf(out, "own time per function\n");
     for (int i = 0; i < topEntries && i < static_cast<int>(ranked.size()); ++i)
         std::fprintf(out, "  %5.1f%%  %s\n", 100.0 * static_cast<double>(ranked[i].first) / static_cast<double>(count),
                      ranked[i].second.c_str());

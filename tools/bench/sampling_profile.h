@@ -9,6 +9,6 @@
 // Starts sampling every intervalMicroseconds of the process's CPU time.
 void StartSamplingProfile(int intervalMicroseconds = 1000);
 
-// Stops sampling and prints the functions that held the most samples (their own time, not their callees'),
+// Stops sampling and prints each module's share of the samples, then the functions that held the most samples (their own time, not their callees'),
 // named through addr2line where it can be run, else as module and offset.
 void StopSamplingProfile(std::FILE* out, int topEntries = 20);
