@@ -17,46 +17,6 @@ HandleTable<Palette>& Palettes()
 
 const bool kForgetsPalettesWithTheWorld = (OnWorldReset([] { Palettes().Clear(); }), true);
 
-// Where a colour channel lies in a bit-field pixel: the shift to its lowest bit and its widest value.
-struct Field {
-    int shift = 0;
-    ULONG max = 0;
-    int width = 0;
-};
-
-Field FieldOf(FLONG mask)
-{
-    Field field;
-    if (mask == 0)
-        return field;
-    while (((mask >> field.shift) & 1) == 0)
-        ++field.shift;
-    field.max = mask >> field.shift;
-    field.width = __builtin_popcount(field.max);
-    return field;
-}
-
-// A channel of a bit-field pixel, widened or narrowed to 8 bits.
-BYTE ExtractChannel(ULONG value, FLONG mask)
-{
-    const Field f = FieldOf(mask);
-    if (f.max == 0)
-        return 0;
-    const ULONG v = (value >> f.shift) & f.max;
-    if (f.width >= 8)
-        return static_cast<BYTE>(v >> (f.width - 8));
-    return static_cast<BYTE>(v * 255 / f.max);
-}
-
-ULONG PackChannel(BYTE channel, FLONG mask)
-{
-    const Field f = FieldOf(mask);
-    if (f.max == 0)
-        return 0;
-    const ULONG v = f.width >= 8 ? (static_cast<ULONG>(channel) << (f.width - 8)) : (channel * f.max + 127) / 255;
-    return (v << f.shift) & mask;
-}
-
 // A mask of one run of set bits.
 bool IsContiguous(FLONG mask)
 {
@@ -74,14 +34,52 @@ std::shared_ptr<Palette> FindPalette(HPALETTE hpal)
     return Palettes().Find(hpal);
 }
 
-COLORREF ColorOfValue(const Palette& palette, ULONG value)
+ColorCodec::ColorCodec(const Palette& palette) : m_palette(&palette)
 {
-    switch (palette.iMode) {
+    if (palette.iMode == PAL_BITFIELDS)
+        for (int i = 0; i < 3; ++i)
+            m_fields[i] = FieldOf(palette.masks[i]);
+}
+
+ColorCodec::Field ColorCodec::FieldOf(FLONG mask)
+{
+    Field field;
+    field.mask = mask;
+    if (mask == 0)
+        return field;
+    while (((mask >> field.shift) & 1) == 0)
+        ++field.shift;
+    field.max = mask >> field.shift;
+    field.width = __builtin_popcount(field.max);
+    return field;
+}
+
+// A channel of a bit-field pixel, widened or narrowed to 8 bits.
+BYTE ColorCodec::Extract(ULONG value, const Field& f)
+{
+    if (f.max == 0)
+        return 0;
+    const ULONG v = (value >> f.shift) & f.max;
+    if (f.width >= 8)
+        return static_cast<BYTE>(v >> (f.width - 8));
+    return static_cast<BYTE>(v * 255 / f.max);
+}
+
+ULONG ColorCodec::Pack(BYTE channel, const Field& f)
+{
+    if (f.max == 0)
+        return 0;
+    const ULONG v = f.width >= 8 ? (static_cast<ULONG>(channel) << (f.width - 8)) : (channel * f.max + 127) / 255;
+    return (v << f.shift) & f.mask;
+}
+
+COLORREF ColorCodec::ColorOf(ULONG value) const
+{
+    switch (m_palette->iMode) {
     case PAL_INDEXED:
-        return value < palette.entries.size() ? (palette.entries[value] & 0x00FFFFFF) : 0;
+        return value < m_palette->entries.size() ? (m_palette->entries[value] & 0x00FFFFFF) : 0;
     case PAL_BITFIELDS:
-        return RGB(ExtractChannel(value, palette.masks[0]), ExtractChannel(value, palette.masks[1]),
-                   ExtractChannel(value, palette.masks[2]));
+        return RGB(Extract(value, m_fields[0]), Extract(value, m_fields[1]), Extract(value, m_fields[2]));
     case PAL_BGR:
         return RGB(value >> 16, value >> 8, value);
     default:
@@ -89,17 +87,18 @@ COLORREF ColorOfValue(const Palette& palette, ULONG value)
     }
 }
 
-ULONG ValueOfColor(const Palette& palette, COLORREF color)
+ULONG ColorCodec::ValueOf(COLORREF color) const
 {
     const BYTE r = GetRValue(color);
     const BYTE g = GetGValue(color);
     const BYTE b = GetBValue(color);
-    switch (palette.iMode) {
+    switch (m_palette->iMode) {
     case PAL_INDEXED: {
         ULONG best = 0;
         long bestDistance = -1;
-        for (ULONG i = 0; i < palette.entries.size(); ++i) {
-            const COLORREF e = palette.entries[i];
+        const std::vector<ULONG>& entries = m_palette->entries;
+        for (ULONG i = 0; i < entries.size(); ++i) {
+            const COLORREF e = entries[i];
             const long dr = GetRValue(e) - r;
             const long dg = GetGValue(e) - g;
             const long db = GetBValue(e) - b;
@@ -112,12 +111,22 @@ ULONG ValueOfColor(const Palette& palette, COLORREF color)
         return best;
     }
     case PAL_BITFIELDS:
-        return PackChannel(r, palette.masks[0]) | PackChannel(g, palette.masks[1]) | PackChannel(b, palette.masks[2]);
+        return Pack(r, m_fields[0]) | Pack(g, m_fields[1]) | Pack(b, m_fields[2]);
     case PAL_BGR:
         return (static_cast<ULONG>(r) << 16) | (static_cast<ULONG>(g) << 8) | b;
     default:
         return color & 0x00FFFFFF;
     }
+}
+
+COLORREF ColorOfValue(const Palette& palette, ULONG value)
+{
+    return ColorCodec(palette).ColorOf(value);
+}
+
+ULONG ValueOfColor(const Palette& palette, COLORREF color)
+{
+    return ColorCodec(palette).ValueOf(color);
 }
 
 } // namespace platform::engine

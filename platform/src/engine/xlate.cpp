@@ -19,6 +19,12 @@ bool SamePalette(const Palette& a, const Palette& b)
            a.masks[2] == b.masks[2];
 }
 
+// An RGB and a BGR palette hold the same channels, red and blue trade places.
+bool RedAndBlueSwapped(const Palette& a, const Palette& b)
+{
+    return (a.iMode == PAL_RGB && b.iMode == PAL_BGR) || (a.iMode == PAL_BGR && b.iMode == PAL_RGB);
+}
+
 // What XLATEOBJ_iXlate answers for a colour it cannot translate.
 constexpr ULONG kNoTranslation = 0xFFFFFFFF;
 
@@ -34,11 +40,19 @@ XlateObject::XlateObject(std::optional<Palette> src, std::optional<Palette> dst)
     if (!m_src || !m_dst || SamePalette(*m_src, *m_dst)) {
         m_xo.flXlate = XO_TRIVIAL;
     } else if (m_src->iMode == PAL_INDEXED) {
+        const ColorCodec destination(*m_dst);
         for (const ULONG entry : m_src->entries)
-            m_table.push_back(ValueOfColor(*m_dst, entry & 0x00FFFFFF));
+            m_table.push_back(destination.ValueOf(entry & 0x00FFFFFF));
         m_xo.flXlate = XO_TABLE;
         m_xo.cEntries = static_cast<ULONG>(m_table.size());
         m_xo.pulXlate = m_table.data();
+        m_path = Path::Table;
+    } else if (RedAndBlueSwapped(*m_src, *m_dst)) {
+        m_path = Path::SwapRedAndBlue;
+    } else {
+        m_srcCodec.emplace(*m_src);
+        m_dstCodec.emplace(*m_dst);
+        m_path = Path::ThroughColor;
     }
     Xlates().Add(&m_xo, this);
 }
@@ -50,11 +64,17 @@ XlateObject::~XlateObject()
 
 ULONG XlateObject::Translate(ULONG value) const
 {
-    if (m_xo.flXlate & XO_TRIVIAL)
+    switch (m_path) {
+    case Path::Trivial:
         return value;
-    if (m_xo.flXlate & XO_TABLE)
+    case Path::Table:
         return value < m_table.size() ? m_table[value] : kNoTranslation;
-    return ValueOfColor(*m_dst, ColorOfValue(*m_src, value));
+    case Path::SwapRedAndBlue:   // the byte above the colour is dropped, as a colour has none
+        return (value & 0x00FF00) | ((value >> 16) & 0xFF) | ((value & 0xFF) << 16);
+    case Path::ThroughColor:
+        return m_dstCodec->ValueOf(m_srcCodec->ColorOf(value));
+    }
+    return kNoTranslation;
 }
 
 ULONG TranslateValue(const XLATEOBJ* pxlo, ULONG value)

@@ -43,6 +43,14 @@ TEST(Xlate, TranslatesBetweenPaletteKinds)
         {gray, bgr, 1, 0x808080},                 // a table from an indexed source
         {gray, bgr, 7, 0xFFFFFFFF},               // past the table: no translation
         {bgr, bgr, 0x123456, 0x123456},           // trivial
+        {bgr, rgb, 0xAB112233, RGB(0x11, 0x22, 0x33)},   // the byte above a colour is dropped
+        {rgb, bgr, 0xAB112233, 0x332211},
+        {Direct(PAL_BITFIELDS, 0x7C00, 0x03E0, 0x001F), bgr, 0x7C1F, 0xFF00FF},   // 5-5-5 widened
+        {Direct(PAL_BITFIELDS, 0x7C00, 0x03E0, 0x001F), rgb, 0x0210, RGB(0, 131, 131)},
+        {bgr, Direct(PAL_BITFIELDS, 0x7C00, 0x03E0, 0x001F), 0x808080, 0x4210},   // narrowed, rounded
+        {Direct(PAL_BITFIELDS, 0x3FF00000, 0xFFC00, 0x3FF), rgb, 0x3FF00200, RGB(255, 0, 128)},   // 10 bits
+        {r5g6b5, Direct(PAL_BITFIELDS, 0xFF, 0xFF00, 0xFF0000), 0xF81F, 0xFF00FF},
+        {rgb, gray, RGB(0, 0, 0), 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));

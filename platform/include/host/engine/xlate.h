@@ -24,10 +24,16 @@ public:
     const std::optional<Palette>& Destination() const { return m_dst; }
 
 private:
+    // How a value is translated, chosen once: the per-value work of a blit is then a switch and the arithmetic.
+    enum class Path { Trivial, Table, SwapRedAndBlue, ThroughColor };
+
     XLATEOBJ m_xo = {};
     std::optional<Palette> m_src;
     std::optional<Palette> m_dst;
     std::vector<ULONG> m_table;
+    Path m_path = Path::Trivial;
+    std::optional<ColorCodec> m_srcCodec;   // of m_src and m_dst, for ThroughColor
+    std::optional<ColorCodec> m_dstCodec;
 };
 
 // The translation of value by pxlo as the engine's rendering applies it: null is the identity; a record the
