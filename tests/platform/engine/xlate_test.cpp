@@ -3,6 +3,7 @@
 #include "host/engine/xlate.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -58,6 +59,26 @@ TEST(Xlate, TranslatesBetweenPaletteKinds)
         EXPECT_EQ(XLATEOBJ_iXlate(xlate.get(), c.in), c.out);
     }
     EXPECT_EQ(XLATEOBJ_iXlate(nullptr, 42), 42u);
+}
+
+// A driver translates every pixel of a blit through one object: the engine finds it quickly, yet never takes a
+// record for an object that is gone, nor for the object made after it in the same place.
+TEST(Xlate, FindsEachObjectAsLongAsItLivesAndNoLonger)
+{
+    std::optional<platform::engine::XlateObject> slot;
+    slot.emplace(Indexed({RGB(0, 0, 0), RGB(255, 255, 255)}), Direct(PAL_RGB));
+    XLATEOBJ* record = slot->get();
+    EXPECT_EQ(XLATEOBJ_iXlate(record, 1), 0xFFFFFFu);
+    EXPECT_EQ(XLATEOBJ_cGetPalette(record, XO_SRCPALETTE, 0, nullptr), 2u);
+
+    slot.reset();
+    slot.emplace(Direct(PAL_BGR), Direct(PAL_RGB));
+    ASSERT_EQ(slot->get(), record);   // the same address, another object
+    EXPECT_EQ(XLATEOBJ_iXlate(record, 0x0000FF), 0xFF0000u);
+    EXPECT_EQ(XLATEOBJ_cGetPalette(record, XO_SRCPALETTE, 0, nullptr), 0u);   // a direct palette has no entries
+
+    slot.reset();
+    EXPECT_EQ(XLATEOBJ_cGetPalette(record, XO_DESTPALETTE, 0, nullptr), 0u);
 }
 
 TEST(Xlate, DescribesItselfAndHandsOutItsPalettes)
