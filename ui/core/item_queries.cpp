@@ -7,6 +7,7 @@
 #include "settings/params/uiparam_table.h"
 #include "settings/strings/res_strings.h"
 #include "ui/core/control_ids.h"
+#include "ui/core/finishing_paper_tables.h"
 #include "ui/core/item_table.h"
 #include "ui/core/item_value_maps.h"
 #include "ui/core/option_names.h"
@@ -28,6 +29,10 @@ void InitUiTables()
     g_counts.wControlRules = CountControlRuleRows();
     g_counts.wOptionRules = CountOptionRuleRows();
     g_counts.wThirdRules = CountThirdRuleRows();
+    g_counts.wStaplePapers = CountStaplePaperRows();
+    g_counts.wPunchPapers = CountPunchPaperRows();
+    g_counts.wFoldPapers = CountFoldPaperRows();
+    g_counts.wLayoutPapers = CountLayoutPaperRows();
 }
 
 const UI_TABLE_COUNTS& GetUiTableCounts()
@@ -182,6 +187,22 @@ void* GetItemValuePtr(WORD wControl)
 {
     const UI_ITEM* pItem = FindUiItem(wControl);
     return pItem != nullptr ? pItem->pValue : nullptr;
+}
+
+ITEM_LIST* GetItemOptionList(WORD wControl)
+{
+    const UI_ITEM* pItem = FindUiItem(wControl);
+    if (pItem == nullptr || pItem->wKind != kItemList)
+        return nullptr;
+    return static_cast<ITEM_LIST*>(pItem->pValue);
+}
+
+WORD GetItemOptionValue(WORD wControl, WORD wItem)
+{
+    const ITEM_LIST* pList = GetItemOptionList(wControl);
+    if (pList == nullptr || wItem >= pList->wCount)
+        return kAbsentItem;
+    return NamedEntries(pList)[wItem].wValue;
 }
 
 DWORD GetItemFlags(WORD wControl)

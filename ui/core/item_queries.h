@@ -17,6 +17,10 @@ struct UI_TABLE_COUNTS {
     WORD wControlRules;
     WORD wOptionRules;
     WORD wThirdRules;
+    WORD wStaplePapers;             // the finishing paper tables
+    WORD wPunchPapers;
+    WORD wFoldPapers;
+    WORD wLayoutPapers;
 };
 
 // Counts the rows of every static table; called before anything reads a count.
@@ -54,6 +58,10 @@ LONG GetItemKind(WORD wControl);
 WORD GetItemPage(WORD wControl);
 // Bound storage; null when absent.
 void* GetItemValuePtr(WORD wControl);
+// The option list of a list item (kind 1); null for another kind, an absent id or a row not bound.
+ITEM_LIST* GetItemOptionList(WORD wControl);
+// The value of option i of a list item; 0xFFFF when the control has no list or the list no option i.
+WORD GetItemOptionValue(WORD wControl, WORD wItem);
 // Page mask and message class, 0xFFFFFFFF when absent; the extra word, 0 when absent.
 DWORD GetItemFlags(WORD wControl);
 DWORD GetItemMessageClass(WORD wControl);
