@@ -27,45 +27,51 @@ void FreeConflictList(CONFLICT_LIST* pList)
     std::memset(pList, 0, sizeof *pList);
 }
 
-// Doubles a buffer of count elements when it is full; FALSE when the larger one cannot be had or the count
-// would no longer fit its word.
+// The buffer, doubled when it is full (the room grows with it); null when the larger one cannot be had or the
+// count would no longer fit its word. The records are packed: their fields are read and written whole.
 template <typename T>
-static BOOL MakeRoom(T** ppBuffer, WORD count, WORD* pRoom)
+static T* MakeRoom(T* pBuffer, WORD count, WORD* pRoom)
 {
-    if (count < *pRoom && *ppBuffer != nullptr)
-        return TRUE;
+    if (count < *pRoom && pBuffer != nullptr)
+        return pBuffer;
     const DWORD room = *pRoom == 0 ? 16u : *pRoom * 2u;
     if (room > 0xFFFF)
-        return FALSE;
+        return nullptr;
     T* pLarger = static_cast<T*>(AllocLockedBlock(room * sizeof(T)));
     if (pLarger == nullptr)
-        return FALSE;
-    if (*ppBuffer != nullptr)
-        std::memcpy(pLarger, *ppBuffer, count * sizeof(T));
-    FreeLockedBlock(*ppBuffer);
-    *ppBuffer = pLarger;
+        return nullptr;
+    if (pBuffer != nullptr)
+        std::memcpy(pLarger, pBuffer, count * sizeof(T));
+    FreeLockedBlock(pBuffer);
     *pRoom = static_cast<WORD>(room);
-    return TRUE;
+    return pLarger;
 }
 
 BOOL AppendConflict(CONFLICT_LIST* pList, WORD wControl, WORD wValue, WORD wReason)
 {
-    if (!MakeRoom(&pList->pConflicts, pList->wConflictCount, &pList->wConflictRoom)) {
+    WORD room = pList->wConflictRoom;
+    CONFLICT_ENTRY* pConflicts = MakeRoom(pList->pConflicts, pList->wConflictCount, &room);
+    if (pConflicts == nullptr) {
         pList->wOutcome = kOutcomeRefused;
         return FALSE;
     }
-    CONFLICT_ENTRY& entry = pList->pConflicts[pList->wConflictCount++];
-    entry = { wControl, 0, GetItemValuePtr(wControl), wValue, wReason };
+    pList->pConflicts = pConflicts;
+    pList->wConflictRoom = room;
+    pConflicts[pList->wConflictCount++] = { wControl, 0, GetItemValuePtr(wControl), wValue, wReason };
     return TRUE;
 }
 
 BOOL AppendPartner(CONFLICT_LIST* pList, WORD wControl, WORD wValue)
 {
-    if (!MakeRoom(&pList->pPartners, pList->wPartnerCount, &pList->wPartnerRoom)) {
+    WORD room = pList->wPartnerRoom;
+    PARTNER_PAIR* pPartners = MakeRoom(pList->pPartners, pList->wPartnerCount, &room);
+    if (pPartners == nullptr) {
         pList->wOutcome = kOutcomeRefused;
         return FALSE;
     }
-    pList->pPartners[pList->wPartnerCount++] = { wControl, wValue };
+    pList->pPartners = pPartners;
+    pList->wPartnerRoom = room;
+    pPartners[pList->wPartnerCount++] = { wControl, wValue };
     return TRUE;
 }
 
