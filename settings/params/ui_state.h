@@ -17,6 +17,8 @@
 #include <cstddef>
 
 struct CONSTRAINT_INDEX;
+struct CHANGE_ENTRY;
+struct CONFLICT_MESSAGE;
 struct SETTINGS_STORE;
 struct UIPARAM_RUN_ROW;
 struct SETTINGS_KEY_RUN_ROW;
@@ -78,6 +80,13 @@ struct UI_STATE {
     DWORD              UserTestResult;         // what the logged-on user test found when the sheet was created
     CONSTRAINT_INDEX*  pConstraintIndex;       // the prohibition tables sorted by first condition; owned
     WORD               ResolveMode;            // the running resolve: 0 none, 2 a recall, 3 the sheet's creation
+    CONFLICT_MESSAGE*  pPendingConflict;       // what the resolve at the sheet's creation found; owned
+    DWORD              PendingConflict;        // 1 while that message waits to be shown
+    CHANGE_ENTRY*      pChangedPageItems;      // items of one page whose value differs from the saved one
+    WORD               ChangedPageItemCount;
+    WORD               ChangedItemsPage;       // the page they were collected for
+    CHANGE_ENTRY*      pChangedItems;          // the same over every setting, for a recall
+    WORD               ChangedItemCount;
     WCHAR              DriverDirectory[MAX_PATH];   // with a trailing backslash
     WCHAR              PhoneBookLibraryPath[MAX_PATH];
     WORD               PhoneBookCount;
