@@ -11,13 +11,16 @@
 #include "ui/core/control_ids.h"
 #include "ui/core/control_rules.h"
 #include "ui/core/item_queries.h"
+#include "ui/core/item_constraints.h"
 #include "ui/core/item_table.h"
+#include "ui/core/named_insert_lists.h"
 #include "ui/core/rule_callbacks.h"
 #include "ui/core/stored_files.h"
 #include "ui/core/zoom_flags.h"
 
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 
 // Items the commit leaves alone: the output paper, applied on its own rule first; the device options; the
 // fields of the insert-sheet, insert-sheet defaults and tab-text dialogs.
@@ -39,6 +42,7 @@ constexpr WORD kManualTray = 4;
 constexpr WORD kOutputFax = 1;
 constexpr WORD kOutputPrint = 2;
 constexpr SIZE_T kFaxNoticeBytes = 512;
+constexpr SIZE_T kFaxDetailBytes = 1024;     // the notice with the settings printing changed
 constexpr SIZE_T kCoverImageNoticeBytes = 2048;
 
 static ITEM_LIST ReadHead(const ITEM_LIST* pList)
@@ -149,25 +153,60 @@ static void CommitEverythingElse(UI_STATE* pState)
     }
 }
 
-// A fax transmission without destinations cannot be sent: it becomes print, and the user is told once.
+// A fax transmission without destinations cannot be sent: it becomes print, and the user is told once. Print
+// may forbid the output tray, paper type, tray or output paper the fax had: each takes its first available
+// option, is committed with it (the write-back reads committed values), and is named in the notice.
 static void ChangeFaxWithoutDestinationsToPrint(UI_STATE* pState)
 {
     ITEM_LIST output = ReadHead(pState->lpOutput);
     if (pState->lpOutput == nullptr || output.wCurrent != kOutputFax || pState->PhoneBookCount != 0)
         return;
+    // Without memory for the notice the job still becomes print: only the telling is lost.
     LockedBlock message(kFaxNoticeBytes);
     output.wCurrent = kOutputPrint;
     output.wCommitted = kOutputPrint;
     WriteHead(pState->lpOutput, output);
-    // TODO: once the prohibition tables hold rules, print may forbid the tray, paper type or output paper the
-    // fax had; the first available option is then selected and named in the notice. Without rules nothing
-    // changes, and the short notice is the whole story.
-    UpdateControlRules(nullptr, pState);
     if (message) {
         const UINT idsText = pState->HostFlag == 1 ? kIdsFaxBecomesPrintHosted : kIdsFaxBecomesPrint;
         lstrcpynW(message.as<WCHAR>(), GetResString(idsText), kFaxNoticeBytes / sizeof(WCHAR));
+    }
+
+    struct Reselected { WORD control; UINT idsLine; bool changed; };
+    Reselected reselected[] = { { kIdOutputPaper, kIdsFaxNewOutputPaper, false },
+                                { kIdPaperTray, kIdsFaxNewPaperTray, false },
+                                { kIdPaperType, kIdsFaxNewPaperType, false },
+                                { kIdOutputTray, kIdsFaxNewOutputTray, false } };
+    UpdateControlRules(nullptr, pState);
+    bool anyChanged = false;
+    for (int i = static_cast<int>(std::size(reselected)) - 1; i >= 0; --i) {   // output tray first
+        Reselected& r = reselected[i];
+        if (IsControlEnabled(r.control) && SelectFirstAvailableItem(nullptr, pState, r.control)) {
+            r.changed = true;
+            anyChanged = true;
+            SetItemCommittedValue(r.control, GetItemValue(r.control));
+            UpdateControlRules(nullptr, pState);
+        }
+    }
+    if (message && !anyChanged) {
         MessageBoxW(GetActiveWindow(), message.as<WCHAR>(), GetResString(kIdsFaxNoticeCaption),
                     MB_ICONINFORMATION | MB_OK);
+    } else if (message) {
+        LockedBlock text(kFaxDetailBytes);
+        LockedBlock line(kFaxDetailBytes);
+        if (text && line) {
+            WCHAR* out = text.as<WCHAR>();
+            const int room = static_cast<int>(kFaxDetailBytes / sizeof(WCHAR));
+            lstrcpynW(out, message.as<WCHAR>(), room);
+            lstrcpynW(out + lstrlenW(out), GetResString(kIdsFaxSettingsChanged), room - lstrlenW(out));
+            for (const Reselected& r : reselected) {
+                if (!r.changed)
+                    continue;
+                const LPCWSTR name = GetOptionValueName(r.control, GetItemValue(r.control));
+                wsprintfW(line.as<WCHAR>(), GetResString(r.idsLine), name != nullptr ? name : u"");
+                lstrcpynW(out + lstrlenW(out), line.as<WCHAR>(), room - lstrlenW(out));
+            }
+            MessageBoxW(GetActiveWindow(), out, GetResString(kIdsFaxNoticeCaption), MB_ICONINFORMATION | MB_OK);
+        }
     }
     UpdateControlRules(nullptr, pState);
 }
@@ -198,8 +237,7 @@ static void DeriveWriteBackValues(UI_STATE* pState)
 {
     pState->LogonUserNameSumSaved = pState->LogonUserNameSum;
     pState->LogonUserNameLengthSaved = pState->LogonUserNameLength;
-    // TODO: the cover page stores the insert list into its selected named list here once it is built; until then
-    // the insert list cannot be edited on the sheet and the stored lists stay as they are.
+    SaveNamedInsertList(nullptr, pState);   // the working insert list into its named list
 
     // The paper type of a manual feed: the document's when it is fed by hand, else the covers' or inserts'.
     WORD manualType = 0;

@@ -31,7 +31,7 @@ BOOL LoadNamedInsertList(HWND, UI_STATE* pState)
     pState->InterSheetListData_Mixplex = pList->Mixplex;
     // A count from a damaged store cannot make the working list longer than its array.
     pState->InterSheetListData_PageListNum =
-        std::clamp<SHORT>(pList->PageListNum, 0, static_cast<SHORT>(kInterSheetEntryCapacity));
+        std::clamp<SHORT>(SHORT{ pList->PageListNum }, 0, static_cast<SHORT>(kInterSheetEntryCapacity));
     pState->Mixplex_Check.wCurrent = static_cast<WORD>(pState->InterSheetListData_Mixplex);
     return TRUE;
 }
@@ -55,7 +55,7 @@ BOOL LoadInsertListNames(HWND, UI_STATE* pState)
     ITEM_LIST* pItems = pState->lpInterSheetList;
     if (pItems == nullptr)
         return TRUE;
-    const WORD count = std::min<WORD>(pItems->wCount, kInterSheetListCount);
+    const WORD count = std::min<WORD>(WORD{ pItems->wCount }, kInterSheetListCount);
     for (WORD i = 0; i < count; ++i) {
         ITEM_LIST_ENTRY& item = NamedEntries(pItems)[i];
         const INTERSHEET_LIST* pList = FindList(pState, static_cast<SHORT>(i + 1));

@@ -12,8 +12,11 @@
 #include "settings/strings/res_strings.h"
 #include "settings/strings/text_copy.h"
 #include "ui/core/control_rules.h"
+#include "ui/core/item_constraints.h"
 #include "ui/core/item_queries.h"
+#include "ui/core/named_insert_lists.h"
 #include "ui/core/placeholder_page.h"
+#include "ui/core/resolve_services.h"
 #include "ui/core/sheet_state.h"
 #include "ui/core/sheet_writeback.h"
 #include "ui/core/stored_files.h"
@@ -223,15 +226,16 @@ void PrepareWorkingState(UI_CONTEXT* pContext)
     }
     pState->zoomFitFlag = pContext->pDevmode->dmPrivate.env.zoomFitFlag;
     LoadCustomPaperSizes(pState);
-    // Here come, once they are built: the custom-size extents of the paper and the output paper; the names of
-    // the user's insert lists and the selected list.
+    // Here come, once they are built: the custom-size extents of the paper and the output paper.
+    LoadInsertListNames(nullptr, pState);
+    LoadNamedInsertList(nullptr, pState);
     BindItemValues(pState);
     UpdateControlRules(nullptr, pState);
-    // Here come, once they are built: the evaluation of every item; on the document sheet the initial resolve
-    // of conflicting settings.
+    EvaluateAllItems(pState);
+    // Here comes, once it is built: on the document sheet the initial resolve of conflicting settings.
     pState->UserTestResult = CheckUserChanged(nullptr, pState);
     ResetOneShotSettings(nullptr, pState);
-    // Here comes the insert-sheet list check, once it is built.
+    CheckInsertSheetList(nullptr, pState, kInsertCheckCount);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "host/text.h"
 #include "host/ui.h"
 #include "settings/strings/string_ids.h"
+#include "ui/core/built_sheet_fixture.h"
 #include "ui/core/item_state_fixture.h"
 
 #include <gtest/gtest.h>
@@ -197,4 +198,32 @@ TEST_F(CommitSettingsTest, AMissingCoverImageIsDroppedWithoutAGroupToNameIt)
     SetRecord(&m_state->FaxCover_Image, 1);
     CommitSettings(m_state);
     EXPECT_EQ(Record(&m_state->FaxCover_Image).wCommitted, 1);
+}
+
+using FaxBecomesPrint = BuiltSheetTest;
+
+TEST_F(FaxBecomesPrint, PrintReselectsWhatItForbidsAndTheNoticeNamesIt)
+{
+    // A raster job cannot go on A3: once the fax becomes print, the output paper takes its first available
+    // option, committed, so that the devmode gets what the notice says.
+    ITEM_LIST* output = m_state->lpOutput;
+    output->wCurrent = 1;
+    output->wCommitted = 1;
+    m_state->PhoneBookCount = 0;
+    Set({ {612, 1}, {114, 8} });
+    host::ClearShownRecord();
+    host::SetUserScript("box \"" + host::ToUtf8(GetResString(kIdsFaxNoticeCaption)) + "\"\n  answer ok\n");
+    CommitSettings(m_state);
+    EXPECT_TRUE(host::UserScriptFailures().empty());
+    EXPECT_EQ(GetItemValue(114), 257);
+    EXPECT_EQ(GetItemCommittedValue(114), 257);
+    int boxes = 0;
+    std::string shown;
+    for (const std::string& line : host::ShownRecord()) {
+        boxes += line.rfind("box ", 0) == 0;
+        shown += line;
+    }
+    EXPECT_EQ(boxes, 1);
+    EXPECT_NE(shown.find(host::ToUtf8(GetResString(kIdsFaxSettingsChanged))), std::string::npos) << shown;
+    EXPECT_NE(shown.find(host::ToUtf8(GetOptionValueName(114, 257))), std::string::npos) << shown;
 }
