@@ -231,7 +231,8 @@ TEST_F(SpecialRules, PunchCodesFollowTheHoleCountAndTheFoldRotation)
 {
     // Three holes on A3 (12): code 3, no punching while stapling.
     FinishingPage({ {319, 1}, {321, 1} });
-    ASSERT_NE(m_state->lpPunchHoles, nullptr);
+    ITEM_LIST* holes = m_state->lpPunchHoles;
+    ASSERT_NE(holes, nullptr);
     m_state->lpPunchHoles->wCurrent = 3;
     Set({ {106, 1}, {114, 12}, {322, 1} });
     ApplyPunchRule(nullptr, m_state, &m_changes, &m_conflicts);
