@@ -19,21 +19,11 @@ using Conflicts = std::vector<Conflict>;
 
 class ConstraintChecks : public BuiltSheetTest {
 protected:
-    void TearDown() override
-    {
-        UseProhibitionTables(nullptr);
-        InitUiTables();
-        BuiltSheetTest::TearDown();
-    }
-
     // One two-condition rule of our own, indexed for the sheet.
     void UseRule(PROHIBITION_RULE<2> rule)
     {
         m_rows2[0] = rule;
-        m_tables = { m_rows2, m_empty3, m_empty4, m_empty5 };
-        UseProhibitionTables(&m_tables);
-        InitUiTables();
-        BuildConstraintIndex(m_state);
+        Use({ m_rows2, m_empty3, m_empty4, m_empty5 });
     }
 
     static PROHIBITION_RULE<2> Rule(WORD c, WORD v, WORD partner, WORD value, WORD yield, WORD yieldValue)
@@ -53,7 +43,6 @@ protected:
     PROHIBITION_RULE<3> m_empty3[1] = {};
     PROHIBITION_RULE<4> m_empty4[1] = {};
     PROHIBITION_RULE<5> m_empty5[1] = {};
-    PROHIBITION_TABLES m_tables = {};
 };
 
 TEST_F(ConstraintChecks, RasterGraphicsAgainstALargePaperNamesThePartnersOfAnUndoneChange)

@@ -14,22 +14,6 @@
 
 class ProhibitionCheck : public BuiltSheetTest {
 protected:
-    void TearDown() override
-    {
-        UseProhibitionTables(nullptr);
-        InitUiTables();
-        BuiltSheetTest::TearDown();
-    }
-
-    // Points the engine at small tables and indexes them for the sheet.
-    void Use(const PROHIBITION_TABLES& tables)
-    {
-        m_tables = tables;
-        UseProhibitionTables(&m_tables);
-        InitUiTables();
-        BuildConstraintIndex(m_state);
-    }
-
     // Runs the four tables over every option of the list as a list filler does (state 1 first), and answers
     // the values left prohibited.
     std::set<WORD> Prohibited(WORD control)
@@ -52,8 +36,6 @@ protected:
     bool IsProhibited(WORD control, WORD value) { return Prohibited(control).count(value) != 0; }
 
     WORD OptionValue(WORD control, WORD index) { return NamedEntries(List(control))[index].wValue; }
-
-    PROHIBITION_TABLES m_tables = {};
 };
 
 TEST_F(ProhibitionCheck, RasterGraphicsTakesTheLargeOutputPapersOutOfTheList)

@@ -21,8 +21,6 @@ protected:
     {
         StorePaperSelection(111, 0);
         StorePaperSelection(114, 0);
-        UseProhibitionTables(nullptr);
-        InitUiTables();
         BuiltSheetTest::TearDown();
     }
 
@@ -218,10 +216,7 @@ TEST_F(NamedInsertLists, InsertSheetsTheJobNoLongerAllowsAreMarked)
     static constexpr PROHIBITION_RULE<3> rows3[] = { {} };
     static constexpr PROHIBITION_RULE<4> rows4[] = { {} };
     static constexpr PROHIBITION_RULE<5> rows5[] = { {} };
-    static const PROHIBITION_TABLES tables = { rows2, rows3, rows4, rows5 };
-    UseProhibitionTables(&tables);
-    InitUiTables();
-    BuildConstraintIndex(m_state);
+    Use({ rows2, rows3, rows4, rows5 });
 
     Set({ {215, 1}, {612, 2}, {2405, 2}, {2407, 7}, {114, 9} });
     UpdateControlRules(nullptr, m_state);

@@ -37,18 +37,7 @@ protected:
     {
         FreeConflictList(&m_conflicts);
         FreeChangeList(&m_changes);
-        UseProhibitionTables(nullptr);
-        InitUiTables();
         BuiltSheetTest::TearDown();
-    }
-
-    // Points the engine at other prohibition tables and indexes them for the sheet.
-    void Use(const PROHIBITION_TABLES& tables)
-    {
-        m_tables = tables;
-        UseProhibitionTables(&m_tables);
-        InitUiTables();
-        BuildConstraintIndex(m_state);
     }
 
     void Update() { UpdateControlRules(nullptr, m_state); }
@@ -132,7 +121,6 @@ protected:
     static constexpr PROHIBITION_RULE<5> kNone5[] = { {} };
     static constexpr PROHIBITION_TABLES kNoRows = { kNone2, kNone3, kNone4, kNone5 };
 
-    PROHIBITION_TABLES m_tables = {};
     // The records are packed: keep their pointers where the helpers that free them may read them.
     alignas(4) CHANGE_LIST m_changes = {};
     alignas(4) CONFLICT_LIST m_conflicts = {};
