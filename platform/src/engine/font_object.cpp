@@ -183,18 +183,32 @@ FontObject::~FontObject()
     Fonts().Remove(&m_fo);
 }
 
-const std::vector<Figure>& FontObject::Outline(HGLYPH hg)
+const FontObject::OutlineEntry& FontObject::OutlineOf(HGLYPH hg)
 {
     auto it = m_outlines.find(hg);
-    if (it == m_outlines.end())
-        it = m_outlines.emplace(hg, GlyphOutline(m_request, hg)).first;
+    if (it == m_outlines.end()) {
+        OutlineEntry entry;
+        entry.figures = GlyphOutline(m_request, hg);
+        entry.bounds = PixelBounds(entry.figures);
+        it = m_outlines.emplace(hg, std::move(entry)).first;
+    }
     return it->second;
+}
+
+const std::vector<Figure>& FontObject::Outline(HGLYPH hg)
+{
+    return OutlineOf(hg).figures;
+}
+
+const RECTL& FontObject::OutlineBounds(HGLYPH hg)
+{
+    return OutlineOf(hg).bounds;
 }
 
 bool FontObject::MakeBits(HGLYPH hg, GlyphEntry& entry)
 {
     const std::vector<Figure>& outline = Outline(hg);
-    const RECTL box = PixelBounds(outline);
+    const RECTL box = OutlineBounds(hg);
     const uint64_t width = static_cast<uint64_t>(box.right - box.left);
     const uint64_t height = static_cast<uint64_t>(box.bottom - box.top);
     if ((width + 7) / 8 * height > kMaxGlyphBitsBytes) {

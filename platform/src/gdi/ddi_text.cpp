@@ -88,17 +88,17 @@ std::vector<RECTL> PixelsOf(const std::vector<RECTL>& visible, const RECTL& area
     return pixels;
 }
 
-// The pixels the glyphs' outlines may reach, on the surface.
+// The pixels the glyphs' outlines may reach, on the surface: each glyph's bounds, made once, where it stands.
 RECTL InkBounds(engine::StringObject& string)
 {
     RECTL bounds = {0, 0, 0, 0};
     const engine::StringLayout& layout = string.Layout();
     for (size_t i = 0; i < layout.glyphs.size(); ++i) {
-        for (const engine::Figure& figure : string.Font().Outline(layout.glyphs[i]))
-            for (const POINTFIX& p : figure.points) {
-                const LONG x = layout.positions[i].x + (p.x >> 4), y = layout.positions[i].y + (p.y >> 4);
-                bounds = Union(bounds, {x, y, x + 2, y + 2});
-            }
+        const RECTL& glyph = string.Font().OutlineBounds(layout.glyphs[i]);
+        if (engine::IsEmptyRect(glyph))
+            continue;   // a glyph without ink, as a space
+        const POINTL at = layout.positions[i];
+        bounds = Union(bounds, {at.x + glyph.left, at.y + glyph.top, at.x + glyph.right, at.y + glyph.bottom});
     }
     return bounds;
 }

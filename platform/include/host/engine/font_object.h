@@ -30,12 +30,22 @@ public:
 
     // The glyph's outline (see GlyphOutline), made once.
     const std::vector<Figure>& Outline(HGLYPH hg);
+    // The pixels the glyph's outline may reach, from its origin: each point's pixel and the one right and below
+    // it; empty for a glyph without points. Made once, with the outline.
+    const RECTL& OutlineBounds(HGLYPH hg);
 
     // The glyph's data with its bitmap (FO_GLYPHBITS) or its outline path (FO_PATHOBJ), valid as long as the
     // font object; null with ERROR_NOT_ENOUGH_MEMORY for a bitmap larger than kMaxGlyphBitsBytes.
     GLYPHDATA* Glyph(HGLYPH hg, ULONG mode);
 
 private:
+    struct OutlineEntry {
+        std::vector<Figure> figures;
+        RECTL bounds = {};
+    };
+
+    const OutlineEntry& OutlineOf(HGLYPH hg);
+
     struct GlyphEntry {
         GLYPHDATA data = {};
         std::vector<ULONG> bits;             // the GLYPHBITS record, whole 32-bit words
@@ -49,7 +59,7 @@ private:
     FontRequest m_request;
     std::vector<ULONG> m_ifi;                // the IFIMETRICS record and its name strings
     std::unique_ptr<XformObject> m_xform;
-    std::map<HGLYPH, std::vector<Figure>> m_outlines;
+    std::map<HGLYPH, OutlineEntry> m_outlines;
     std::map<std::pair<HGLYPH, ULONG>, GlyphEntry> m_glyphs;
 };
 
