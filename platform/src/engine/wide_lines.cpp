@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numeric>
 
 namespace platform::engine {
@@ -149,32 +150,39 @@ private:
                 m_circle.push_back({r * std::cos(angle), r * std::sin(angle)});
             }
         }
-        std::vector<Vec> points;
-        points.reserve(m_circle.size());
+        m_corners.clear();   // kept between circles: an outline has a round join at every corner of a curve
         for (const Vec& corner : m_circle)
-            points.push_back({c.x + corner.x, c.y + corner.y});
-        AddPiece(points);
+            m_corners.push_back({c.x + corner.x, c.y + corner.y});
+        AddPiece(m_corners.data(), m_corners.size());
     }
 
+    void AddPiece(std::initializer_list<Vec> points) { AddPiece(points.begin(), points.size()); }
+
     // Every piece is wound the same way (positive area), so where pieces overlap their windings add up.
-    void AddPiece(std::vector<Vec> points)
+    void AddPiece(const Vec* points, size_t count)
     {
         double area = 0;
-        for (size_t i = 0; i < points.size(); ++i)
-            area += Cross(points[i], points[(i + 1) % points.size()]);
-        if (area < 0)
-            std::reverse(points.begin(), points.end());
+        for (size_t i = 0; i < count; ++i)
+            area += Cross(points[i], points[(i + 1) % count]);
         Figure figure;
         figure.closed = true;
-        for (const Vec& p : points)
-            figure.points.push_back(
-                {static_cast<FIX>(std::lround(p.x * 16)), static_cast<FIX>(std::lround(p.y * 16))});
+        figure.points.reserve(count);
+        const auto fixed = [](const Vec& p) {
+            return POINTFIX{static_cast<FIX>(std::lround(p.x * 16)), static_cast<FIX>(std::lround(p.y * 16))};
+        };
+        if (area < 0)
+            for (size_t i = count; i-- > 0;)
+                figure.points.push_back(fixed(points[i]));
+        else
+            for (size_t i = 0; i < count; ++i)
+                figure.points.push_back(fixed(points[i]));
         m_pieces.push_back(std::move(figure));
     }
 
     const WideStyle& m_style;
     const double m_half;
     std::vector<Vec> m_circle;   // the pen's corners around its centre, made at the first round join or cap
+    std::vector<Vec> m_corners;  // a circle's corners where it stands
     std::vector<Figure> m_pieces;
 };
 
