@@ -7,10 +7,13 @@
 namespace platform::engine {
 namespace {
 
+// Made as the library loads, before any translation exists, and never destroyed: a driver asks for it with
+// every pixel it translates, and a function's own static would be checked for its first use each time.
+AddressRegistry<XlateObject>* const g_xlates = new AddressRegistry<XlateObject>();
+
 AddressRegistry<XlateObject>& Xlates()
 {
-    static auto* registry = new AddressRegistry<XlateObject>();
-    return *registry;
+    return *g_xlates;
 }
 
 bool SamePalette(const Palette& a, const Palette& b)
