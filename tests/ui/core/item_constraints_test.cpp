@@ -3,6 +3,7 @@
 // tries the round's values and puts them back.
 #include "ui/core/item_constraints.h"
 
+#include "host/faults.h"
 #include "ui/core/special_rules.h"
 #include "ui/core/special_rules_fixture.h"
 
@@ -219,4 +220,25 @@ TEST_F(ItemConstraints, TheTrayReCheckWithNoTrayLeftPutsEverythingBack)
     EXPECT_EQ(GetItemValue(212), 1);
     EXPECT_FALSE(IsControlEnabled(212));
     EXPECT_TRUE(IsControlEnabled(320));
+}
+
+TEST_F(ItemConstraints, ATrayEntryThatCannotBeHadRefusesTheChangeAndPutsEverythingBack)
+{
+    Set({ {111, 9}, {120, 7}, {201, 0} });
+    Update();
+    ProhibitForA4(120, { 7 });
+    // A full conflict buffer, the round's front cover among its entries; the entry for the tray needs it to grow.
+    ASSERT_TRUE(AppendConflict(&m_conflicts, 201, 1, kReasonDefault));
+    while (m_conflicts.wConflictCount < m_conflicts.wConflictRoom)
+        ASSERT_TRUE(AppendConflict(&m_conflicts, 999, 0, kReasonDefault));
+    const WORD full = m_conflicts.wConflictCount;
+    // The re-check keeps the rule states first (two tables with rows), then the growth fails.
+    host::InjectFault(host::Fault::GlobalAlloc, 3);
+    RevalidateTrayAndMedia(nullptr, m_state, &m_changes, &m_conflicts);
+    host::ClearFaults();
+    EXPECT_EQ(WORD{ m_conflicts.wOutcome }, kOutcomeRefused);
+    EXPECT_EQ(WORD{ m_conflicts.wConflictCount }, full);
+    EXPECT_EQ(GetItemValue(120), 7);
+    EXPECT_EQ(GetItemValue(201), 0);
+    EXPECT_FALSE(IsControlEnabled(212));
 }
