@@ -4,6 +4,7 @@
 // the printer's stored one to settings.txt. The world lives in a folder (out/world by default) whose registry is
 // kept in a file, as qnprint keeps it.
 #include "control_listing.h"
+#include "option_listing.h"
 #include "host/printers.h"
 #include "host/text.h"
 #include "host/ui.h"
@@ -22,6 +23,11 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: qnsheet [--world DIR] [--printer NAME] [--device] [--script FILE] [--out DIR]\n"
+    "       qnsheet [--world DIR] --options [--set ID=VALUE]...\n"
+    "\n"
+    "--options lists, without showing the sheet, the options each list setting of QN-804C offers, with the ones\n"
+    "the other settings forbid marked \"(prohibited)\" and the chosen one in brackets; --set makes a setting\n"
+    "first (the id of the control that shows it), e.g. --set 612=1 for raster graphics.\n"
     "\n"
     "Opens the printer's document sheet (--device: its device sheet) and does what the script says; without a\n"
     "script the user presses OK. Printers: QN-804C (the driver), TESTSHT (the tests' sheet of every control).\n"
@@ -47,7 +53,21 @@ struct Options {
     bool device = false;
     std::filesystem::path script;
     std::filesystem::path out = "out/sheet";
+    bool options = false;
+    std::vector<std::pair<WORD, WORD>> changes;
 };
+
+// "ID=VALUE" as a setting to make; false when it is not two numbers.
+bool ParseChange(const std::string& text, std::pair<WORD, WORD>& change)
+{
+    unsigned id = 0;
+    unsigned value = 0;
+    char end = 0;
+    if (std::sscanf(text.c_str(), "%u=%u%c", &id, &value, &end) != 2 || id > 0xFFFF || value > 0xFFFF)
+        return false;
+    change = { static_cast<WORD>(id), static_cast<WORD>(value) };
+    return true;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options)
 {
@@ -64,7 +84,14 @@ bool ParseOptions(int argc, char** argv, Options& options)
             options.script = argv[++i];
         else if (arg == "--out" && hasValue)
             options.out = argv[++i];
-        else
+        else if (arg == "--options")
+            options.options = true;
+        else if (arg == "--set" && hasValue) {
+            std::pair<WORD, WORD> change;
+            if (!ParseChange(argv[++i], change))
+                return false;
+            options.changes.push_back(change);
+        } else
             return false;
     }
     return true;
@@ -215,6 +242,19 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<BYTE> devmode;
+    if (options.options) {
+        const LONG size = DocumentPropertiesW(nullptr, printer, const_cast<LPWSTR>(name.c_str()), nullptr, nullptr, 0);
+        devmode.assign(size > 0 ? static_cast<size_t>(size) : sizeof(DEVMODEW), 0);
+        DocumentPropertiesW(nullptr, printer, const_cast<LPWSTR>(name.c_str()),
+                            reinterpret_cast<DEVMODEW*>(devmode.data()), nullptr, DM_OUT_BUFFER);
+        const std::vector<std::string> lines =
+            ListSettingOptions(printer, reinterpret_cast<const DEVMODEW*>(devmode.data()),
+                               static_cast<DWORD>(devmode.size()), options.changes);
+        for (const std::string& line : lines)
+            std::printf("%s\n", line.c_str());
+        ClosePrinter(printer);
+        return lines.empty() ? 1 : 0;
+    }
     LONG shown = 0;
     if (options.device) {
         shown = PrinterProperties(nullptr, printer) ? IDOK : -1;
