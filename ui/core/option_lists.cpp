@@ -1,19 +1,23 @@
 // option_lists.cpp - option lists shown in combo boxes.
 #include "ui/core/option_lists.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace {
 
 bool NameEquals(const ITEM_LIST_ENTRY& option, const WCHAR* text)
 {
-    for (std::size_t i = 0; i < std::size(option.szName); ++i) {
-        if (option.szName[i] != text[i])
+    // The lists are packed: a name may sit at an odd address, so it is read whole into an aligned copy.
+    WCHAR name[std::size(ITEM_LIST_ENTRY{}.szName)];
+    std::memcpy(name, option.szName, sizeof name);
+    for (std::size_t i = 0; i < std::size(name); ++i) {
+        if (name[i] != text[i])
             return false;
         if (text[i] == u'\0')
             return true;
     }
-    return text[std::size(option.szName)] == u'\0';   // a name of all 64 characters has no terminator
+    return text[std::size(name)] == u'\0';   // a name of all 64 characters has no terminator
 }
 
 } // namespace
