@@ -13,6 +13,13 @@ constexpr WORD kItemNumber = 8;         // edit with spin over a VALUE_RECORD
 constexpr WORD kItemTrackbar = 16;      // trackbar over a VALUE_RECORD
 constexpr WORD kItemDefaults = 32;      // a page's defaults button; bound to nothing
 
+// Whether an item of this kind carries a value (every kind but the defaults button).
+constexpr bool ItemCarriesValue(WORD wKind)
+{
+    return wKind == kItemList || wKind == kItemRadio || wKind == kItemCheck || wKind == kItemNumber ||
+           wKind == kItemTrackbar;
+}
+
 // Message classes, read by the conflict report.
 constexpr DWORD kItemClassSetting = 1;
 constexpr DWORD kItemClassDefaults = 2;

@@ -113,12 +113,6 @@ constexpr WORD kInsertSheetDialog = 2400;
 constexpr WORD kNamedListDialog = 2430;
 constexpr WORD kTabTextDialog = 2450;
 
-bool CarriesValue(WORD wKind)
-{
-    return wKind == kItemList || wKind == kItemRadio || wKind == kItemCheck || wKind == kItemNumber ||
-           wKind == kItemTrackbar;
-}
-
 // Collects (control, saved or current, current) of the rows that qualify and differ from their saved value,
 // sized to fit them all.
 template <typename Qualifies>
@@ -154,7 +148,7 @@ void CollectChangedPageItems(UI_STATE* pState, WORD wPage)
     FreeChangedPageItems(pState);
     WORD count = 0;
     pState->pChangedPageItems = CollectRows(
-        [wPage](const UI_ITEM& row) { return row.wPage == wPage && CarriesValue(row.wKind); }, true, &count);
+        [wPage](const UI_ITEM& row) { return row.wPage == wPage && ItemCarriesValue(row.wKind); }, true, &count);
     pState->ChangedPageItemCount = count;
     pState->ChangedItemsPage = wPage;
 }
@@ -183,7 +177,7 @@ void CollectChangedItems(UI_STATE* pState)
     WORD count = 0;
     pState->pChangedItems = CollectRows(
         [](const UI_ITEM& row) {
-            return CarriesValue(row.wKind) && (row.dwPageMask & kDefaultsButtonMask) == 0 &&
+            return ItemCarriesValue(row.wKind) && (row.dwPageMask & kDefaultsButtonMask) == 0 &&
                    row.wPage != kInsertSheetDialog && row.wPage != kNamedListDialog && row.wPage != kTabTextDialog;
         },
         false, &count);

@@ -4,18 +4,12 @@
 #include "ui/core/item_queries.h"
 #include "ui/core/item_table.h"
 
-static bool CarriesValue(WORD wKind)
-{
-    return wKind == kItemList || wKind == kItemRadio || wKind == kItemCheck || wKind == kItemNumber ||
-           wKind == kItemTrackbar;
-}
-
 void SaveItemValues(UI_STATE* pState)
 {
     BindItemValues(pState);
     UI_ITEM* pRows = GetUiItemRows();
     for (WORD i = 0; i < GetUiTableCounts().wItems; ++i) {
-        if (CarriesValue(pRows[i].wKind))
+        if (ItemCarriesValue(pRows[i].wKind))
             pRows[i].wSavedValue = GetItemValue(pRows[i].wControl);
     }
 }
@@ -25,7 +19,7 @@ void RestoreItemValues(UI_STATE* pState)
     BindItemValues(pState);
     const UI_ITEM* pRows = GetUiItemRows();
     for (WORD i = 0; i < GetUiTableCounts().wItems; ++i) {
-        if (CarriesValue(pRows[i].wKind))
+        if (ItemCarriesValue(pRows[i].wKind))
             SetItemValue(pRows[i].wControl, pRows[i].wSavedValue);
     }
 }
